@@ -1,0 +1,35 @@
+#include "CliDocument.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace zt46::cli {
+
+namespace {
+
+Document::Folders CurrentFolders() {
+    std::error_code ec;
+    const std::filesystem::path cwd = std::filesystem::current_path(ec);
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return {cwd.string(), ec ? std::string() : exe.parent_path().string()};
+}
+
+} // namespace
+
+CliDocument::CliDocument(CliIo& io) : prompts(io.err), document(prompts, dialogs, CurrentFolders()) {}
+
+bool CliDocument::Load(const std::optional<std::string>& path) {
+    if (!path) {
+        document.LoadFactoryImage();
+        return true;
+    }
+    return document.LoadFileStrict(*path);
+}
+
+bool CheckArgumentCount(const Arguments& args, std::size_t min, std::size_t max, const Command& cmd, CliIo& io) {
+    if (args.positional.size() >= min && args.positional.size() <= max) return true;
+    io.err << "zt46 " << cmd.Name() << ": wrong number of arguments\n" << cmd.Usage();
+    return false;
+}
+
+} // namespace zt46::cli

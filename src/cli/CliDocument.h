@@ -1,0 +1,28 @@
+#pragma once
+// A document for one command-line run: working directory as start-up would take it, prompts on stderr.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "CliPrompts.h"
+#include "Command.h"
+#include "document/Document.h"
+
+namespace zt46::cli {
+
+struct CliDocument {
+    explicit CliDocument(CliIo& io);
+    CliPrompts prompts;
+    NoFileDialogs dialogs;
+    Document document;
+
+    // The named clone file with the checks of File > Open, or the built-in image as loaded when no
+    // file is named (nothing is written). False after the file's message.
+    bool Load(const std::optional<std::string>& path);
+};
+
+// Argument count check shared by the commands: prints the usage and returns false when out of range.
+bool CheckArgumentCount(const Arguments& args, std::size_t min, std::size_t max, const Command& cmd, CliIo& io);
+
+} // namespace zt46::cli

@@ -1,0 +1,33 @@
+#pragma once
+// Messages of the core on stderr, in the system's own texts. Questions are answered Yes: the user
+// asked for the command on the command line.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "document/Document.h"
+#include "util/UserPrompts.h"
+
+namespace zt46::cli {
+
+class CliPrompts : public UserPrompts {
+public:
+    explicit CliPrompts(std::ostream& err) : m_err(err) {}
+    Answer Show(const Prompt& prompt) override;
+    void Beep() override {}
+    int LastId() const { return m_lastId; }
+
+private:
+    std::ostream& m_err;
+    int m_lastId = 0;
+};
+
+// No dialogs on the command line: every path is given as an argument.
+class NoFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
+    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
+};
+
+} // namespace zt46::cli

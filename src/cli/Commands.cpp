@@ -1,0 +1,13 @@
+// The one list of the tool's commands.
+#include "Command.h"
+#include "FileCommands.h"
+
+namespace zt46::cli {
+
+std::vector<std::unique_ptr<Command>> MakeCommands() {
+    std::vector<std::unique_ptr<Command>> commands;
+    AddFileCommands(commands);
+    return commands;
+}
+
+} // namespace zt46::cli

@@ -1,0 +1,12 @@
+#include <iostream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "Command.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    zt46::cli::CliIo io{std::cout, std::cerr, isatty(STDERR_FILENO) != 0};
+    return zt46::cli::Dispatch(args, io);
+}

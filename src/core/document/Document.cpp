@@ -1,0 +1,212 @@
+#include "document/Document.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "document/CloneFile.h"
+#include "document/FactoryImage.h"
+#include "util/FileChecks.h"
+#include "util/Messages.h"
+#include "util/TextFormat.h"
+#include "util/UserPrompts.h"
+
+namespace zt46 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kChannelAreaClearBegin = 152;
+constexpr std::size_t kChannelAreaClearLength = 2210;
+
+std::string JoinPath(const std::string& folder, const char* name) {
+    if (folder.empty()) return name;
+    return (fs::path(folder) / name).string();
+}
+
+} // namespace
+
+bool IsDefaultFileName(const std::string& path) {
+    const std::string name = FileNamePart(path);
+    const std::string_view wanted = kDefaultFileName;
+    return name.size() == wanted.size() &&
+           std::equal(name.begin(), name.end(), wanted.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+Document::Document(UserPrompts& prompts, FileDialogs& dialogs, Folders folders)
+    : m_prompts(prompts), m_dialogs(dialogs), m_folders(std::move(folders)) {}
+
+void Document::SetCurrentFileName(const std::string& name) {
+    m_fileName = name;
+    NotifyTitle();
+}
+
+void Document::ImageToModels() {
+    m_system.Load(m_image);
+    m_channels.Load(m_image, m_system);
+}
+
+void Document::ModelsToImage() {
+    std::fill_n(m_image.begin() + kChannelAreaClearBegin, kChannelAreaClearLength, 0);
+    m_channels.Store(m_image, m_system);
+    m_system.Store(m_image);
+    UpdateAdjustChecksum(m_image);
+}
+
+std::optional<std::string> Document::FindDefaultFile() const {
+    for (const std::string& folder : {m_folders.working, m_folders.program}) {
+        const std::string candidate = JoinPath(folder, kDefaultFileName);
+        if (CheckFileReadable(candidate) == 0) return candidate;
+    }
+    return std::nullopt;
+}
+
+void Document::LoadFactoryImage() {
+    m_image = FactoryImage();
+    m_fromFile = false;
+    ImageToModels();
+}
+
+void Document::LoadImage() {
+    m_image.fill(0);
+    m_fromFile = false;
+    if (m_fileName != kNoFileName) {
+        m_fromFile = CheckFileReadable(m_fileName) == 0;
+    } else if (auto found = FindDefaultFile()) {
+        m_fromFile = true;
+        m_fileName = *found;
+    }
+    if (m_fromFile) {
+        if (ReadCloneFile(m_fileName, m_image, m_trailer, m_prompts)) {
+            ImageToModels();
+        } else {
+            m_fromFile = false;
+        }
+    }
+    if (!m_fromFile) {
+        LoadFactoryImage();
+        ModelsToImage();
+        // A default file that exists but cannot be used is left alone; the image never claims a file
+        // it did not come from, so a later Save asks for a name instead of overwriting that file.
+        const std::string target = JoinPath(m_folders.working, kDefaultFileName);
+        std::error_code ec;
+        if (!fs::exists(target, ec)) WriteCloneFile(target, m_image, m_trailer, m_prompts);
+        m_fileName = kNoFileName;
+    }
+    NotifyTitle();
+    NotifyReloaded();
+}
+
+void Document::TakeRadioImage(const CloneImage& image) {
+    m_image = image;
+    m_fromFile = false;
+    m_modified = false;
+    m_fileName = kNoFileName;
+    ImageToModels();
+    NotifyTitle();
+    NotifyReloaded();
+}
+
+void Document::Reload(const std::string& name) {
+    m_modified = false;
+    m_fileName = name;
+    LoadImage();
+}
+
+bool Document::New() {
+    if (!AskToSave()) return false;
+    Reload(kNoFileName);
+    return true;
+}
+
+bool Document::Open() {
+    const std::optional<std::string> path = m_dialogs.AskOpenPath();
+    if (!path) return false;
+    return OpenPath(*path);
+}
+
+bool Document::CheckOpenable(const std::string& path) {
+    switch (CheckCloneFileStatus(path, kCloneFileSize)) {
+    case 0: return true;
+    case 1: MessageById1(m_prompts, IDS_OPEN_FILE_ERROR, Buttons::Ok, Icon::Stop, path); return false;
+    case 2: MessageById1(m_prompts, IDS_READ_FILE_ERROR, Buttons::Ok, Icon::Stop, path); return false;
+    default: MessageById(m_prompts, IDS_INVALID_FORMAT, Buttons::Ok, Icon::Stop); return false;
+    }
+}
+
+bool Document::LoadFileStrict(const std::string& path) {
+    if (!CheckOpenable(path)) return false;
+    CloneImage image;
+    ImageTrailer trailer = m_trailer;
+    if (!ReadCloneFile(path, image, trailer, m_prompts)) return false;
+    m_image = image;
+    m_trailer = trailer;
+    m_fromFile = true;
+    m_modified = false;
+    m_fileName = path;
+    ImageToModels();
+    NotifyTitle();
+    NotifyReloaded();
+    return true;
+}
+
+bool Document::OpenPath(const std::string& path) {
+    if (!CheckOpenable(path)) return false;
+    if (!AskToSave()) return false;
+    Reload(path);
+    return true;
+}
+
+void Document::OpenNamedFile(const std::string& path) { Reload(path); }
+
+bool Document::Save() {
+    if (IsReadOnlyFile(m_fileName)) {
+        MessageById1(m_prompts, IDS_READ_ONLY, Buttons::Ok, Icon::Stop, m_fileName);
+        return false;
+    }
+    if (IsDefaultFileName(m_fileName) &&
+        MessageById(m_prompts, IDS_WRITE_DEFAULT_FILE, Buttons::YesNo, Icon::Question) != Answer::Yes) {
+        return false;
+    }
+    ModelsToImage();
+    if (m_fileName.empty() || m_fileName == kNoFileName) return SaveAs();
+    if (!WriteCloneFile(m_fileName, m_image, m_trailer, m_prompts)) return false;
+    m_modified = false;
+    NotifyTitle();
+    NotifyReloaded();
+    return true;
+}
+
+bool Document::SaveAs() {
+    const std::optional<std::string> path = m_dialogs.AskSavePath(m_fileName);
+    if (!path || path->empty()) return false;
+    SetCurrentFileName(*path);
+    return Save();
+}
+
+bool Document::AskToSave() {
+    if (!m_modified) return true;
+    switch (MessageById1(m_prompts, IDS_SAVE_CHANGES, Buttons::YesNoCancel, Icon::Question, m_fileName)) {
+    case Answer::Yes:
+        // The changes are dropped only when they really reached a file.
+        if (!SaveAs()) return false;
+        break;
+    case Answer::No: break;
+    default: return false;
+    }
+    m_modified = false;
+    return true;
+}
+
+void Document::NotifyReloaded() {
+    if (m_listener) m_listener->DocumentReloaded();
+}
+
+void Document::NotifyTitle() {
+    if (m_listener) m_listener->TitleChanged();
+}
+
+} // namespace zt46

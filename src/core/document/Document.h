@@ -1,0 +1,120 @@
+#pragma once
+// The one document: the image, the trailer, the decoded models and the flags, and the New, Open, Save
+// and Save As flows with their messages. Widgets only supply the dialogs (FileDialogs) and the message
+// boxes (UserPrompts).
+
+#include <optional>
+#include <string>
+
+#include "editor/ChannelTable.h"
+#include "image/CloneImage.h"
+#include "image/SettingsGroups.h"
+
+namespace zt46 {
+
+class UserPrompts;
+
+inline constexpr const char* kNoFileName = "<none>";
+inline constexpr const char* kDefaultFileName = "ZT46default.t46";
+
+// The file dialogs of Open and Save As; nullopt when the user cancels.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual std::optional<std::string> AskOpenPath() = 0;
+    virtual std::optional<std::string> AskSavePath(const std::string& currentName) = 0;
+};
+
+// Told when the document's content or title changes, so views can refresh.
+class DocumentListener {
+public:
+    virtual ~DocumentListener() = default;
+    virtual void DocumentReloaded() {}
+    virtual void TitleChanged() {}
+};
+
+// Whether the path's file name is "ZT46default.t46" (any folder, any letter case).
+bool IsDefaultFileName(const std::string& path);
+
+class Document {
+public:
+    struct Folders {
+        std::string working; // the working directory at start-up: the default file is written here
+        std::string program; // the folder of the program: the second place the default file is sought
+    };
+
+    Document(UserPrompts& prompts, FileDialogs& dialogs, Folders folders);
+
+    void SetListener(DocumentListener* listener) { m_listener = listener; }
+
+    CloneImage& Image() { return m_image; }
+    const CloneImage& Image() const { return m_image; }
+    ImageTrailer& Trailer() { return m_trailer; }
+    const ImageTrailer& Trailer() const { return m_trailer; }
+    ChannelTable& Channels() { return m_channels; }
+    const ChannelTable& Channels() const { return m_channels; }
+    SystemSettings& System() { return m_system; }
+    const SystemSettings& System() const { return m_system; }
+    BandContext Bands() const { return m_channels.Bands(m_system); }
+
+    bool ImageModified() const { return m_modified; }
+    void SetModified(bool modified = true) { m_modified = modified; }
+    const std::string& CurrentFileName() const { return m_fileName; }
+    void SetCurrentFileName(const std::string& name);
+    bool ImageFromFile() const { return m_fromFile; }
+    void SetImageFromFile(bool fromFile) { m_fromFile = fromFile; }
+    bool PrintingActive() const { return m_printing; }
+    void SetPrintingActive(bool active) { m_printing = active; }
+    const Folders& Paths() const { return m_folders; }
+
+    // Every model loads itself from the image: SystemSettings, then the channel table.
+    void ImageToModels();
+    // The models are written back: channel area cleared and rebuilt, settings, check value.
+    void ModelsToImage();
+    // A fresh image from CurrentFileName, the default file, or the built-in image (written out as the
+    // default file).
+    void LoadImage();
+    // The built-in image as loaded, without writing any file.
+    void LoadFactoryImage();
+    // Replaces the image with one read from the radio (Upload): the document then names no file.
+    void TakeRadioImage(const CloneImage& image);
+
+    // The file commands. Each returns whether it went through (false: cancelled or failed).
+    bool New();
+    bool Open();
+    // Open's steps after the file dialog: status check, ask to save, load.
+    bool OpenPath(const std::string& path);
+    // Status check and read of a clone file, without any fall-back: false (after the message) leaves the
+    // document as it was. For tools that must never replace a bad file by the built-in image.
+    bool LoadFileStrict(const std::string& path);
+    // The load of a file named on the command line (no status check: a bad file gives the built-in image).
+    void OpenNamedFile(const std::string& path);
+    bool Save();
+    bool SaveAs();
+    // Asks whether to save changes; true when the command may go on (nothing unsaved, No, or a save
+    // that really wrote the file).
+    bool AskToSave();
+
+private:
+    void Reload(const std::string& name);
+    bool CheckOpenable(const std::string& path);
+    std::optional<std::string> FindDefaultFile() const;
+    void NotifyReloaded();
+    void NotifyTitle();
+
+    UserPrompts& m_prompts;
+    FileDialogs& m_dialogs;
+    Folders m_folders;
+    DocumentListener* m_listener = nullptr;
+
+    CloneImage m_image{};
+    ImageTrailer m_trailer{};
+    SystemSettings m_system;
+    ChannelTable m_channels;
+    bool m_modified = false;
+    std::string m_fileName = kNoFileName;
+    bool m_fromFile = false;
+    bool m_printing = false;
+};
+
+} // namespace zt46

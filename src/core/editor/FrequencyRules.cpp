@@ -1,0 +1,147 @@
+#include "editor/FrequencyRules.h"
+
+#include <cmath>
+
+#include "image/SettingsGroups.h"
+#include "util/Frequency.h"
+
+namespace zt46 {
+namespace {
+
+constexpr double kRxLow = 108.0;
+constexpr double kRxAmHigh[2] = {136.975, 143.975};
+constexpr double kFmLow = 144.0;
+constexpr double kFmHigh = 165.0;
+constexpr double kTxLow[2] = {118.0, 118.0};
+constexpr double kTxHigh[2] = {136.975, 143.975};
+constexpr std::int32_t kFmUnit[7] = {5000, 10000, 12500, 5000, 10000, 25000, 50000};
+constexpr std::int32_t kAmUnit = 25000;
+
+// n of the rounding: v cut toward zero, plus one when the rest is at least one half.
+std::int32_t RoundUnits(double v) {
+    auto n = static_cast<std::int32_t>(v);
+    if (v - n >= 0.5) ++n;
+    return n;
+}
+
+// The frequency scaled as the rounding takes it: MHz x 10000.0 x 100.0.
+double ScaledHz(double mhz) { return mhz * 10000.0 * 100.0; }
+
+void RoundToUnit(double& mhz, double& shown, std::int32_t unit) {
+    const std::int32_t n = RoundUnits(ScaledHz(mhz) / unit);
+    const std::int32_t hz = n * unit;
+    mhz = hz / 1000000.0;
+    shown = (hz / 1000) / 1000.0;
+}
+
+// Three channels to 25 kHz; the shown value is the channel's name (block + 5, 10 or 15 kHz).
+void RoundTo833(double& mhz, double& shown) {
+    const std::int32_t n = RoundUnits(ScaledHz(mhz) / 25000.0 * 3.0);
+    mhz = (n * 25000 / 3) / 1000000.0;
+    const double y = mhz * 1000000.0;
+    const auto k = static_cast<std::int32_t>(y / 25000.0);
+    const auto s = static_cast<std::int32_t>(std::fmod(y, 25000.0) / 8330.0 + 1.0);
+    shown = ((k * 25000 + s * 5000) / 1000) / 1000.0;
+}
+
+// Classifies and clamps a receive frequency by band.
+int ClassifyReceive(const BandContext& band, double& mhz) {
+    const int ex = band.RxExpansion ? 1 : 0;
+    if (mhz < kRxLow) {
+        mhz = kRxLow;
+        return kModeAm;
+    }
+    if (!ex) {
+        if (mhz > kRxAmHigh[0]) mhz = kRxAmHigh[0];
+        return kModeAm;
+    }
+    if (mhz <= kRxAmHigh[1]) return kModeAm;
+    if (mhz < kFmLow) {
+        mhz = kRxAmHigh[1];
+        return kModeAm;
+    }
+    if (mhz <= kFmHigh) return kModeFm;
+    mhz = kFmHigh;
+    return kModeFm;
+}
+
+int SnapClassified(const ChannelEntry& entry, int mode, double& mhz, double& shown) {
+    if (mhz == 0.0) return mode;
+    if (mode == kModeAm && entry.AmStep == 0) {
+        RoundTo833(mhz, shown);
+    } else if (mode == kModeFm) {
+        RoundToUnit(mhz, shown, kFmUnit[entry.FmStep >= 0 && entry.FmStep < 7 ? entry.FmStep : 0]);
+    } else {
+        RoundToUnit(mhz, shown, kAmUnit);
+    }
+    return mode;
+}
+
+} // namespace
+
+BandContext BandContext::From(const SystemSettings& system) {
+    BandContext band;
+    band.WeatherBand = system.WeatherBand;
+    band.RxExpansion = system.RxExpansion;
+    band.TxExpansion = system.TxExpansion;
+    return band;
+}
+
+int SnapReceiveFrequency(const ChannelEntry& entry, const BandContext& band, double& mhz, double& shown) {
+    bool weather = false;
+    if (band.WeatherBand) {
+        for (std::int32_t hz : band.WeatherHz) weather = weather || mhz == HzToMHz(hz);
+    }
+    const int mode = weather ? kModeWx : ClassifyReceive(band, mhz);
+    return SnapClassified(entry, mode, mhz, shown);
+}
+
+int SnapVfoFrequency(const ChannelEntry& entry, const BandContext& band, double& mhz, double& shown) {
+    const int mode = ClassifyReceive(band, mhz);
+    return SnapClassified(entry, mode, mhz, shown);
+}
+
+void SnapTransmitFrequency(const ChannelEntry& entry, const BandContext& band, double& mhz, double& shown) {
+    const int index = band.TxBandIndex() ? 1 : 0;
+    if (mhz < kTxLow[index]) mhz = kTxLow[index];
+    if (mhz > kTxHigh[index]) mhz = kTxHigh[index];
+    if (entry.AmStep == 0) {
+        RoundTo833(mhz, shown);
+    } else {
+        RoundToUnit(mhz, shown, kAmUnit);
+    }
+}
+
+void ResetForMode(ChannelEntry& entry, const BandContext& band) {
+    entry.AmStep = 1;
+    entry.FmStep = 5;
+    entry.RxGrid833 = 0;
+    entry.RxGrid625Fm = 1;
+    entry.TxGrid833 = 0;
+    if (entry.Mode == kModeAm || entry.Mode == kModeFm) SnapEntryReceive(entry, band);
+    entry.Split = 0;
+}
+
+int SnapEntryReceive(ChannelEntry& entry, const BandContext& band) {
+    double mhz = HzToMHz(entry.RxHz);
+    const int mode = SnapReceiveFrequency(entry, band, mhz, entry.RxDisplay);
+    entry.RxHz = MHzToHz(mhz);
+    return mode;
+}
+
+void SnapEntryTransmit(ChannelEntry& entry, const BandContext& band) {
+    double mhz = HzToMHz(entry.TxHz);
+    SnapTransmitFrequency(entry, band, mhz, entry.TxDisplay);
+    entry.TxHz = MHzToHz(mhz);
+}
+
+void ApplyAmStepGrids(ChannelEntry& entry) {
+    entry.RxGrid833 = entry.AmStep == 0 ? 1 : 0;
+    entry.TxGrid833 = entry.RxGrid833;
+}
+
+void ApplyFmStepGrid(ChannelEntry& entry) {
+    entry.RxGrid625Fm = entry.FmStep == 2 || entry.FmStep == 5 || entry.FmStep == 6 ? 1 : 0;
+}
+
+} // namespace zt46

@@ -1,0 +1,41 @@
+#include "util/FileChecks.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace zt46 {
+
+namespace fs = std::filesystem;
+
+int CheckFileReadable(const std::string& path) {
+    if (path.empty()) return 1;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return 1;
+    unsigned char byte;
+    const bool read = std::fread(&byte, 1, 1, f) == 1;
+    std::fclose(f);
+    return read ? 0 : 2;
+}
+
+int CheckCloneFileStatus(const std::string& path, std::uintmax_t expectedLength) {
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    if (ec || !fs::exists(st)) return 1;
+    // A folder has no length of its own: it cannot be a clone file.
+    if (!fs::is_regular_file(st)) return fs::is_directory(st) ? 3 : CheckFileReadable(path);
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec) return 1;
+    if (size != expectedLength) return 3;
+    return CheckFileReadable(path);
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    if (ec || !fs::is_regular_file(st)) return false;
+    constexpr auto writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (st.permissions() & writeBits) == fs::perms::none;
+}
+
+} // namespace zt46

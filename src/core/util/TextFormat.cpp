@@ -1,0 +1,45 @@
+#include "util/TextFormat.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace zt46 {
+
+std::string Format(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    const int length = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string out;
+    if (length > 0) {
+        out.resize(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(out.data(), out.size(), format, args);
+        out.resize(static_cast<std::size_t>(length));
+    }
+    va_end(args);
+    return out;
+}
+
+std::size_t CharCount(std::string_view text) {
+    std::size_t n = 0;
+    for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+std::string PadRight(std::string_view text, std::size_t width) {
+    std::string out(text);
+    const std::size_t count = CharCount(text);
+    if (count < width) out.append(width - count, ' ');
+    return out;
+}
+
+std::string FileNamePart(std::string_view path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    if (slash == std::string_view::npos && name.size() >= 2 && name[1] == ':') name.remove_prefix(2);
+    return std::string(name);
+}
+
+} // namespace zt46

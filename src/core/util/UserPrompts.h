@@ -1,0 +1,35 @@
+#pragma once
+// How core code asks the user something or tells them something: the GUI shows message boxes,
+// the command-line tool writes to stderr, the tests record the ids.
+
+#include <string>
+#include <string_view>
+
+namespace zt46 {
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Icon { None, Stop, Question, Information };
+enum class Answer { Ok, Yes, No, Cancel };
+
+struct Prompt {
+    int id = 0;           // string id of the text
+    std::string text;     // the text with its placeholders filled
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::Stop;
+};
+
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+    // Shows the prompt and returns the button pressed. May be called from a worker thread.
+    virtual Answer Show(const Prompt& prompt) = 0;
+    // The default system beep for refused input.
+    virtual void Beep() = 0;
+};
+
+Answer MessageById(UserPrompts& prompts, int id, Buttons buttons, Icon icon);
+Answer MessageById1(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1);
+Answer MessageById2(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1,
+                    std::string_view text2);
+
+} // namespace zt46
