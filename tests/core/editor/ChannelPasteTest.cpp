@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "EditFixture.h"
+#include "editor/ChannelPaste.h"
+#include "util/Messages.h"
+
+namespace zt46 {
+namespace {
+
+using edit_test::EditFixture;
+
+ChannelPaste Paste(EditFixture& f, ColumnFlags flags = {1, 1, 1, 1, 1, 1, 1, 1}) {
+    return ChannelPaste(f.table, f.Band(), f.prompts, flags);
+}
+
+struct PasteCase {
+    const char* name;
+    int column;
+    const char* text;
+    bool accepted;
+    bool (*check)(const ChannelEntry&);
+};
+
+// Channel 6 is an AM 25k channel at 110.000 MHz, not split, clock shift off.
+TEST(PasteIntoCellTest, AcceptsOnlyTheColumnsOwnTexts) {
+    const auto any = [](const ChannelEntry&) { return true; };
+    const PasteCase cases[] = {
+        {"tag", kColTag, "ATIS-1", true,
+         [](const ChannelEntry& e) { return e.TagForDisplay() == "ATIS-1  "; }},
+        {"empty tag", kColTag, "", true,
+         [](const ChannelEntry& e) { return e.TagForDisplay() == "        "; }},
+        {"tag too long", kColTag, "ABCDEFGHI", false, any},
+        {"tag with a refused mark", kColTag, "A!B", false, any},
+        {"two cells into a tag", kColTag, "AB\tCD", false, any},
+        {"receive", kColReceive, "121.5", true, [](const ChannelEntry& e) { return e.RxHz == 121500000; }},
+        {"empty receive is clamped", kColReceive, "", true,
+         [](const ChannelEntry& e) { return e.RxHz == 108000000; }},
+        {"receive with a letter", kColReceive, "121.5a", false, any},
+        {"receive too long", kColReceive, "121.5000", false, any},
+        {"transmit of a simplex channel beeps but counts", kColTransmit, "120.000", true,
+         [](const ChannelEntry& e) { return e.Split == 0; }},
+        {"mode", kColMode, "AM", false, any},
+        {"AM step", kColAmStep, "8.33k", true,
+         [](const ChannelEntry& e) { return e.AmStep == 0 && e.RxGrid833 == 1; }},
+        {"FM step on an AM channel", kColFmStep, "25k", false, any},
+        {"AM step in capitals", kColAmStep, "25K", false, any},
+        {"clock shift on", kColClockShift, "v", true,
+         [](const ChannelEntry& e) { return e.ClockShift == 0; }},
+        {"clock shift off", kColClockShift, "-", true,
+         [](const ChannelEntry& e) { return e.ClockShift == 1; }},
+        {"tag display", kColTagAlp, "v", true, [](const ChannelEntry& e) { return e.TagDisplay == 1; }},
+        {"scan", kColScan, "v", true, [](const ChannelEntry& e) { return e.Scan == 1; }},
+        {"scan with another text", kColScan, "V", false, any},
+        {"split", kColSplit, "Split", true,
+         [](const ChannelEntry& e) { return e.Split == 1 && e.TxHz >= 118000000; }},
+        {"split in lower case", kColSplit, "split", false, any},
+    };
+    for (const PasteCase& c : cases) {
+        EditFixture f;
+        f.SetAm(6, "110.000");
+        f.Entry(6).ClockShift = 1;
+        const ChannelEntry before = f.Entry(6);
+        const CellChange change = Paste(f).PasteIntoCell(6, c.column, c.text);
+        EXPECT_EQ(change.accepted, c.accepted) << c.name;
+        EXPECT_EQ(change.modified, c.accepted) << c.name;
+        if (c.accepted) {
+            EXPECT_TRUE(c.check(f.Entry(6))) << c.name;
+        } else {
+            EXPECT_EQ(f.prompts.beeps, 1) << c.name;
+            EXPECT_EQ(f.Entry(6).RxHz, before.RxHz) << c.name;
+            EXPECT_EQ(f.Entry(6).Tag, before.Tag) << c.name;
+            EXPECT_EQ(f.Entry(6).AmStep, before.AmStep) << c.name;
+            EXPECT_EQ(f.Entry(6).Scan, before.Scan) << c.name;
+        }
+    }
+}
+
+TEST(PasteIntoCellTest, FmStepOfAnFmChannel) {
+    EditFixture f(0, 1);
+    f.Cells().SetCellText(3, kColReceive, "145.000");
+    EXPECT_TRUE(Paste(f).PasteIntoCell(3, kColFmStep, "12.5k").accepted);
+    EXPECT_EQ(f.Entry(3).FmStep, 2);
+    EXPECT_TRUE(Paste(f).PasteIntoCell(3, kColFmStep, "5k").accepted);
+    EXPECT_EQ(f.Entry(3).RxGrid625Fm, 0);
+}
+
+TEST(PasteIntoCellTest, MaskedRowsAndTheWeatherGroup) {
+    EditFixture f;
+    f.Entry(6).Masked = 1;
+    EXPECT_FALSE(Paste(f).PasteIntoCell(6, kColScan, "v").accepted);
+    f.ShowWeatherGroup();
+    EXPECT_TRUE(Paste(f).PasteIntoCell(251, kColScan, "v").accepted);
+    EXPECT_EQ(f.Entry(251).Scan, 1);
+    EXPECT_FALSE(Paste(f).PasteIntoCell(251, kColTag, "AB").accepted);
+    EXPECT_FALSE(Paste(f).PasteIntoCell(251, kColChn, "3").accepted);
+    EXPECT_EQ(f.prompts.beeps, 3);
+}
+
+TEST(PasteChannelTest, RefusesWhatIsNotAnotherChannel) {
+    for (const char* text : {"7", "0", "3.5", "abc", "261", "-4", ""}) {
+        EditFixture f;
+        EXPECT_FALSE(Paste(f).PasteIntoCell(6, kColChn, text).accepted) << text;
+        EXPECT_EQ(f.prompts.beeps, 1) << text;
+        EXPECT_TRUE(f.prompts.ids.empty()) << text;
+    }
+}
+
+TEST(PasteChannelTest, AsksWithBothLabelsAndCopiesOnYes) {
+    EditFixture f;
+    f.SetAm(150, "121.500");
+    f.Entry(150).SetTagText("TOWER");
+    EXPECT_EQ(ChannelClipText(150), "151");
+    const CellChange change = Paste(f).PasteIntoCell(6, kColChn, ChannelClipText(150));
+    ASSERT_EQ(f.prompts.ids, std::vector<int>{IDS_COPY_CHANNEL});
+    EXPECT_EQ(f.prompts.texts[0],
+              "Do you copy BOOK GROUP:Ch 1 data to MR GROUP:Ch 7?\n(Only visible columns)");
+    EXPECT_TRUE(change.accepted && change.modified);
+    EXPECT_EQ(change.rewrite, kAllColumns);
+    EXPECT_EQ(f.Entry(6).RxHz, 121500000);
+    EXPECT_EQ(f.Entry(6).TagForDisplay(), "TOWER   ");
+}
+
+TEST(PasteChannelTest, NoChangesNothingButCountsAsDone) {
+    EditFixture f;
+    f.SetAm(150, "121.500");
+    f.prompts.answers.push_back(Answer::No);
+    const CellChange change = Paste(f).PasteIntoCell(6, kColChn, "151");
+    EXPECT_TRUE(change.modified);
+    EXPECT_EQ(f.Entry(6).RxHz, 118000000);
+}
+
+TEST(CopyChannelColumnsTest, OnlyTheVisibleColumnsTravel) {
+    struct Case {
+        const char* name;
+        ColumnFlags flags;
+        bool frequency, tag, scan;
+    };
+    const Case cases[] = {
+        {"everything", {1, 1, 1, 1, 1, 1, 1, 1}, true, true, true},
+        {"frequency hidden", {1, 1, 0, 1, 1, 1, 1, 1}, false, true, true},
+        {"tag and scan hidden", {1, 0, 1, 1, 1, 1, 2, 1}, true, false, false},
+    };
+    for (const Case& c : cases) {
+        EditFixture f(0, 1);
+        f.Cells().SetCellText(20, kColReceive, "150.000");
+        f.Entry(20).SetTagText("FM");
+        f.Entry(20).Scan = 1;
+        Paste(f, c.flags).CopyChannelColumns(20, 6);
+        const ChannelEntry& to = f.Entry(6);
+        EXPECT_EQ(to.Mode == kModeFm && to.RxHz == 150000000, c.frequency) << c.name;
+        EXPECT_EQ(to.TagForDisplay() == "FM      ", c.tag) << c.name;
+        EXPECT_EQ(to.Scan == 1, c.scan) << c.name;
+    }
+}
+
+TEST(CopyChannelColumnsTest, MaskAndSplitRules) {
+    EditFixture f;
+    f.Entry(5).Masked = 1;
+    Paste(f).CopyChannelColumns(5, 0);
+    EXPECT_EQ(f.Entry(0).Masked, 0); // the first MR channel stays in use
+    Paste(f).CopyChannelColumns(5, 7);
+    EXPECT_EQ(f.Entry(7).Masked, 1);
+
+    // With the frequency hidden, a split does not land on a channel outside the split band.
+    f.SetAm(8, "110.000");
+    f.Entry(8).Split = 1;
+    f.SetAm(9, "125.000");
+    Paste(f, {1, 1, 0, 1, 1, 1, 1, 1}).CopyChannelColumns(8, 9);
+    EXPECT_EQ(f.Entry(9).Split, 0);
+}
+
+TEST(CopyChannelColumnsTest, WeatherChannelOntoMrMakesItWeather) {
+    EditFixture f(0, 1);
+    f.system.WeatherBand = 1; // after the load: the factory Weather channels sit on 118.000 MHz
+    f.Entry(250).Mode = kModeWx;
+    f.Entry(250).RxHz = 162550000;
+    Paste(f).PasteIntoCell(10, kColChn, "251");
+    EXPECT_EQ(f.Entry(10).Mode, kModeWx);
+    EXPECT_EQ(f.Entry(10).RxHz, 162550000);
+    // A weather-mode destination takes nothing.
+    f.Entry(250).RxHz = 162400000;
+    Paste(f).CopyChannelColumns(250, 10);
+    EXPECT_EQ(f.Entry(10).RxHz, 162550000);
+}
+
+TEST(ClipTextTest, TabsBetweenCellsCarriageReturnsBetweenRows) {
+    EXPECT_EQ(CellsClipText({{"1", "AM"}, {"2", "FM"}}), "1\tAM\r2\tFM");
+    EXPECT_EQ(CellsClipText({{"x"}}), "x");
+    EXPECT_EQ(ChannelLabel(259), "WEATHER GROUP:Ch 10");
+}
+
+} // namespace
+} // namespace zt46

@@ -1,0 +1,74 @@
+#pragma once
+// A channel table on the factory image with prompts that count beeps and answer from a script, for the
+// cell editing and paste tests.
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/FactoryImage.h"
+#include "editor/CellEdit.h"
+#include "image/SettingsGroups.h"
+#include "util/UserPrompts.h"
+
+namespace zt46::edit_test {
+
+class CountingPrompts : public UserPrompts {
+public:
+    Answer Show(const Prompt& prompt) override {
+        ids.push_back(prompt.id);
+        texts.push_back(prompt.text);
+        if (answers.empty()) return Answer::Yes;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void Beep() override { ++beeps; }
+    std::vector<int> ids;
+    std::vector<std::string> texts;
+    std::deque<Answer> answers;
+    int beeps = 0;
+};
+
+class ScriptedPicker : public StepPicker {
+public:
+    std::optional<int> PickStep(int column, int current) override {
+        asked.push_back({column, current});
+        return answer;
+    }
+    std::optional<int> answer;
+    std::vector<std::pair<int, int>> asked;
+};
+
+struct EditFixture {
+    CloneImage image = FactoryImage();
+    SystemSettings system;
+    ChannelTable table;
+    CountingPrompts prompts;
+    ScriptedPicker picker;
+
+    explicit EditFixture(int weatherBand = 0, int rxExpansion = 0) {
+        system.Load(image);
+        system.WeatherBand = weatherBand;
+        system.RxExpansion = rxExpansion;
+        table.Load(image, system);
+        for (int i = 0; i < kMaskedChannelCount; ++i)
+            table.Entry(i).Masked = 0;
+    }
+    BandContext Band() const { return table.Bands(system); }
+    CellEdit Cells() { return CellEdit(table, Band(), prompts); }
+    ChannelEntry& Entry(int index) { return table.Entry(index); }
+    // An AM channel at the frequency, with the given AM step (0 = 8.33k).
+    void SetAm(int index, const char* mhz, int amStep = 1) {
+        Entry(index).AmStep = amStep;
+        Entry(index).RxGrid833 = amStep == 0;
+        Cells().SetCellText(index, kColReceive, mhz);
+    }
+    void ShowWeatherGroup() {
+        while (table.CurrentGroup() != kGroupWeather)
+            table.NextGroup(1);
+    }
+};
+
+} // namespace zt46::edit_test
