@@ -26,7 +26,8 @@ bool CliDocument::Load(const std::optional<std::string>& path) {
     return document.LoadFileStrict(*path);
 }
 
-bool CheckArgumentCount(const Arguments& args, std::size_t min, std::size_t max, const Command& cmd, CliIo& io) {
+bool CheckArgumentCount(const Arguments& args, std::size_t min, std::size_t max, const Command& cmd,
+                        CliIo& io) {
     if (args.positional.size() >= min && args.positional.size() <= max) return true;
     io.err << "zt46 " << cmd.Name() << ": wrong number of arguments\n" << cmd.Usage();
     return false;

@@ -23,6 +23,7 @@ struct CliDocument {
 };
 
 // Argument count check shared by the commands: prints the usage and returns false when out of range.
-bool CheckArgumentCount(const Arguments& args, std::size_t min, std::size_t max, const Command& cmd, CliIo& io);
+bool CheckArgumentCount(const Arguments& args, std::size_t min, std::size_t max, const Command& cmd,
+                        CliIo& io);
 
 } // namespace zt46::cli

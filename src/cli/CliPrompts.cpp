@@ -12,8 +12,10 @@ Answer CliPrompts::Show(const Prompt& prompt) {
     }
     m_err << "zt46: " << text << '\n';
     switch (prompt.buttons) {
-    case Buttons::Ok: return Answer::Ok;
-    default: return Answer::Yes;
+    case Buttons::Ok:
+        return Answer::Ok;
+    default:
+        return Answer::Yes;
     }
 }
 

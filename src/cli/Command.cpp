@@ -56,7 +56,8 @@ int Dispatch(const std::vector<std::string>& argv, CliIo& io) {
                 return kExitOk;
             }
             if (a == "--") {
-                args.positional.insert(args.positional.end(), argv.begin() + static_cast<long>(i) + 1, argv.end());
+                args.positional.insert(args.positional.end(), argv.begin() + static_cast<long>(i) + 1,
+                                       argv.end());
                 break;
             }
             if (a.size() > 2 && a.rfind("--", 0) == 0) {

@@ -42,13 +42,14 @@ public:
         const std::uint16_t stored = StoredAdjustChecksum(doc.Image());
         const std::uint16_t computed = ComputeAdjustChecksum(doc.Image());
         io.out << "File:             "
-               << (args.positional.empty() ? std::string("built-in factory image") : doc.CurrentFileName()) << '\n'
+               << (args.positional.empty() ? std::string("built-in factory image") : doc.CurrentFileName())
+               << '\n'
                << "Serial number:    " << DecodeSerialNumber(doc.Image()) << '\n'
                << "Product type:     KSR-410\n"
                << "Firmware version: " << FormatFirmwareVersion(DecodeFirmwareVersion(doc.Image())) << '\n'
                << "Current mode:     " << (mode >= 0 && mode < 4 ? kModes[mode] : "?") << '\n'
-               << Format("Channels in use:  MR %d/%d, Book MR %d/%d, Weather %d/%d\n", used[kGroupMr], kMrCount,
-                         used[kGroupBook], kBookCount, used[kGroupWeather], kWeatherCount)
+               << Format("Channels in use:  MR %d/%d, Book MR %d/%d, Weather %d/%d\n", used[kGroupMr],
+                         kMrCount, used[kGroupBook], kBookCount, used[kGroupWeather], kWeatherCount)
                << Format("Check value:      %s (stored %04X, sum of bytes 94..111 %04X)\n",
                          stored == computed ? "matches" : "does not match", stored, computed);
         return kExitOk;

@@ -51,8 +51,9 @@ bool WriteCloneFile(const std::string& path, const CloneImage& image, const Imag
                     UserPrompts& prompts) {
     std::error_code ec;
     fs::path target(path);
-    if (fs::is_symlink(target, ec)) target = fs::canonical(target, ec); // write through the link
-    if (ec || path.empty() || fs::is_directory(target, ec)) {
+    if (fs::is_symlink(fs::symlink_status(target, ec)))
+        target = fs::weakly_canonical(target, ec); // through the link
+    if (path.empty() || fs::is_directory(fs::status(target, ec))) {
         MessageById1(prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
         return false;
     }
@@ -68,7 +69,7 @@ bool WriteCloneFile(const std::string& path, const CloneImage& image, const Imag
     ok = std::fclose(f) == 0 && ok;
     if (ok) {
         const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
+        if (fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
         ec.clear();
         fs::rename(temp, target, ec);
         ok = !ec;

@@ -32,7 +32,8 @@ bool IsDefaultFileName(const std::string& path) {
     const std::string_view wanted = kDefaultFileName;
     return name.size() == wanted.size() &&
            std::equal(name.begin(), name.end(), wanted.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
            });
 }
 
@@ -130,10 +131,17 @@ bool Document::Open() {
 
 bool Document::CheckOpenable(const std::string& path) {
     switch (CheckCloneFileStatus(path, kCloneFileSize)) {
-    case 0: return true;
-    case 1: MessageById1(m_prompts, IDS_OPEN_FILE_ERROR, Buttons::Ok, Icon::Stop, path); return false;
-    case 2: MessageById1(m_prompts, IDS_READ_FILE_ERROR, Buttons::Ok, Icon::Stop, path); return false;
-    default: MessageById(m_prompts, IDS_INVALID_FORMAT, Buttons::Ok, Icon::Stop); return false;
+    case 0:
+        return true;
+    case 1:
+        MessageById1(m_prompts, IDS_OPEN_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+        return false;
+    case 2:
+        MessageById1(m_prompts, IDS_READ_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+        return false;
+    default:
+        MessageById(m_prompts, IDS_INVALID_FORMAT, Buttons::Ok, Icon::Stop);
+        return false;
     }
 }
 
@@ -160,7 +168,9 @@ bool Document::OpenPath(const std::string& path) {
     return true;
 }
 
-void Document::OpenNamedFile(const std::string& path) { Reload(path); }
+void Document::OpenNamedFile(const std::string& path) {
+    Reload(path);
+}
 
 bool Document::Save() {
     if (IsReadOnlyFile(m_fileName)) {
@@ -194,8 +204,10 @@ bool Document::AskToSave() {
         // The changes are dropped only when they really reached a file.
         if (!SaveAs()) return false;
         break;
-    case Answer::No: break;
-    default: return false;
+    case Answer::No:
+        break;
+    default:
+        return false;
     }
     m_modified = false;
     return true;

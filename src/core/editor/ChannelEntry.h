@@ -9,17 +9,17 @@
 namespace zt46 {
 
 struct ChannelEntry {
-    int Mode = 0;        // 0 AM, 1 FM, 2 WX (3 kept as read, shown as FM)
-    int AmStep = 0;      // 0 "8.33k", 1 "25k"
-    int FmStep = 0;      // 0..6 "5k" .. "50k"
+    int Mode = 0;   // 0 AM, 1 FM, 2 WX (3 kept as read, shown as FM)
+    int AmStep = 0; // 0 "8.33k", 1 "25k"
+    int FmStep = 0; // 0..6 "5k" .. "50k"
     int RxGrid833 = 0;
     int RxGrid625Fm = 0;
     int TxGrid833 = 0;
-    int ClockShift = 0;  // stored inverted: 0 = on
+    int ClockShift = 0; // stored inverted: 0 = on
     int TagDisplay = 0;
     int Scan = 0;
     int Split = 0;
-    TagText Tag{};       // eight characters and a terminator; a code of 49 or more reads as '\0'
+    TagText Tag{};           // eight characters and a terminator; a code of 49 or more reads as '\0'
     TagCodeArray TagCodes{}; // the raw codes as read, consulted when the tag is encoded again
     std::int32_t RxHz = 0;
     std::int32_t TxHz = 0;
@@ -37,6 +37,8 @@ struct ChannelEntry {
 // Mode text for the grid and the report; mode bits 3 show as "FM".
 const char* ModeText(int mode);
 // Mode 3 is handled like FM wherever the mode decides how a channel shows.
-inline int ShownMode(int mode) { return mode == 3 ? kModeFm : mode; }
+inline int ShownMode(int mode) {
+    return mode == 3 ? kModeFm : mode;
+}
 
 } // namespace zt46

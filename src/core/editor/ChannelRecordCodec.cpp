@@ -9,9 +9,13 @@ namespace r = fields::record;
 
 namespace {
 
-int RxGridFlag(const ChannelEntry& e) { return ShownMode(e.Mode) == kModeFm ? e.RxGrid625Fm : e.RxGrid833; }
+int RxGridFlag(const ChannelEntry& e) {
+    return ShownMode(e.Mode) == kModeFm ? e.RxGrid625Fm : e.RxGrid833;
+}
 
-double CutToKilohertz(std::int32_t hz) { return (hz / 1000) / 1000.0; }
+double CutToKilohertz(std::int32_t hz) {
+    return (hz / 1000) / 1000.0;
+}
 
 } // namespace
 
@@ -26,7 +30,8 @@ void DecodeRecord(const std::uint8_t* rec, RecordKind kind, const BandContext& b
     e.TagDisplay = static_cast<int>(GetField(rec, r::TagDisplay));
     e.Scan = static_cast<int>(GetField(rec, r::Scan));
     e.Split = static_cast<int>(GetField(rec, r::Split));
-    for (int i = 0; i < 8; ++i) e.TagCodes[i] = rec[r::TagOffset + i];
+    for (int i = 0; i < 8; ++i)
+        e.TagCodes[i] = rec[r::TagOffset + i];
     e.Tag = DecodeTag(&rec[r::TagOffset]);
 
     e.RxHz = DecodeRxFreq(e.Mode, RxGridFlag(e), rec[r::RxFreqOffset], rec[r::RxFreqOffset + 1]);
@@ -71,7 +76,8 @@ void EncodeRecord(const ChannelEntry& entry, RecordKind kind, const BandContext&
     SetField(rec, r::Scan, static_cast<unsigned>(e.Scan));
     SetField(rec, r::Split, static_cast<unsigned>(e.Split));
     const TagCodeArray codes = EncodeTag(e.Tag, e.TagCodes);
-    for (int i = 0; i < 8; ++i) rec[r::TagOffset + i] = codes[i];
+    for (int i = 0; i < 8; ++i)
+        rec[r::TagOffset + i] = codes[i];
     WriteBe16(&rec[r::RxFreqOffset], EncodeRxFreq(e.Mode, RxGridFlag(e), e.RxHz));
     WriteBe16(&rec[r::TxFreqOffset], EncodeTxFreq(e.TxGrid833, e.TxHz));
 }

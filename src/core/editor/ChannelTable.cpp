@@ -25,8 +25,12 @@ void ReplaceBlankRecord(CloneImage& image, std::size_t offset) {
 
 } // namespace
 
-int ChannelTable::GroupSize(int group) { return group >= 0 && group < kGroupCount ? kGroupSizes[group] : 0; }
-int ChannelTable::GroupStart(int group) { return group >= 0 && group < kGroupCount ? kGroupStarts[group] : 0; }
+int ChannelTable::GroupSize(int group) {
+    return group >= 0 && group < kGroupCount ? kGroupSizes[group] : 0;
+}
+int ChannelTable::GroupStart(int group) {
+    return group >= 0 && group < kGroupCount ? kGroupStarts[group] : 0;
+}
 
 int ChannelTable::GroupOf(int index) {
     int total = 0;
@@ -39,15 +43,19 @@ int ChannelTable::GroupOf(int index) {
 
 const char* ChannelTable::GroupName(int group) {
     switch (group) {
-    case kGroupMr: return "MR GROUP";
-    case kGroupBook: return "BOOK GROUP";
-    default: return "WEATHER GROUP";
+    case kGroupMr:
+        return "MR GROUP";
+    case kGroupBook:
+        return "BOOK GROUP";
+    default:
+        return "WEATHER GROUP";
     }
 }
 
 BandContext ChannelTable::Bands(const SystemSettings& system) const {
     BandContext band = BandContext::From(system);
-    for (int i = 0; i < kWeatherCount; ++i) band.WeatherHz[i] = m_entries[kFirstWeatherIndex + i].RxHz;
+    for (int i = 0; i < kWeatherCount; ++i)
+        band.WeatherHz[i] = m_entries[kFirstWeatherIndex + i].RxHz;
     return band;
 }
 
@@ -87,7 +95,8 @@ void ChannelTable::Store(CloneImage& image, const SystemSettings& system) const 
         std::uint8_t byte = 0;
         for (int bit = 0; bit < 8; ++bit) {
             const std::size_t index = 8 * k + static_cast<std::size_t>(bit);
-            if (index < kChannelCount && m_entries[index].Masked) byte |= static_cast<std::uint8_t>(1u << bit);
+            if (index < kChannelCount && m_entries[index].Masked)
+                byte |= static_cast<std::uint8_t>(1u << bit);
         }
         image[kChannelMaskOffset + k] = byte;
     }
@@ -106,7 +115,8 @@ void ChannelTable::NextGroup(int weatherBand) {
     }
     if (m_currentGroup == kGroupWeather && !weatherBand) m_currentGroup = kGroupMr;
     m_firstNumber = 1;
-    for (int g = 0; g < m_currentGroup; ++g) m_firstNumber += kGroupSizes[g];
+    for (int g = 0; g < m_currentGroup; ++g)
+        m_firstNumber += kGroupSizes[g];
     m_currentIndex = m_firstNumber - 1;
 }
 

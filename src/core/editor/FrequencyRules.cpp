@@ -25,7 +25,9 @@ std::int32_t RoundUnits(double v) {
 }
 
 // The frequency scaled as the rounding takes it: MHz x 10000.0 x 100.0.
-double ScaledHz(double mhz) { return mhz * 10000.0 * 100.0; }
+double ScaledHz(double mhz) {
+    return mhz * 10000.0 * 100.0;
+}
 
 void RoundToUnit(double& mhz, double& shown, std::int32_t unit) {
     const std::int32_t n = RoundUnits(ScaledHz(mhz) / unit);
@@ -90,7 +92,8 @@ BandContext BandContext::From(const SystemSettings& system) {
 int SnapReceiveFrequency(const ChannelEntry& entry, const BandContext& band, double& mhz, double& shown) {
     bool weather = false;
     if (band.WeatherBand) {
-        for (std::int32_t hz : band.WeatherHz) weather = weather || mhz == HzToMHz(hz);
+        for (std::int32_t hz : band.WeatherHz)
+            weather = weather || mhz == HzToMHz(hz);
     }
     const int mode = weather ? kModeWx : ClassifyReceive(band, mhz);
     return SnapClassified(entry, mode, mhz, shown);

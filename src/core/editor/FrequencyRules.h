@@ -25,7 +25,9 @@ struct BandContext {
 // Lowest and highest receive frequency that may be split (inclusive).
 constexpr std::int32_t kSplitLowHz = 108000000;
 constexpr std::int32_t kSplitHighHz = 117975000;
-constexpr bool SplitAllowedAt(std::int32_t rxHz) { return rxHz >= kSplitLowHz && rxHz <= kSplitHighHz; }
+constexpr bool SplitAllowedAt(std::int32_t rxHz) {
+    return rxHz >= kSplitLowHz && rxHz <= kSplitHighHz;
+}
 
 // Snaps a receive frequency (MHz, in/out) for the entry's steps and returns the mode it belongs to.
 // `shown` takes the value the grid shows, except when the frequency ends as exactly 0.

@@ -18,8 +18,12 @@ void VfoSettings::Store(CloneImage& image, const BandContext& band) const {
     EncodeRecord(m_entry, RecordKind::Vfo, band, &image[m_offset]);
 }
 
-std::string VfoSettings::RxText() const { return Format("%.3f", m_entry.RxDisplay); }
-std::string VfoSettings::TxText() const { return Format("%.3f", m_entry.TxDisplay); }
+std::string VfoSettings::RxText() const {
+    return Format("%.3f", m_entry.RxDisplay);
+}
+std::string VfoSettings::TxText() const {
+    return Format("%.3f", m_entry.TxDisplay);
+}
 
 void VfoSettings::SetRxText(std::string_view text, const BandContext& band) {
     const std::string copy(text);

@@ -15,7 +15,9 @@ std::int32_t RxMultiplier(int mode, int gridFlag) {
     return gridFlag ? 6250 : 5000; // FM, and mode bits 3 decode as FM
 }
 
-std::int32_t From833Units(std::uint16_t n) { return static_cast<std::int32_t>(n) * 25000 / 3; }
+std::int32_t From833Units(std::uint16_t n) {
+    return static_cast<std::int32_t>(n) * 25000 / 3;
+}
 
 std::uint16_t To833Units(std::int32_t hz) {
     const std::int32_t t = static_cast<std::int32_t>((hz % 25000) / 8330.0);
@@ -49,7 +51,8 @@ std::uint16_t EncodeTxFreq(int txGrid833, std::int32_t hz) {
 
 TagText DecodeTag(const std::uint8_t* codes) {
     TagText text{};
-    for (int i = 0; i < 8; ++i) text[i] = TagCodeToChar(codes[i]);
+    for (int i = 0; i < 8; ++i)
+        text[i] = TagCodeToChar(codes[i]);
     text[8] = '\0';
     return text;
 }
@@ -69,7 +72,9 @@ int DecodeFirmwareVersion(const CloneImage& image) {
     return (b0 >> 4) * 1000 + (b0 & 15) * 100 + (b1 >> 4) * 10 + (b1 & 15);
 }
 
-std::string FormatFirmwareVersion(int version) { return Format("%-d.%2.2d", version / 100, version % 100); }
+std::string FormatFirmwareVersion(int version) {
+    return Format("%-d.%2.2d", version / 100, version % 100);
+}
 
 std::string DecodeSerialNumber(const CloneImage& image) {
     const std::uint8_t* s = &image[kSerialNumberOffset];

@@ -26,7 +26,7 @@ std::int32_t DecodeTxFreq(int split, int txGrid833, std::int32_t rxHz, std::uint
 std::uint16_t EncodeTxFreq(int txGrid833, std::int32_t hz);
 
 // Eight tag characters (end-of-text for codes of 49 and above) from eight codes.
-using TagText = std::array<char, 9>;  // eight characters and a terminator
+using TagText = std::array<char, 9>; // eight characters and a terminator
 using TagCodeArray = std::array<std::uint8_t, 8>;
 TagText DecodeTag(const std::uint8_t* codes);
 // Codes for eight characters; a blank whose raw code (from the last decode) is 90 or more keeps it.

@@ -114,7 +114,8 @@ void KeyMiscSettings::Load(const CloneImage& image) {
     EmergencyFunction = static_cast<int>(GetField(image, f::EmergencyFunction));
     WeatherAlert = static_cast<int>(GetField(image, f::WeatherAlert));
     TemperatureUnit = static_cast<int>(GetField(image, f::TemperatureUnit));
-    TemperatureOffset = DecodeTemperatureOffset(static_cast<std::uint8_t>(GetField(image, f::TemperatureOffset)));
+    TemperatureOffset =
+        DecodeTemperatureOffset(static_cast<std::uint8_t>(GetField(image, f::TemperatureOffset)));
     InternalMic = static_cast<int>(GetField(image, f::InternalMic));
     Vox = static_cast<int>(GetField(image, f::Vox));
     VoxDelay = static_cast<int>(GetField(image, f::VoxDelay));
@@ -136,7 +137,9 @@ void KeyMiscSettings::Store(CloneImage& image) const {
     SetField(image, f::VoxSensitivity, VoxSensitivity);
 }
 
-std::string KeyMiscSettings::TemperatureOffsetText() const { return Format("%.1f", TemperatureOffset); }
+std::string KeyMiscSettings::TemperatureOffsetText() const {
+    return Format("%.1f", TemperatureOffset);
+}
 
 void KeyMiscSettings::SetTemperatureOffsetText(std::string_view text) {
     const std::string copy(text);

@@ -26,10 +26,12 @@ constexpr std::array<std::string_view, 3> kPaMonitor{"Off", "PA", "ALL"};
 constexpr std::array<std::string_view, 3> kUserTone{"Off", "+", "-"};
 constexpr std::array<std::string_view, 2> kSensorType{"Temperature", "Voltage"};
 constexpr std::array<std::string_view, 3> kDisplayMode{"ch", "Freq", "TAG"};
-constexpr std::array<std::string_view, 7> kRxSave{"Off  ", "ABS  ", "1 : 1", "1 : 2", "1 : 3", "1 : 4", "1 : 5"};
+constexpr std::array<std::string_view, 7> kRxSave{"Off  ", "ABS  ", "1 : 1", "1 : 2",
+                                                  "1 : 3", "1 : 4", "1 : 5"};
 constexpr std::array<std::string_view, 2> kScanStopResume{"Busy ", "5 Sec"};
 constexpr std::array<std::string_view, 2> kDwPri{"DW ", "PRI"};
-constexpr std::array<std::string_view, 6> kPriTime{"500 mS", "1 Sec  ", "1.5 Sec", "2 Sec  ", "2.5 Sec", "3 Sec  "};
+constexpr std::array<std::string_view, 6> kPriTime{"500 mS",  "1 Sec  ", "1.5 Sec",
+                                                   "2 Sec  ", "2.5 Sec", "3 Sec  "};
 constexpr std::array<std::string_view, 4> kTot{"Off", "1 Min", "3 Min", "5 Min"};
 constexpr std::array<std::string_view, 5> kUserKey{"None", "ANL ", "PA", "TONE", "ALRT"};
 constexpr std::array<std::string_view, 4> kWeatherAlert{"Off", "Beep", "LED Flash", "Beep + LED Flash"};
@@ -51,12 +53,22 @@ constexpr const char* kChannelHeader[6] = {
 std::string Setting(std::string_view label, std::string_view value) {
     return std::string(label) + PadRight(value, 15);
 }
-std::string Number(std::string_view label, int value) { return std::string(label) + Format("%-15d", value); }
-std::string Title(std::string_view title) { return PadRight(title, 50); }
-std::string Blank50() { return std::string(50, ' '); }
+std::string Number(std::string_view label, int value) {
+    return std::string(label) + Format("%-15d", value);
+}
+std::string Title(std::string_view title) {
+    return PadRight(title, 50);
+}
+std::string Blank50() {
+    return std::string(50, ' ');
+}
 
-bool InUseForCount(const ChannelEntry& e) { return !e.Masked && e.RxHz != 0; }
-bool InUseForPages(const ChannelEntry& e) { return !e.Masked && (e.RxHz != 0 || e.TxHz != 0); }
+bool InUseForCount(const ChannelEntry& e) {
+    return !e.Masked && e.RxHz != 0;
+}
+bool InUseForPages(const ChannelEntry& e) {
+    return !e.Masked && (e.RxHz != 0 || e.TxHz != 0);
+}
 
 void AppendVfo(std::vector<std::string>& lines, std::size_t first, const ChannelEntry& e) {
     const bool am = ShownMode(e.Mode) == kModeAm;
@@ -96,14 +108,18 @@ Report::Report(const Document& document) : m_document(document) {
     const BandContext band = document.Bands();
     m_vfoA.Load(image, band);
     m_vfoB.Load(image, band);
-    for (const ChannelEntry& e : document.Channels().Entries()) m_inUse += InUseForCount(e);
+    for (const ChannelEntry& e : document.Channels().Entries())
+        m_inUse += InUseForCount(e);
 }
 
-ReportPage Report::Page(int page) const { return page <= 1 ? SettingsPage() : ChannelPage(page); }
+ReportPage Report::Page(int page) const {
+    return page <= 1 ? SettingsPage() : ChannelPage(page);
+}
 
 std::vector<ReportPage> Report::Pages() const {
     std::vector<ReportPage> pages;
-    for (int p = 1; p <= PageCount(); ++p) pages.push_back(Page(p));
+    for (int p = 1; p <= PageCount(); ++p)
+        pages.push_back(Page(p));
     return pages;
 }
 
@@ -114,10 +130,12 @@ ReportPage Report::SettingsPage() const {
     const KeyMiscSettings& k = m_keyMisc;
 
     ReportPage page;
-    page.lines.push_back({0, "                  **********  Norvalen KSR-410 Portable Transceiver  **********"});
+    page.lines.push_back(
+        {0, "                  **********  Norvalen KSR-410 Portable Transceiver  **********"});
     page.lines.push_back({1, ""});
-    page.lines.push_back({2, "           File Name:  " + PadRight(FileNamePart(m_document.CurrentFileName()), 32) +
-                                 "           Serial No:  " + PadRight(DecodeSerialNumber(m_document.Image()), 32)});
+    page.lines.push_back(
+        {2, "           File Name:  " + PadRight(FileNamePart(m_document.CurrentFileName()), 32) +
+                "           Serial No:  " + PadRight(DecodeSerialNumber(m_document.Image()), 32)});
     page.lines.push_back({3, Blank50()});
 
     std::vector<std::string> lines = {
@@ -181,7 +199,8 @@ ReportPage Report::SettingsPage() const {
     lines[9] += Title("       ---VFO B---");
     AppendVfo(lines, 10, m_vfoB.Entry());
 
-    for (std::size_t i = 0; i < lines.size(); ++i) page.lines.push_back({4 + static_cast<int>(i), lines[i]});
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        page.lines.push_back({4 + static_cast<int>(i), lines[i]});
     return page;
 }
 
@@ -190,12 +209,14 @@ ReportPage Report::ChannelPage(int page) const {
     int index = 0;
     for (int p = 2; p < page; ++p) {
         int counted = 0;
-        while (index < kChannelCount && counted < kChannelsPerPage) counted += InUseForPages(entries[index++]);
+        while (index < kChannelCount && counted < kChannelsPerPage)
+            counted += InUseForPages(entries[index++]);
     }
 
     ReportPage out;
     int position = 0;
-    for (const char* header : kChannelHeader) out.lines.push_back({position++, header});
+    for (const char* header : kChannelHeader)
+        out.lines.push_back({position++, header});
     int printed = 0;
     for (; index < kChannelCount && printed < kChannelsPerPage; ++index) {
         const ChannelEntry& e = entries[static_cast<std::size_t>(index)];
@@ -215,7 +236,8 @@ std::string ReportText(const std::vector<ReportPage>& pages) {
         if (p > 0) out += "\f\n";
         int next = 0;
         for (const ReportLine& line : pages[p].lines) {
-            for (; next < line.position; ++next) out += '\n';
+            for (; next < line.position; ++next)
+                out += '\n';
             out += line.text;
             out += '\n';
             next = line.position + 1;

@@ -13,8 +13,8 @@ namespace zt46 {
 class Document;
 
 struct ReportLine {
-    int position = 0;  // line position on the page (y = position x line height)
-    std::string text;  // UTF-8
+    int position = 0; // line position on the page (y = position x line height)
+    std::string text; // UTF-8
 };
 
 struct ReportPage {

@@ -7,8 +7,8 @@ namespace zt46 {
 namespace {
 
 // Codes 36..48.
-constexpr char kTagMarks[13] = {' ', '(', ')', '+', '=', '*', '/', kTagSymbol1, kTagSymbol2, kTagSymbol3,
-                                ':', '-', '_'};
+constexpr char kTagMarks[13] = {' ',         '(',         ')',         '+', '=', '*', '/',
+                                kTagSymbol1, kTagSymbol2, kTagSymbol3, ':', '-', '_'};
 
 } // namespace
 
@@ -45,6 +45,8 @@ char TagCodeToChar(int code) {
     return '\0';
 }
 
-bool IsTagSymbol(char c) { return c == kTagSymbol1 || c == kTagSymbol2 || c == kTagSymbol3; }
+bool IsTagSymbol(char c) {
+    return c == kTagSymbol1 || c == kTagSymbol2 || c == kTagSymbol3;
+}
 
 } // namespace zt46

@@ -59,7 +59,9 @@ std::string_view StringById(int id) {
     return e ? e->text : std::string_view{};
 }
 
-bool HasString(int id) { return Find(id) != nullptr; }
+bool HasString(int id) {
+    return Find(id) != nullptr;
+}
 
 std::string FormatText(std::string_view text, std::string_view arg1, std::string_view arg2) {
     // One pass, so an argument that itself holds "%2" is taken as it is.

@@ -24,7 +24,8 @@ std::string Format(const char* format, ...) {
 
 std::size_t CharCount(std::string_view text) {
     std::size_t n = 0;
-    for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+    for (unsigned char c : text)
+        n += (c & 0xC0) != 0x80;
     return n;
 }
 

@@ -9,7 +9,8 @@ namespace zt46 {
 #if defined(__GNUC__)
 __attribute__((format(printf, 1, 2)))
 #endif
-std::string Format(const char* format, ...);
+std::string
+Format(const char* format, ...);
 
 // Number of characters (UTF-8 code points) in the text.
 std::size_t CharCount(std::string_view text);

@@ -12,8 +12,8 @@ enum class Icon { None, Stop, Question, Information };
 enum class Answer { Ok, Yes, No, Cancel };
 
 struct Prompt {
-    int id = 0;           // string id of the text
-    std::string text;     // the text with its placeholders filled
+    int id = 0;       // string id of the text
+    std::string text; // the text with its placeholders filled
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::Stop;
 };

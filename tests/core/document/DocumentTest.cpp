@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "document/CloneFile.h"
+#include "document/FactoryImage.h"
+#include "util/Messages.h"
+
+namespace zt46 {
+namespace {
+
+namespace fs = std::filesystem;
+using test::DocFixture;
+
+CloneImage MarkedImage(std::uint8_t mark) {
+    CloneImage image = FactoryImage();
+    image[3900] = mark; // a byte no model touches
+    return image;
+}
+
+TEST(DocumentTest, OpenRefusesBadFilesAndKeepsTheImage) {
+    struct Case {
+        std::size_t size;
+        bool exists;
+        int message;
+    };
+    for (const Case& c : {Case{4103, true, IDS_INVALID_FORMAT}, Case{4105, true, IDS_INVALID_FORMAT},
+                          Case{0, true, IDS_INVALID_FORMAT}, Case{4104, false, IDS_OPEN_FILE_ERROR}}) {
+        DocFixture f;
+        f.doc.LoadFactoryImage();
+        const std::string path = f.dir.File("bad.t46");
+        if (c.exists) test::WriteBytes(path, std::vector<unsigned char>(c.size, 0x11));
+        f.dialogs.paths.push_back(path);
+        EXPECT_FALSE(f.doc.Open());
+        EXPECT_EQ(f.prompts.ids, std::vector<int>{c.message}) << c.size;
+        EXPECT_EQ(f.doc.Image(), FactoryImage());
+    }
+}
+
+TEST(DocumentTest, OpenLoadsImageAndTrailer) {
+    DocFixture f;
+    const ImageTrailer trailer{1, 2, 3, 4, 5, 6, 7, 8};
+    const std::string path = test::WriteClone(f.dir.File("a.T46"), MarkedImage(0x42), trailer);
+    f.dialogs.paths.push_back(path);
+    ASSERT_TRUE(f.doc.Open());
+    EXPECT_EQ(f.doc.CurrentFileName(), path);
+    EXPECT_TRUE(f.doc.ImageFromFile());
+    EXPECT_EQ(f.doc.Image()[3900], 0x42);
+    EXPECT_EQ(f.doc.Trailer(), trailer);
+    EXPECT_TRUE(f.prompts.ids.empty());
+}
+
+TEST(DocumentTest, SaveWritesModelsAndChecksumAndTrailer) {
+    DocFixture f;
+    const ImageTrailer trailer{9, 8, 7, 6, 5, 4, 3, 2};
+    CloneImage image = MarkedImage(0x42);
+    image[2000] = 0x77; // inside the cleared channel area: rebuilt from the models
+    const std::string path = test::WriteClone(f.dir.File("a.t46"), image, trailer);
+    ASSERT_TRUE(f.doc.LoadFileStrict(path));
+    f.doc.SetModified();
+    ASSERT_TRUE(f.doc.Save());
+    EXPECT_FALSE(f.doc.ImageModified());
+    const auto bytes = test::ReadBytes(path);
+    ASSERT_EQ(bytes.size(), kCloneFileSize);
+    EXPECT_EQ(bytes[2], 0x2C); // the factory block sums to 2C C0
+    EXPECT_EQ(bytes[3], 0xC0);
+    EXPECT_EQ(bytes[3900], 0x42);
+    EXPECT_EQ(bytes[2000], FactoryImage()[2000]);
+    EXPECT_TRUE(std::equal(trailer.begin(), trailer.end(), bytes.end() - 8));
+}
+
+TEST(DocumentTest, SaveRefusesReadOnlyTargets) {
+    DocFixture f;
+    const std::string path = test::WriteClone(f.dir.File("ro.t46"), MarkedImage(1));
+    ASSERT_TRUE(f.doc.LoadFileStrict(path));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    f.doc.SetModified();
+    EXPECT_FALSE(f.doc.Save());
+    EXPECT_EQ(f.prompts.ids, std::vector<int>{IDS_READ_ONLY});
+    EXPECT_TRUE(f.doc.ImageModified());
+    EXPECT_EQ(test::ReadBytes(path)[3900], 1);
+}
+
+TEST(DocumentTest, SavingTheDefaultFileAsksFirst) {
+    for (Answer answer : {Answer::No, Answer::Yes}) {
+        DocFixture f;
+        const std::string path = test::WriteClone(f.dir.File("zt46DEFAULT.T46"), MarkedImage(1));
+        ASSERT_TRUE(f.doc.LoadFileStrict(path));
+        f.doc.Image()[3900] = 2;
+        f.prompts.answers.push_back(answer);
+        EXPECT_EQ(f.doc.Save(), answer == Answer::Yes);
+        EXPECT_EQ(f.prompts.ids, std::vector<int>{IDS_WRITE_DEFAULT_FILE});
+        EXPECT_EQ(test::ReadBytes(path)[3900], answer == Answer::Yes ? 2 : 1);
+    }
+}
+
+TEST(DocumentTest, SaveWithoutNameRunsSaveAsWithTheChosenPath) {
+    DocFixture f;
+    f.doc.LoadFactoryImage();
+    const std::string longPath = f.dir.File(std::string(90, 'x') + ".T46"); // kept whole
+    f.dialogs.paths.push_back(longPath);
+    ASSERT_TRUE(f.doc.Save());
+    EXPECT_EQ(f.doc.CurrentFileName(), longPath);
+    EXPECT_EQ(test::ReadBytes(longPath).size(), kCloneFileSize);
+}
+
+TEST(DocumentTest, FailedWriteKeepsTheOldFileAndReportsFailure) {
+    DocFixture f;
+    f.doc.LoadFactoryImage();
+    // A folder where the file should be cannot be replaced.
+    fs::create_directory(f.dir.File("folder.t46"));
+    f.dialogs.paths.push_back(f.dir.File("folder.t46"));
+    f.doc.SetModified();
+    EXPECT_FALSE(f.doc.SaveAs());
+    EXPECT_EQ(f.prompts.ids, std::vector<int>{IDS_CREATE_FILE_ERROR});
+    EXPECT_TRUE(f.doc.ImageModified());
+    // A parent that is a regular file: nothing can be created there.
+    test::RecordingPrompts prompts;
+    const std::string blocker = test::WriteBytes(f.dir.File("plain"), {1});
+    EXPECT_FALSE(WriteCloneFile(blocker + "/x.t46", f.doc.Image(), f.doc.Trailer(), prompts));
+    EXPECT_EQ(prompts.ids, std::vector<int>{IDS_CREATE_FILE_ERROR});
+    // No temporary files are left beside the targets.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(f.dir.Path()))
+        ++entries;
+    EXPECT_EQ(entries, 4); // work, program, folder.t46, plain
+}
+
+TEST(DocumentTest, WritePreservesPermissions) {
+    test::TempDir dir;
+    test::RecordingPrompts prompts;
+    const std::string path = test::WriteClone(dir.File("p.t46"), FactoryImage());
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(WriteCloneFile(path, MarkedImage(5), ImageTrailer{}, prompts));
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(test::ReadBytes(path)[3900], 5);
+}
+
+TEST(DocumentTest, AskToSaveGoesOnOnlyWhenTheChangesReachedAFile) {
+    struct Case {
+        Answer answer;
+        std::optional<std::string> savePath; // nullopt: the Save As dialog is cancelled
+        bool goesOn;
+    };
+    DocFixture probe;
+    const std::string target = probe.dir.File("saved.t46");
+    for (const Case& c : {Case{Answer::Cancel, std::nullopt, false}, Case{Answer::No, std::nullopt, true},
+                          Case{Answer::Yes, std::nullopt, false}, Case{Answer::Yes, target, true}}) {
+        DocFixture f;
+        f.doc.LoadFactoryImage();
+        f.doc.SetModified();
+        f.prompts.answers.push_back(c.answer);
+        if (c.savePath) f.dialogs.paths.push_back(f.dir.File("saved.t46"));
+        EXPECT_EQ(f.doc.New(), c.goesOn);
+        EXPECT_EQ(f.prompts.ids.front(), IDS_SAVE_CHANGES);
+        if (!c.goesOn) {
+            EXPECT_TRUE(f.doc.ImageModified());
+        }
+        if (c.savePath) EXPECT_EQ(test::ReadBytes(f.dir.File("saved.t46")).size(), kCloneFileSize);
+    }
+}
+
+TEST(DocumentTest, NewFindsTheDefaultFileInTheWorkingFolderThenBesideTheProgram) {
+    DocFixture f;
+    const std::string programDefault =
+        test::WriteClone(f.dir.File("program/ZT46default.t46"), MarkedImage(0x0B));
+    ASSERT_TRUE(f.doc.New());
+    EXPECT_EQ(f.doc.CurrentFileName(), programDefault);
+    EXPECT_EQ(f.doc.Image()[3900], 0x0B);
+    const std::string workDefault = test::WriteClone(f.dir.File("work/ZT46default.t46"), MarkedImage(0x0A));
+    ASSERT_TRUE(f.doc.New());
+    EXPECT_EQ(f.doc.CurrentFileName(), workDefault);
+    EXPECT_EQ(f.doc.Image()[3900], 0x0A);
+}
+
+TEST(DocumentTest, WithoutDefaultFileTheBuiltInImageIsWrittenOut) {
+    DocFixture f;
+    ASSERT_TRUE(f.doc.New());
+    EXPECT_EQ(f.doc.CurrentFileName(), "<none>");
+    EXPECT_FALSE(f.doc.ImageFromFile());
+    const auto bytes = test::ReadBytes(f.dir.File("work/ZT46default.t46"));
+    ASSERT_EQ(bytes.size(), kCloneFileSize);
+    EXPECT_EQ(bytes[2], 0x2C); // written after the models went back into the image
+    EXPECT_TRUE(f.prompts.ids.empty());
+}
+
+TEST(DocumentTest, UnusableDefaultFileIsNeverOverwritten) {
+    DocFixture f;
+    const std::string broken = test::WriteBytes(f.dir.File("work/ZT46default.t46"), {1, 2, 3});
+    ASSERT_TRUE(f.doc.New());
+    EXPECT_EQ(f.prompts.ids, std::vector<int>{IDS_READ_FILE_ERROR});
+    EXPECT_EQ(test::ReadBytes(broken), (std::vector<unsigned char>{1, 2, 3}));
+    EXPECT_EQ(f.doc.CurrentFileName(), "<none>");
+    EXPECT_EQ(f.doc.Image()[2], 0x2C);
+}
+
+TEST(DocumentTest, CommandLineFileTooShortFallsBackToTheBuiltInImage) {
+    DocFixture f;
+    const std::string shortFile =
+        test::WriteBytes(f.dir.File("short.t46"), std::vector<unsigned char>(100, 0));
+    f.doc.OpenNamedFile(shortFile);
+    EXPECT_EQ(f.prompts.ids, std::vector<int>{IDS_READ_FILE_ERROR});
+    EXPECT_EQ(f.doc.CurrentFileName(), "<none>");
+    EXPECT_TRUE(fs::exists(f.dir.File("work/ZT46default.t46")));
+}
+
+TEST(DocumentTest, StrictLoadNeverFallsBack) {
+    DocFixture f;
+    f.doc.LoadFactoryImage();
+    EXPECT_FALSE(f.doc.LoadFileStrict(f.dir.File("missing.t46")));
+    EXPECT_EQ(f.prompts.ids, std::vector<int>{IDS_OPEN_FILE_ERROR});
+    EXPECT_FALSE(fs::exists(f.dir.File("work/ZT46default.t46")));
+}
+
+TEST(DocumentTest, ModelsToImageClearsOnlyTheChannelAreaItRebuilds) {
+    DocFixture f;
+    CloneImage image = FactoryImage();
+    image[kMrOffset + 14 * 160 + 1] |= 0x10; // a Book record's uninterpreted bit beyond the cleared range
+    image[kWeatherOffset + 1] |= 0x10;       // a Weather record's, inside it
+    ASSERT_TRUE(f.doc.LoadFileStrict(test::WriteClone(f.dir.File("x.t46"), image)));
+    f.doc.ModelsToImage();
+    EXPECT_EQ(f.doc.Image()[kMrOffset + 14 * 160 + 1] & 0x10, 0x10);
+    EXPECT_EQ(f.doc.Image()[kWeatherOffset + 1] & 0x10, 0);
+}
+
+} // namespace
+} // namespace zt46

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "document/FactoryImage.h"
+#include "editor/ChannelTable.h"
+#include "editor/VfoSettings.h"
+#include "image/Fields.h"
+#include "image/SettingsGroups.h"
+
+namespace zt46 {
+namespace {
+
+std::uint8_t* Record(CloneImage& image, int index) {
+    return &image[ChannelRecordOffset(index)];
+}
+
+void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t> bytes) {
+    std::copy(bytes.begin(), bytes.end(), Record(image, index));
+}
+
+struct Loaded {
+    CloneImage image = FactoryImage();
+    SystemSettings system;
+    ChannelTable table;
+    void Load() {
+        system.Load(image);
+        table.Load(image, system);
+    }
+};
+
+TEST(ChannelTableTest, BlankChannelSlotBecomesVfoACopy) {
+    Loaded t;
+    Record(t.image, 4)[10] = 0xFF;
+    Record(t.image, 4)[11] = 0xFF;
+    t.image[kVfoAOffset + 2] = 10; // VFO A tag starts with "A"
+    t.image[kVfoBOffset + 10] = 0xFF;
+    t.image[kVfoBOffset + 11] = 0xFF;
+    t.Load();
+    const std::uint8_t expected[14] = {0x0D, 0x48, 10,   0x24, 0x24, 0x24, 0x24,
+                                       0x24, 0x24, 0x24, 0x49, 0xC0, 0x49, 0xC0};
+    EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), Record(t.image, 4)));
+    EXPECT_EQ(t.table.Entry(4).RxHz, 118000000);
+    EXPECT_EQ(t.table.Entry(4).Tag[0], 'A');
+    // The VFO records are never replaced.
+    EXPECT_EQ(t.image[kVfoBOffset + 10], 0xFF);
+}
+
+TEST(ChannelTableTest, MaskBitsLeastSignificantBitFirst) {
+    Loaded t;
+    t.Load();
+    // Factory: everything masked except MR 1 (bit 0 of byte 8) and Book 1 (index 150: byte 26 bit 6).
+    for (int i = 0; i < kMaskedChannelCount; ++i)
+        EXPECT_EQ(t.table.Entry(i).Masked, i == 0 || i == 150 ? 0 : 1) << i;
+    for (int i = kFirstWeatherIndex; i < kChannelCount; ++i)
+        EXPECT_EQ(t.table.Entry(i).Masked, 0);
+    t.table.Entry(9).Masked = 0;
+    t.table.Store(t.image, t.system);
+    EXPECT_EQ(t.image[9], 0xFD);
+    EXPECT_EQ(t.image[26], 0xBF);
+    EXPECT_EQ(t.image[39], 0x03); // bits 2..7: Weather channels, never masked
+}
+
+TEST(ChannelTableTest, CurrentChannelsMustBeInUse) {
+    struct Case {
+        std::uint8_t mr, book, expectedMr, expectedBook;
+    };
+    for (const Case& c : {Case{0, 0, 0, 0}, Case{200, 120, 0, 0}, Case{5, 7, 0, 0}, Case{9, 3, 9, 3}}) {
+        Loaded t;
+        t.Load();
+        t.table.Entry(9).Masked = 0;
+        t.table.Entry(153).Masked = 0;
+        t.image[kCurrentMrChannelOffset] = c.mr;
+        t.image[kCurrentBookChannelOffset] = c.book;
+        t.table.Store(t.image, t.system);
+        EXPECT_EQ(t.image[kCurrentMrChannelOffset], c.expectedMr);
+        EXPECT_EQ(t.image[kCurrentBookChannelOffset], c.expectedBook);
+    }
+}
+
+TEST(ChannelTableTest, GroupNavigation) {
+    ChannelTable table;
+    std::vector<int> seen;
+    for (int i = 0; i < 4; ++i) {
+        table.NextGroup(0);
+        seen.push_back(table.CurrentGroup());
+    }
+    EXPECT_EQ(seen, (std::vector<int>{1, 0, 1, 0}));
+    seen.clear();
+    for (int i = 0; i < 3; ++i) {
+        table.NextGroup(1);
+        seen.push_back(table.CurrentGroup());
+    }
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 0}));
+    table.NextGroup(1);
+    EXPECT_EQ(table.FirstNumber(), 151);
+    EXPECT_EQ(table.CurrentIndex(), 150);
+    EXPECT_EQ(ChannelTable::GroupOf(149), kGroupMr);
+    EXPECT_EQ(ChannelTable::GroupOf(250), kGroupWeather);
+    EXPECT_EQ(ChannelTable::GroupOf(260), kGroupCount);
+    EXPECT_EQ(ChannelTable::NumberInGroup(251), 2);
+}
+
+TEST(ChannelTableTest, LoadAppliesTheFrequencyRules) {
+    Loaded t;
+    // MR 2: AM split at 120 MHz (split is cleared), tx 140 MHz.
+    SetRecord(t.image, 1, {0x08, 0x49, 36, 36, 36, 36, 36, 36, 36, 36, 0x4B, 0x00, 0x57, 0x80});
+    // MR 3: AM split at 110 MHz, tx high byte 0 (transmits on receive frequency, snapped into 118..136.975).
+    SetRecord(t.image, 2, {0x08, 0x49, 36, 36, 36, 36, 36, 36, 36, 36, 0x44, 0xC0, 0x00, 0x00});
+    // MR 4: AM record at 150 MHz with RX expansion: becomes FM with the default steps.
+    SetRecord(t.image, 3, {0x00, 0xC0, 36, 36, 36, 36, 36, 36, 36, 36, 0x46, 0x50, 0x49, 0xC0});
+    // MR 5: 8.33 kHz channel unit 14161.
+    SetRecord(t.image, 4, {0x00, 0xA8, 36, 36, 36, 36, 36, 36, 36, 36, 0x37, 0x51, 0x37, 0x51});
+    SetField(t.image, fields::RxExpansion, 1);
+    t.Load();
+    const ChannelEntry& split120 = t.table.Entry(1);
+    EXPECT_EQ(split120.RxHz, 120000000);
+    EXPECT_EQ(split120.Split, 0);
+    const ChannelEntry& split110 = t.table.Entry(2);
+    EXPECT_EQ(split110.RxHz, 110000000);
+    EXPECT_EQ(split110.Split, 1);
+    EXPECT_EQ(split110.TxHz, 118000000);
+    const ChannelEntry& fm = t.table.Entry(3);
+    EXPECT_EQ(fm.Mode, kModeFm);
+    EXPECT_EQ(fm.FmStep, 5);
+    EXPECT_EQ(fm.AmStep, 1);
+    EXPECT_EQ(fm.RxGrid625Fm, 1);
+    EXPECT_EQ(fm.RxHz, 150000000);
+    const ChannelEntry& ch833 = t.table.Entry(4);
+    EXPECT_EQ(ch833.RxHz, 118008333);
+    EXPECT_DOUBLE_EQ(ch833.RxDisplay, 118.010);
+    // Simplex transmit frequency decodes as 0 and is snapped into the transmit band.
+    EXPECT_EQ(t.table.Entry(0).TxHz, 118000000);
+}
+
+TEST(ChannelTableTest, StoreAfterLoadKeepsAnOnStepImage) {
+    Loaded t;
+    SetField(t.image, fields::RxExpansion, 1);
+    SetRecord(t.image, 3, {0x45, 0x49, 10, 11, 12, 36, 36, 36, 36, 95, 0x5A, 0xA0, 0x00, 0x00});
+    SetRecord(t.image, 4, {0x30, 0xA8, 36, 36, 36, 36, 36, 36, 36, 36, 0x37, 0x51, 0x37, 0x51});
+    t.Load();
+    CloneImage stored = t.image;
+    t.table.Store(stored, t.system);
+    // The FM record keeps its 6.25 kHz count and its tag; its split is gone (145 MHz), its transmit
+    // frequency is the receive one clamped into the transmit band; a code of 49 or more reads as the end
+    // of the text and is written back as 64. Bits 5..4 of byte 0 survive.
+    const std::uint8_t fm[14] = {0x45, 0x48, 10, 11, 12, 36, 36, 36, 36, 64, 0x5A, 0xA0, 0x55, 0x9C};
+    EXPECT_TRUE(std::equal(std::begin(fm), std::end(fm), Record(stored, 3)));
+    EXPECT_EQ(Record(stored, 4)[0], 0x30);
+    EXPECT_EQ(Record(stored, 4)[10], 0x37);
+    EXPECT_EQ(Record(stored, 4)[11], 0x51);
+}
+
+TEST(ChannelTableTest, WeatherMatchMakesAnMrChannelWx) {
+    Loaded t;
+    SetField(t.image, fields::WeatherBand, 1);
+    SetField(t.image, fields::RxExpansion, 1);
+    SetRecord(t.image, 250, {0x80, 0x48, 36, 36, 36, 36, 36, 36, 36, 36, 0x65, 0x98, 0x49, 0xC0});
+    SetRecord(t.image, 0, {0x40, 0x49, 36, 36, 36, 36, 36, 36, 36, 36, 0x65, 0x98, 0x49, 0xC0}); // FM 162.550
+    t.Load();
+    EXPECT_EQ(t.table.Entry(250).RxHz, 162550000);
+    EXPECT_EQ(t.table.Entry(0).Mode, kModeWx);
+    EXPECT_EQ(t.table.Entry(0).Split, 0);
+    EXPECT_EQ(t.table.Entry(0).RxHz, 162550000);
+}
+
+TEST(VfoSettingsTest, TypedFrequenciesFollowTheVfoRules) {
+    CloneImage image = FactoryImage();
+    BandContext band;
+    band.RxExpansion = 1;
+    VfoSettings vfo = VfoSettings::A();
+    vfo.Load(image, band);
+    EXPECT_EQ(vfo.RxText(), "118.000");
+    vfo.SetRxText("110", band);
+    vfo.Entry().Split = 1;
+    vfo.SetTxText("140", band);
+    EXPECT_EQ(vfo.Entry().TxHz, 136975000); // the TX expansion is off
+    vfo.SetRxText("125", band);
+    EXPECT_EQ(vfo.Entry().Split, 0); // AM above 117.975 cannot be split
+    vfo.SetRxText("150", band);
+    EXPECT_EQ(vfo.Entry().Mode, kModeFm);
+    EXPECT_EQ(vfo.Entry().FmStep, 5);
+    vfo.Store(image, band);
+    VfoSettings again = VfoSettings::A();
+    again.Load(image, band);
+    EXPECT_EQ(again.Entry().RxHz, 150000000);
+    EXPECT_EQ(again.Entry().Mode, kModeFm);
+}
+
+} // namespace
+} // namespace zt46

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "document/FactoryImage.h"
+#include "image/Codecs.h"
+#include "image/Fields.h"
+#include "image/SettingsGroups.h"
+
+namespace zt46 {
+namespace {
+
+struct RxCase {
+    int mode;
+    int flag;
+    std::uint8_t high, low;
+    std::int32_t hz;
+};
+
+TEST(CodecsTest, ReceiveFrequencyDecoding) {
+    for (const RxCase& c : {
+             RxCase{kModeAm, 0, 0x49, 0xC0, 118000000}, // 18880 x 6250
+             RxCase{kModeAm, 1, 0x37, 0x51, 118008333}, // 14161 x 25000 / 3
+             RxCase{kModeAm, 1, 0x37, 0x53, 118025000},
+             RxCase{kModeFm, 0, 0xFF, 0xFF, 327675000}, // 5 kHz units
+             RxCase{kModeFm, 1, 0x5A, 0xA0, 145000000}, // 6.25 kHz units
+             RxCase{kModeWx, 1, 0x65, 0x98, 162550000}, // WX counts 6.25 kHz either way
+             RxCase{3, 0, 0x71, 0x48, 145000000},       // mode bits 3 use the FM row
+             RxCase{kModeAm, 0, 0x00, 0x55, 118000000}, // a zero high byte means 118 MHz
+         }) {
+        EXPECT_EQ(DecodeRxFreq(c.mode, c.flag, c.high, c.low), c.hz) << c.mode << "/" << c.flag;
+        if (c.high != 0) {
+            EXPECT_EQ(EncodeRxFreq(c.mode, c.flag, c.hz), (c.high << 8) | c.low);
+        }
+    }
+    EXPECT_EQ(EncodeRxFreq(kModeAm, 1, 118016666), 14162);
+}
+
+TEST(CodecsTest, TransmitFrequencyDecodingAndEncoding) {
+    EXPECT_EQ(DecodeTxFreq(0, 0, 118000000, 0x49, 0xC0), 0);         // simplex
+    EXPECT_EQ(DecodeTxFreq(1, 0, 110000000, 0x00, 0x12), 110000000); // high byte 0: the receive frequency
+    EXPECT_EQ(DecodeTxFreq(1, 0, 110000000, 0x49, 0xC0), 118000000);
+    EXPECT_EQ(DecodeTxFreq(1, 1, 110000000, 0x37, 0x51), 118008333);
+    // Encoding matches decoding for every mode.
+    EXPECT_EQ(EncodeTxFreq(0, 118000000), 0x49C0);
+    EXPECT_EQ(EncodeTxFreq(1, 118008333), 14161);
+}
+
+TEST(CodecsTest, TagCodesWithRawCodeRule) {
+    const std::uint8_t codes[8] = {10, 36, 43, 44, 45, 64, 95, 36};
+    const TagText text = DecodeTag(codes);
+    EXPECT_EQ(text[0], 'A');
+    EXPECT_EQ(text[5], '\0'); // 64: no character
+    EXPECT_EQ(text[6], '\0');
+    TagCodeArray raw{};
+    std::copy(std::begin(codes), std::end(codes), raw.begin());
+    // Unchanged text: symbols come back as 43..45; a NUL is not a known character.
+    EXPECT_EQ(EncodeTag(text, raw), (TagCodeArray{10, 36, 43, 44, 45, 64, 64, 36}));
+    // Blanks typed over radio-only codes keep those codes.
+    TagText blanks{};
+    std::fill_n(blanks.begin(), 8, ' ');
+    EXPECT_EQ(EncodeTag(blanks, raw), (TagCodeArray{36, 36, 36, 36, 36, 36, 95, 36}));
+    TagText lower{};
+    std::copy_n("ab      ", 8, lower.begin());
+    EXPECT_EQ(EncodeTag(lower, TagCodeArray{})[0], 64);
+}
+
+TEST(CodecsTest, FirmwareAndSerialNumber) {
+    CloneImage image = FactoryImage();
+    EXPECT_EQ(FormatFirmwareVersion(DecodeFirmwareVersion(image)), "0.00");
+    EXPECT_EQ(DecodeSerialNumber(image), "#Q######");
+    image[0] = 0x01;
+    image[1] = 0x23;
+    EXPECT_EQ(FormatFirmwareVersion(DecodeFirmwareVersion(image)), "1.23");
+    image[0] = 0x02;
+    image[1] = 0x05;
+    EXPECT_EQ(FormatFirmwareVersion(DecodeFirmwareVersion(image)), "2.05");
+    const std::uint8_t serial[4] = {0x12, 0x34, 0x56, 0x78};
+    std::copy(std::begin(serial), std::end(serial), image.begin() + kSerialNumberOffset);
+    EXPECT_EQ(DecodeSerialNumber(image), "1D345678");
+}
+
+TEST(CodecsTest, TemperatureOffset) {
+    EXPECT_DOUBLE_EQ(DecodeTemperatureOffset(0x85), -0.5);
+    EXPECT_EQ(EncodeTemperatureOffset(12.7), 0x7F);
+    EXPECT_EQ(EncodeTemperatureOffset(-12.7), 0xFF);
+    EXPECT_EQ(EncodeTemperatureOffset(-0.5), 0x85);
+    EXPECT_DOUBLE_EQ(RoundToOneDecimal(-1.26), -1.2);
+    EXPECT_DOUBLE_EQ(RoundToOneDecimal(1.25), 1.3);
+    EXPECT_DOUBLE_EQ(RoundToOneDecimal(3.75), 3.8);
+    KeyMiscSettings k;
+    for (const auto& [typed, shown] :
+         {std::pair{"3.75", "3.8"}, {"-20", "-12.7"}, {"15", "12.7"}, {"abc", "0.0"}}) {
+        k.SetTemperatureOffsetText(typed);
+        EXPECT_EQ(k.TemperatureOffsetText(), shown) << typed;
+    }
+}
+
+TEST(CodecsTest, LockTypeCoding) {
+    const int decoded[8] = {1, 2, 1, 5, 0, 4, 3, 6};
+    for (unsigned bits = 0; bits < 8; ++bits)
+        EXPECT_EQ(DecodeLockType(bits), decoded[bits]);
+    for (int type = 0; type < 7; ++type)
+        EXPECT_EQ(DecodeLockType(EncodeLockType(type)), type);
+    EXPECT_EQ(EncodeLockType(9), 2u);
+}
+
+TEST(SettingsGroupsTest, CurrentModeByPriorityAndWeatherCorrection) {
+    CloneImage image = FactoryImage();
+    image[44] = 0x30; // MR and Book bits both set: MR wins
+    SystemSettings s;
+    s.Load(image);
+    EXPECT_EQ(s.CurrentMode, kCurrentModeMr);
+    image[44] = 0x08 | 0x43; // WX with other bits that are not ours
+    s.Load(image);
+    EXPECT_EQ(s.CurrentMode, kCurrentModeVfo); // the weather band is off
+    s.Store(image);
+    EXPECT_EQ(image[44], 0x80 | 0x43);
+    SetField(image, fields::WeatherBand, 1);
+    image[44] = 0x08;
+    s.Load(image);
+    EXPECT_EQ(s.CurrentMode, kCurrentModeWx);
+}
+
+TEST(SettingsGroupsTest, StoreTouchesOnlyTheFieldBits) {
+    // Loading and storing every group over an image full of ones changes no byte, except the WX display
+    // mode (3 is stored as 0) and the lock bits (7 decodes to 6, which encodes back to 7).
+    CloneImage image;
+    image.fill(0xFF);
+    CloneImage copy = image;
+    DisplaySoundSettings d;
+    TxRxSettings t;
+    KeyMiscSettings k;
+    d.Load(copy);
+    t.Load(copy);
+    k.Load(copy);
+    d.Store(copy);
+    t.Store(copy);
+    k.Store(copy);
+    for (std::size_t i = 0; i < copy.size(); ++i) {
+        if (i == 123) {
+            EXPECT_EQ(copy[i], 0xCF);
+        } else if (i == 118) {
+            EXPECT_EQ(copy[i], 0xFF); // -12.7
+        } else {
+            EXPECT_EQ(copy[i], image[i]) << "byte " << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace zt46

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "TestSupport.h"
+#include "document/FactoryImage.h"
+#include "image/Fields.h"
+#include "report/Report.h"
+
+namespace zt46 {
+namespace {
+
+std::uint8_t* Record(CloneImage& image, int index) {
+    return &image[ChannelRecordOffset(index)];
+}
+
+void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t> bytes) {
+    std::copy(bytes.begin(), bytes.end(), Record(image, index));
+}
+
+void Unmask(CloneImage& image, int index) {
+    image[kChannelMaskOffset + static_cast<std::size_t>(index / 8)] &=
+        static_cast<std::uint8_t>(~(1u << (index % 8)));
+}
+
+// Settings far from the factory's, values beyond their text tables, both VFOs busy, and enough channels
+// for two channel pages, the second starting in the middle of the MR group.
+CloneImage BusyImage() {
+    CloneImage image = FactoryImage();
+    image[7] |= 0x06;        // weather band, RX expansion
+    image[44] = 0x08 | 0x44; // WX, VFO B, emergency
+    image[45] = 0xC7;        // ANL, dual watch, tone control 7 (beyond its table)
+    image[47] = 0x03;        // both TX expansions
+    image[112] = 0x6F;       // DW/PRI, emergency function, lock status, lock bits 7
+    image[113] = 0xFF;       // lamp mode 3, T.O.T 3, RX save 7
+    image[114] = 0xE9;       // PRI time 7, SQL 9
+    image[115] = 0xFF;
+    image[116] = 0xFF; // user keys 7, weather alert 3
+    image[117] = 0xFC;
+    image[118] = 0x8F; // -1.5 degrees
+    image[119] = 0xD3; // Celsius, internal MIC, PA monitor 3
+    image[120] = 0x38; // VOX delay 3, headphone level 8
+    image[121] = 200;
+    image[123] = 0x2E; // WX mode 2, BOOK 3, MR 2
+    image[3800] = 0x12;
+    image[3801] = 0x34;
+    image[3802] = 0x5E;
+    image[3803] = 0xF0;
+    // VFO A: AM 8.33 kHz split at 110.000 MHz, transmit 121.5 MHz. VFO B: FM 145.5 MHz, 12.5k.
+    std::copy_n(std::initializer_list<std::uint8_t>{0x00, 0xA5, 36, 36, 36, 36, 36, 36, 36, 36, 0x33, 0x90,
+                                                    0x39, 0x54}
+                    .begin(),
+                14, &image[kVfoAOffset]);
+    std::copy_n(std::initializer_list<std::uint8_t>{0x42, 0x40, 36, 36, 36, 36, 36, 36, 36, 36, 0x5A, 0xF0,
+                                                    0x00, 0x00}
+                    .begin(),
+                14, &image[kVfoBOffset]);
+    for (int k = 0; k < kWeatherCount; ++k) { // 162.400, 162.425, ... MHz in 6.25 kHz units
+        Record(image, kFirstWeatherIndex + k)[10] = 0x65;
+        Record(image, kFirstWeatherIndex + k)[11] = static_cast<std::uint8_t>(0x80 + 4 * k);
+    }
+    for (int i = 0; i < 75; ++i)
+        Unmask(image, i);
+    SetRecord(image, 1, {0x08, 0x4F, 10, 11, 37, 38, 43, 44, 45, 48, 0x45, 0xC4, 0x4F, 0xA0}); // split AM
+    SetRecord(image, 2, {0x00, 0xA0, 22, 24, 36, 36, 36, 36, 36, 36, 0x3C, 0x8D, 0x00, 0x00}); // 8.33
+    SetRecord(image, 3, {0x45, 0x42, 15, 22, 64, 36, 36, 36, 36, 36, 0x5A, 0xA0, 0x00, 0x00}); // FM, cut tag
+    SetRecord(image, 4, {0x43, 0x48, 36, 36, 36, 36, 36, 36, 36, 36, 0x71, 0x84, 0x00, 0x00}); // FM 15k
+    SetRecord(image, 5, {0x80, 0x48, 33, 23, 36, 36, 36, 36, 36, 36, 0x65, 0x98, 0x00, 0x00}); // weather freq
+    SetRecord(image, 74, {0xC6, 0x4C, 1, 2, 3, 36, 36, 36, 36, 36, 0x71, 0x48, 0x00, 0x00});   // mode bits 3
+    Unmask(image, 160);
+    SetRecord(image, 160, {0x08, 0x4A, 27, 18, 36, 36, 36, 36, 36, 36, 0x53, 0x20, 0x00, 0x00});
+    SetRecord(image, 255,
+              {0xC2, 0x48, 33, 23, 36, 36, 36, 36, 36, 36, 0x65, 0x98, 0x00, 0x00}); // WX 6, mode 3
+    return image;
+}
+
+std::string Golden(const std::string& name) {
+    std::ifstream in(std::string(ZT46_TEST_DATA) + "/" + name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void CompareWithGolden(const std::string& actual, const std::string& name) {
+    if (std::getenv("ZT46_UPDATE_GOLDEN")) {
+        std::ofstream(std::string(ZT46_TEST_DATA) + "/" + name, std::ios::binary) << actual;
+    }
+    EXPECT_EQ(actual, Golden(name)) << "golden " << name;
+}
+
+TEST(ReportTest, BuiltInImageAsLoaded) {
+    test::DocFixture f;
+    f.doc.LoadFactoryImage();
+    const Report report(f.doc);
+    EXPECT_EQ(report.ChannelsInUse(), 12);
+    EXPECT_EQ(report.PageCount(), 2);
+    CompareWithGolden(ReportText(report.Pages()), "factory.txt");
+}
+
+TEST(ReportTest, BusyImage) {
+    test::DocFixture f;
+    ASSERT_TRUE(f.doc.LoadFileStrict(test::WriteClone(f.dir.File("busy one.T46"), BusyImage())));
+    const Report report(f.doc);
+    EXPECT_EQ(report.ChannelsInUse(), 87);
+    EXPECT_EQ(report.PageCount(), 3);
+    CompareWithGolden(ReportText(report.Pages()), "busy.txt");
+}
+
+TEST(ReportTest, PageOneRunsToItsEmptyLastLine) {
+    test::DocFixture f;
+    f.doc.LoadFactoryImage();
+    const ReportPage page = Report(f.doc).Page(1);
+    EXPECT_EQ(page.LastPosition(), 54);
+    EXPECT_EQ(page.lines.back().text, "");
+    EXPECT_EQ(page.lines[2].text.substr(0, 29), "           File Name:  <none>");
+}
+
+TEST(ReportTest, ChannelPagesHoldSeventyChannelsAndTitlesOnlyAtGroupStarts) {
+    test::DocFixture f;
+    CloneImage image = FactoryImage();
+    for (int i = 0; i < 61; ++i)
+        Unmask(image, i);                   // 61 MR + 10 Weather = 71
+    image[kChannelMaskOffset + 18] |= 0x40; // but Book 1 (index 150) masked
+    ASSERT_TRUE(f.doc.LoadFileStrict(test::WriteClone(f.dir.File("c.t46"), image)));
+    const Report report(f.doc);
+    EXPECT_EQ(report.ChannelsInUse(), 71);
+    ASSERT_EQ(report.PageCount(), 3);
+    const ReportPage two = report.Page(2);
+    EXPECT_EQ(two.lines[6].text, "***MR***");
+    EXPECT_EQ(two.LastPosition(), 6 + 1 + 61 + 1 + 9 - 1); // MR title, 61 MR, Weather title, 9 Weather
+    const ReportPage three = report.Page(3);
+    ASSERT_EQ(three.lines.size(), 7u);
+    EXPECT_EQ(three.lines[6].text.substr(0, 3), "10 "); // Weather 10, no title mid-group
+}
+
+TEST(ReportTest, MaskedFirstChannelLeavesItsGroupWithoutTitle) {
+    test::DocFixture f;
+    CloneImage image = FactoryImage();
+    Unmask(image, 1);
+    image[kChannelMaskOffset] |= 1; // MR 1 masked
+    ASSERT_TRUE(f.doc.LoadFileStrict(test::WriteClone(f.dir.File("c.t46"), image)));
+    const std::string text = ReportText(Report(f.doc).Pages());
+    EXPECT_EQ(text.find("***MR***"), std::string::npos);
+    EXPECT_NE(text.find("\n2   AM "), std::string::npos);
+}
+
+} // namespace
+} // namespace zt46

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "util/Digits.h"
+#include "util/FileChecks.h"
+#include "util/Frequency.h"
+#include "util/Messages.h"
+#include "util/TextFormat.h"
+
+namespace zt46 {
+namespace {
+
+struct TextHzCase {
+    const char* text;
+    std::int32_t hz;
+};
+
+class MHzTextToHzTest : public ::testing::TestWithParam<TextHzCase> {};
+
+TEST_P(MHzTextToHzTest, ConvertsThroughText) {
+    EXPECT_EQ(MHzTextToHz(GetParam().text), GetParam().hz);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MHzTextToHzTest,
+    ::testing::Values(TextHzCase{"118.5", 118500000}, TextHzCase{"12", 12000000},
+                      TextHzCase{"12.5", 12500000}, TextHzCase{"1234.5", kInvalidHz},
+                      TextHzCase{"5", 5000000}, TextHzCase{"1234", kInvalidHz},
+                      TextHzCase{"136.975", 136975000}, TextHzCase{"118", 118000000}, TextHzCase{"", 0},
+                      TextHzCase{"12 ", 12}, // the blank ends the number before the appended zeros
+                      TextHzCase{".5", 500000}, TextHzCase{"118.0083333", 1180083333},
+                      TextHzCase{"1180", kInvalidHz}, TextHzCase{"118.", 118000000},
+                      TextHzCase{"99999.", kInvalidHz}, TextHzCase{"1.99999999999", 2147483647}));
+
+TEST(FrequencyTest, MHzToHzRoundsToTheNearestHertzThroughText) {
+    EXPECT_EQ(MHzToHz(118.008333), 118008333);
+    EXPECT_EQ(MHzToHz(118.0083333333), 118008333);
+    EXPECT_EQ(MHzToHz(136.975), 136975000);
+    EXPECT_EQ(MHzToHz(0.1 + 0.2), 300000); // 0.30000000000000004 prints as 0.300000
+    EXPECT_EQ(MHzToHz(1000.0), kInvalidHz);
+    EXPECT_EQ(MHzToHz(-5.0), -5000000);
+}
+
+TEST(FrequencyTest, HzToMHzDividesTwice) {
+    EXPECT_EQ(HzToMHz(118008333), 118008333 / 100.0 / 10000.0);
+    EXPECT_EQ(HzToMHz(144015000), 144.015);
+}
+
+TEST(DigitsTest, NibbleDigitsRoundTrip) {
+    const char expected[] = "0123456789ABCD*#";
+    for (int n = 0; n < 16; ++n) {
+        EXPECT_EQ(NibbleToDigit(n), expected[n]);
+        EXPECT_EQ(DigitToNibble(expected[n]), n);
+    }
+    EXPECT_EQ(NibbleToDigit(16), '-');
+    EXPECT_EQ(DigitToNibble('d'), 13);
+    EXPECT_EQ(DigitToNibble('E'), 0);
+}
+
+TEST(DigitsTest, TagCharacterCodes) {
+    struct Case {
+        char c;
+        int code;
+    };
+    for (const Case& c : {Case{'0', 0}, Case{'9', 9}, Case{'A', 10}, Case{'Z', 35}, Case{' ', 36},
+                          Case{'(', 37}, Case{'/', 42}, Case{kTagSymbol1, 43}, Case{kTagSymbol3, 45},
+                          Case{':', 46}, Case{'_', 48}, Case{'a', 64}, Case{'!', 64}, Case{'.', 64}}) {
+        EXPECT_EQ(TagCharToCode(c.c), c.code) << c.c;
+        if (c.code != 64) {
+            EXPECT_EQ(TagCodeToChar(c.code), c.c);
+        }
+    }
+    EXPECT_EQ(TagCodeToChar(49), '\0');
+    EXPECT_EQ(TagCodeToChar(255), '\0');
+}
+
+TEST(FileChecksTest, StatusOfCloneFiles) {
+    test::TempDir dir;
+    const std::string good = test::WriteBytes(dir.File("good.t46"), std::vector<unsigned char>(4104, 1));
+    const std::string empty = test::WriteBytes(dir.File("empty.t46"), {});
+    EXPECT_EQ(CheckCloneFileStatus(good, 4104), 0);
+    EXPECT_EQ(CheckCloneFileStatus(empty, 4104), 3);
+    EXPECT_EQ(CheckCloneFileStatus(dir.File("missing.t46"), 4104), 1);
+    EXPECT_EQ(CheckCloneFileStatus(dir.Path().string(), 4104), 3);
+    EXPECT_EQ(CheckFileReadable(empty), 2);
+    EXPECT_EQ(CheckFileReadable(""), 1);
+    EXPECT_EQ(CheckFileReadable(good), 0);
+}
+
+TEST(MessagesTest, PlaceholdersAreFilledOnce) {
+    EXPECT_EQ(FormatString(IDS_OPEN_FILE_ERROR, "a.t46"), "Problem opening file\r\nFile Name = a.t46");
+    EXPECT_EQ(FormatString(IDS_COPY_CHANNEL, "BOOK GROUP:Ch 1", "MR GROUP:Ch 7"),
+              "Do you copy BOOK GROUP:Ch 1 data to MR GROUP:Ch 7?\n(Only visible columns)");
+    // An argument holding a placeholder is taken as it is.
+    EXPECT_EQ(FormatString(IDS_COPY_CHANNEL, "%2", "x"), "Do you copy %2 data to x?\n(Only visible columns)");
+    EXPECT_EQ(StringById(IDS_WRITE_DEFAULT_FILE), "Do  you want to write default file?");
+    EXPECT_FALSE(HasString(7));
+}
+
+TEST(TextFormatTest, PaddingCountsCharacters) {
+    EXPECT_EQ(PadRight("\u00B0C", 15), "\u00B0C" + std::string(13, ' '));
+    EXPECT_EQ(PadRight("toolong", 3), "toolong");
+    EXPECT_EQ(FileNamePart("/a/b/c.T46"), "c.T46");
+    EXPECT_EQ(FileNamePart("C:\\x\\y.t46"), "y.t46");
+    EXPECT_EQ(FileNamePart("C:y.t46"), "y.t46");
+    EXPECT_EQ(FileNamePart("<none>"), "<none>");
+}
+
+} // namespace
+} // namespace zt46
