@@ -54,8 +54,10 @@ const char* ChannelTable::GroupName(int group) {
 
 BandContext ChannelTable::Bands(const SystemSettings& system) const {
     BandContext band = BandContext::From(system);
+    std::array<std::int32_t, kWeatherCount> weather{};
     for (int i = 0; i < kWeatherCount; ++i)
-        band.WeatherHz[i] = m_entries[kFirstWeatherIndex + i].RxHz;
+        weather[static_cast<std::size_t>(i)] = m_entries[kFirstWeatherIndex + i].RxHz;
+    band.SetWeather(weather);
     return band;
 }
 

@@ -36,13 +36,26 @@ void RoundToUnit(double& mhz, double& shown, std::int32_t unit) {
     shown = (hz / 1000) / 1000.0;
 }
 
+// fmod(y, 25000.0) for y >= 0, exactly as fmod computes it but without its slow general loop: the
+// quotient's product and the difference are exact for the magnitudes of frequencies in hertz.
+double Fmod25k(double y) {
+    if (!(y >= 0.0 && y < 1e12)) return std::fmod(y, 25000.0);
+    const double q = std::trunc(y / 25000.0);
+    double r = y - q * 25000.0;
+    if (r < 0.0)
+        r += 25000.0;
+    else if (r >= 25000.0)
+        r -= 25000.0;
+    return r;
+}
+
 // Three channels to 25 kHz; the shown value is the channel's name (block + 5, 10 or 15 kHz).
 void RoundTo833(double& mhz, double& shown) {
     const std::int32_t n = RoundUnits(ScaledHz(mhz) / 25000.0 * 3.0);
     mhz = (n * 25000 / 3) / 1000000.0;
     const double y = mhz * 1000000.0;
     const auto k = static_cast<std::int32_t>(y / 25000.0);
-    const auto s = static_cast<std::int32_t>(std::fmod(y, 25000.0) / 8330.0 + 1.0);
+    const auto s = static_cast<std::int32_t>(Fmod25k(y) / 8330.0 + 1.0);
     shown = ((k * 25000 + s * 5000) / 1000) / 1000.0;
 }
 
@@ -89,12 +102,21 @@ BandContext BandContext::From(const SystemSettings& system) {
     return band;
 }
 
-int SnapReceiveFrequency(const ChannelEntry& entry, const BandContext& band, double& mhz, double& shown) {
+void BandContext::SetWeather(const std::array<std::int32_t, 10>& hz) {
+    WeatherHz = hz;
+    for (std::size_t i = 0; i < hz.size(); ++i)
+        m_weatherMHz[i] = HzToMHz(hz[i]);
+}
+
+bool BandContext::IsWeatherFrequency(double mhz) const {
     bool weather = false;
-    if (band.WeatherBand) {
-        for (std::int32_t hz : band.WeatherHz)
-            weather = weather || mhz == HzToMHz(hz);
-    }
+    for (double w : m_weatherMHz)
+        weather = weather || mhz == w;
+    return weather;
+}
+
+int SnapReceiveFrequency(const ChannelEntry& entry, const BandContext& band, double& mhz, double& shown) {
+    const bool weather = band.WeatherBand && band.IsWeatherFrequency(mhz);
     const int mode = weather ? kModeWx : ClassifyReceive(band, mhz);
     return SnapClassified(entry, mode, mhz, shown);
 }

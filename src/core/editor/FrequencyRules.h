@@ -19,7 +19,13 @@ struct BandContext {
     std::array<std::int32_t, 10> WeatherHz{};
 
     static BandContext From(const SystemSettings& system);
+    // Sets the weather frequencies (and their values in MHz, which every receive snap compares).
+    void SetWeather(const std::array<std::int32_t, 10>& hz);
+    bool IsWeatherFrequency(double mhz) const;
     int TxBandIndex() const { return RxExpansion ? TxExpansion : 0; }
+
+private:
+    std::array<double, 10> m_weatherMHz{};
 };
 
 // Lowest and highest receive frequency that may be split (inclusive).

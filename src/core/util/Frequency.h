@@ -14,6 +14,8 @@ constexpr std::int32_t kInvalidHz = 1000000000;
 std::int32_t MHzTextToHz(std::string_view text);
 // Whole hertz from megahertz, through the text "%f" of the value.
 std::int32_t MHzToHz(double mhz);
+// MHzToHz the slow way, through the text itself (kept to check the exact version against).
+std::int32_t MHzToHzByText(double mhz);
 // Megahertz: the hertz divided by 100.0 and then by 10000.0.
 double HzToMHz(std::int32_t hz);
 

@@ -6,19 +6,23 @@
 namespace zt46 {
 
 std::string Format(const char* format, ...) {
+    // One pass into a stack buffer for the short texts of the grid and the report.
+    char buffer[256];
     va_list args;
     va_start(args, format);
     va_list copy;
     va_copy(copy, args);
-    const int length = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
     std::string out;
-    if (length > 0) {
+    if (length > 0 && static_cast<std::size_t>(length) < sizeof buffer) {
+        out.assign(buffer, static_cast<std::size_t>(length));
+    } else if (length > 0) {
         out.resize(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(out.data(), out.size(), format, args);
+        std::vsnprintf(out.data(), out.size(), format, copy);
         out.resize(static_cast<std::size_t>(length));
     }
-    va_end(args);
+    va_end(copy);
     return out;
 }
 

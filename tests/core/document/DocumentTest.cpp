@@ -158,7 +158,9 @@ TEST(DocumentTest, AskToSaveGoesOnOnlyWhenTheChangesReachedAFile) {
         if (!c.goesOn) {
             EXPECT_TRUE(f.doc.ImageModified());
         }
-        if (c.savePath) EXPECT_EQ(test::ReadBytes(f.dir.File("saved.t46")).size(), kCloneFileSize);
+        if (c.savePath) {
+            EXPECT_EQ(test::ReadBytes(f.dir.File("saved.t46")).size(), kCloneFileSize);
+        }
     }
 }
 

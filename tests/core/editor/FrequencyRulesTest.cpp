@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "editor/FrequencyRules.h"
 #include "util/Frequency.h"
 
@@ -60,8 +62,10 @@ TEST(FrequencyRulesTest, WeatherFrequenciesMatchOnlyWithTheWeatherBand) {
     e.AmStep = 1;
     BandContext band;
     band.RxExpansion = 1;
-    band.WeatherHz.fill(118000000);
-    band.WeatherHz[3] = 162550000;
+    std::array<std::int32_t, 10> weather{};
+    weather.fill(118000000);
+    weather[3] = 162550000;
+    band.SetWeather(weather);
     double mhz = 162.55, shown = 0;
     EXPECT_EQ(SnapReceiveFrequency(e, band, mhz, shown), kModeFm);
     band.WeatherBand = 1;
@@ -110,6 +114,31 @@ TEST(FrequencyRulesTest, ResetForModeGivesDefaultsAndClearsSplit) {
     EXPECT_EQ(e.Split, 0);
     EXPECT_EQ(e.RxHz, 150000000); // snapped again with the 25k FM step
     EXPECT_DOUBLE_EQ(e.RxDisplay, 150.0);
+}
+
+} // namespace
+} // namespace zt46
+
+namespace zt46 {
+namespace {
+
+TEST(FrequencyRulesTest, EightThirtyThreeNamesForEveryChannelOfTheAirband) {
+    // Every 8.33 kHz channel from 118 to 137 MHz keeps its frequency under a second snap, and its name is
+    // block + 5, 10 or 15 kHz (or the documented oddity where the product of the division falls short).
+    ChannelEntry e;
+    e.AmStep = 0;
+    BandContext band;
+    band.RxExpansion = 1;
+    for (int n = 14160; n <= 17277; ++n) {
+        const std::int32_t hz = n * 25000 / 3;
+        double mhz = HzToMHz(hz), shown = 0;
+        SnapReceiveFrequency(e, band, mhz, shown);
+        ASSERT_EQ(MHzToHz(mhz), hz) << n;
+        const double y = mhz * 1000000.0;
+        const auto k = static_cast<std::int32_t>(y / 25000.0);
+        const auto s = static_cast<std::int32_t>(std::fmod(y, 25000.0) / 8330.0 + 1.0);
+        ASSERT_DOUBLE_EQ(shown, ((k * 25000 + s * 5000) / 1000) / 1000.0) << n;
+    }
 }
 
 } // namespace

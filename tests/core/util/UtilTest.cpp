@@ -108,3 +108,24 @@ TEST(TextFormatTest, PaddingCountsCharacters) {
 
 } // namespace
 } // namespace zt46
+
+namespace zt46 {
+namespace {
+
+TEST(FrequencyTest, ExactMHzToHzAgreesWithTheTextPath) {
+    // Values around every kind of boundary: hertz ties, 8.33 kHz fractions, the 3-character integer part.
+    std::vector<double> values = {0.0,       -0.0,        1e-9,        -1e-9,      0.0000005,   0.0000015,
+                                  0.0000025, 99.9999995,  -99.9999995, -9.9999995, 999.9999994, 999.9999996,
+                                  -0.5,      118.0083333, 136.975,     144.015};
+    for (int i = 0; i < 200000; ++i)
+        values.push_back(100.0 + i * 0.000333333 + (i % 7) * 1e-7);
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(-99.0 + i * 0.00987654321);
+    for (int n = 14000; n < 17300; ++n)
+        values.push_back((n * 25000 / 3) / 1000000.0);
+    for (double v : values)
+        ASSERT_EQ(MHzToHz(v), MHzToHzByText(v)) << std::hexfloat << v;
+}
+
+} // namespace
+} // namespace zt46

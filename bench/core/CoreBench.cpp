@@ -1,0 +1,85 @@
+// How long the document takes to decode and re-encode a full image, and to build the whole report.
+#include <benchmark/benchmark.h>
+
+#include "document/Document.h"
+#include "document/FactoryImage.h"
+#include "report/Report.h"
+#include "util/UserPrompts.h"
+
+namespace zt46 {
+namespace {
+
+class SilentPrompts : public UserPrompts {
+public:
+    Answer Show(const Prompt&) override { return Answer::Ok; }
+    void Beep() override {}
+};
+
+class NoDialogs : public FileDialogs {
+public:
+    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
+    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
+};
+
+// Every channel in use, a mix of AM 25k, AM 8.33k and FM records, so every rule runs.
+struct FullDocument {
+    SilentPrompts prompts;
+    NoDialogs dialogs;
+    Document doc{prompts, dialogs, Document::Folders{}};
+    FullDocument() {
+        CloneImage image = FactoryImage();
+        image[7] |= 0x06;
+        for (std::size_t i = kChannelMaskOffset; i < kChannelMaskOffset + kChannelMaskBytes; ++i)
+            image[i] = 0;
+        for (int i = 0; i < kMaskedChannelCount; ++i) {
+            std::uint8_t* rec = &image[ChannelRecordOffset(i)];
+            switch (i % 3) {
+            case 0:
+                rec[0] = 0x08;
+                rec[1] = 0x49;
+                rec[10] = 0x45;
+                rec[11] = 0xC4;
+                rec[12] = 0x4F;
+                rec[13] = 0xA0;
+                break;
+            case 1:
+                rec[0] = 0x00;
+                rec[1] = 0xA0;
+                rec[10] = 0x3C;
+                rec[11] = 0x8D;
+                break;
+            default:
+                rec[0] = 0x45;
+                rec[1] = 0x40;
+                rec[10] = 0x5A;
+                rec[11] = static_cast<std::uint8_t>(0xA0 + i % 16);
+                break;
+            }
+        }
+        doc.Image() = image;
+        doc.ImageToModels();
+    }
+};
+
+void BM_ImageToModelsToImage(benchmark::State& state) {
+    FullDocument full;
+    for (auto _ : state) {
+        full.doc.ImageToModels();
+        full.doc.ModelsToImage();
+        benchmark::DoNotOptimize(full.doc.Image().data());
+    }
+}
+BENCHMARK(BM_ImageToModelsToImage)->Unit(benchmark::kMicrosecond);
+
+void BM_FullReport(benchmark::State& state) {
+    FullDocument full;
+    for (auto _ : state) {
+        const Report report(full.doc);
+        std::string text = ReportText(report.Pages());
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK(BM_FullReport)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace zt46
