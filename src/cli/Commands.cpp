@@ -1,12 +1,14 @@
 // The one list of the tool's commands.
 #include "Command.h"
 #include "FileCommands.h"
+#include "LinkCommands.h"
 
 namespace zt46::cli {
 
 std::vector<std::unique_ptr<Command>> MakeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     AddFileCommands(commands);
+    AddLinkCommands(commands);
     return commands;
 }
 

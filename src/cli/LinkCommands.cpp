@@ -1,0 +1,249 @@
+// upload and download: the clone transfers over a serial device, with a progress bar on a terminal
+// and Ctrl+C cancelling cleanly.
+#include "LinkCommands.h"
+
+#include <QCoreApplication>
+#include <atomic>
+#include <csignal>
+#include <fstream>
+#include <iostream>
+#include <ostream>
+#include <termios.h>
+#include <unistd.h>
+
+#include "CliDocument.h"
+#include "TransferRuns.h"
+#include "document/Backup.h"
+#include "document/CloneFile.h"
+#include "util/Messages.h"
+
+namespace zt46::cli {
+namespace {
+
+constexpr const char* kServicePassword = "kumo-hikari";
+
+std::atomic<bool>* g_cancel = nullptr;
+
+extern "C" void OnInterrupt(int) {
+    if (g_cancel) g_cancel->store(true);
+}
+
+// Ctrl+C sets the run's cancel flag for as long as the run lasts.
+class InterruptCancels {
+public:
+    explicit InterruptCancels(std::atomic<bool>& cancel) {
+        g_cancel = &cancel;
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_previous);
+    }
+    ~InterruptCancels() {
+        sigaction(SIGINT, &m_previous, nullptr);
+        g_cancel = nullptr;
+    }
+
+private:
+    struct sigaction m_previous {};
+};
+
+// A bar on stderr, drawn only when stderr is a terminal.
+class CliProgress : public ProgressSink {
+public:
+    explicit CliProgress(CliIo& io) : m_io(io) {}
+    ~CliProgress() override { EndLine(); }
+    void SetRange(int frames) override {
+        m_range = frames;
+        Draw(0);
+    }
+    void SetStep(int done) override { Draw(done); }
+    void SetText(int id) override {
+        if (!m_io.errIsTerminal) return;
+        EndLine();
+        m_io.err << StringById(id) << '\n';
+    }
+    void SetTitle(int id) override { m_title = StringById(id); }
+    void EndLine() {
+        if (m_drawn) m_io.err << '\n';
+        m_drawn = false;
+    }
+
+private:
+    void Draw(int done) {
+        if (!m_io.errIsTerminal || m_range <= 0) return;
+        constexpr int kWidth = 32;
+        const int filled = done * kWidth / m_range;
+        m_io.err << '\r' << m_title << " [" << std::string(static_cast<std::size_t>(filled), '#')
+                 << std::string(static_cast<std::size_t>(kWidth - filled), '.') << "] " << done << '/'
+                 << m_range << std::flush;
+        m_drawn = true;
+    }
+
+    CliIo& m_io;
+    std::string m_title;
+    int m_range = 0;
+    bool m_drawn = false;
+};
+
+// The messages go below the bar, not into it.
+class LinkPrompts : public UserPrompts {
+public:
+    LinkPrompts(CliPrompts& inner, CliProgress& progress) : m_inner(inner), m_progress(progress) {}
+    Answer Show(const Prompt& prompt) override {
+        m_progress.EndLine();
+        return m_inner.Show(prompt);
+    }
+    void Beep() override {}
+
+private:
+    CliPrompts& m_inner;
+    CliProgress& m_progress;
+};
+
+// The password as the Password dialog takes it: typed without echo, letters turned to lower case.
+bool AskPassword(CliIo& io) {
+    std::string line;
+    const bool terminal = isatty(STDIN_FILENO) != 0;
+    termios saved{};
+    if (terminal) {
+        io.err << "Password: " << std::flush;
+        tcgetattr(STDIN_FILENO, &saved);
+        termios quiet = saved;
+        quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
+        tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+    }
+    std::getline(std::cin, line);
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+        io.err << '\n';
+    }
+    for (char& c : line) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    if (line == kServicePassword) return true;
+    io.err << "zt46: the password is not correct; privileged mode refused\n";
+    return false;
+}
+
+// What both commands share: options, the port, Qt's application object, the cancel flag.
+struct LinkRun {
+    explicit LinkRun(CliIo& io) : io(io), cliPrompts(io.err), progress(io), prompts(cliPrompts, progress) {}
+
+    int Run(TransferMode mode, const std::string& device, TransferJob job, TransferResult& result) {
+        static int argc = 1;
+        static char name[] = "zt46";
+        static char* argv[] = {name, nullptr};
+        std::unique_ptr<QCoreApplication> app;
+        if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+        SerialPort port(PortSettings{1, device});
+        std::atomic<bool> cancel{false};
+        {
+            InterruptCancels interrupt(cancel);
+            const TransferContext context{prompts, progress, cancel};
+            result = RunTransfer(mode, port, job, context);
+        }
+        progress.EndLine();
+        port.Close();
+        if (result.cancelled) io.err << "zt46: cancelled\n";
+        return result.succeeded ? kExitOk : kExitLink;
+    }
+
+    CliIo& io;
+    CliPrompts cliPrompts;
+    CliProgress progress;
+    LinkPrompts prompts;
+};
+
+class UploadCommand : public Command {
+public:
+    std::string Name() const override { return "upload"; }
+    std::string Summary() const override { return "read the radio's memory into a clone file"; }
+    std::string Usage() const override {
+        return "Usage: zt46 upload --port DEVICE [-o FILE] [--privileged]\n"
+               "Reads the radio's whole memory over the serial DEVICE and writes it as a clone file (the\n"
+               "image and a zero trailer, 4104 bytes) to FILE, or to stdout when it is not a terminal.\n"
+               "Switch the radio off and on again when asked. Ctrl+C cancels; nothing is written then.\n"
+               "--privileged asks for the service password first.\n";
+    }
+    std::vector<std::string> ValueOptions() const override { return {"port", "output"}; }
+    std::vector<std::string> FlagOptions() const override { return {"privileged"}; }
+    int Run(const Arguments& args, CliIo& io) const override {
+        std::string output = args.Value("output");
+        std::vector<std::string> rest = args.positional;
+        if (rest.size() == 2 && rest[0] == "-o") {
+            output = rest[1];
+            rest.clear();
+        }
+        if (!rest.empty() || args.Value("port").empty()) {
+            io.err << "zt46 upload: wrong arguments\n" << Usage();
+            return kExitUsage;
+        }
+        if (output.empty() && isatty(STDOUT_FILENO)) {
+            io.err << "zt46 upload: name a FILE with -o (stdout is a terminal)\n";
+            return kExitUsage;
+        }
+        TransferJob job;
+        job.privileged = args.Has("privileged");
+        if (job.privileged && !AskPassword(io)) return kExitUsage;
+        LinkRun run(io);
+        TransferResult result;
+        const int status = run.Run(TransferMode::Upload, args.Value("port"), job, result);
+        if (status != kExitOk || !result.imageTaken) return status;
+        if (output.empty()) {
+            const ImageTrailer trailer{};
+            io.out.write(reinterpret_cast<const char*>(result.image.data()),
+                         static_cast<long>(result.image.size()));
+            io.out.write(reinterpret_cast<const char*>(trailer.data()), static_cast<long>(trailer.size()));
+            io.out.flush();
+            return io.out ? kExitOk : kExitFile;
+        }
+        return WriteCloneFile(output, result.image, ImageTrailer{}, run.cliPrompts) ? kExitOk : kExitFile;
+    }
+};
+
+class DownloadCommand : public Command {
+public:
+    std::string Name() const override { return "download"; }
+    std::string Summary() const override { return "write a clone file into the radio"; }
+    std::string Usage() const override {
+        return "Usage: zt46 download --port DEVICE FILE [--privileged]\n"
+               "Opens FILE with the checks of File > Open and writes it into the radio over the serial\n"
+               "DEVICE, as the application does: the radio is read first, keeps its alignment values and\n"
+               "firmware version, and what it held is kept in ./backups (the newest 50 backups are kept).\n"
+               "--privileged (asks for the service password) also writes the alignment check block and\n"
+               "keeps the radio's identity block. Ctrl+C cancels.\n";
+    }
+    std::vector<std::string> ValueOptions() const override { return {"port"}; }
+    std::vector<std::string> FlagOptions() const override { return {"privileged"}; }
+    int Run(const Arguments& args, CliIo& io) const override {
+        if (args.positional.size() != 1 || args.Value("port").empty()) {
+            io.err << "zt46 download: wrong arguments\n" << Usage();
+            return kExitUsage;
+        }
+        TransferJob job;
+        job.privileged = args.Has("privileged");
+        if (job.privileged && !AskPassword(io)) return kExitUsage;
+        CliDocument cli(io);
+        if (!cli.Load(args.positional[0])) return kExitFile;
+        cli.document.ModelsToImage();
+        job.image = cli.document.Image();
+        job.backupFolder = kBackupFolderName;
+        LinkRun run(io);
+        TransferResult result;
+        const int status = run.Run(TransferMode::Download, args.Value("port"), job, result);
+        ApplyTransferResult(cli.document, TransferMode::Download, result);
+        if (!result.backupPath.empty())
+            io.out << "Backup of the radio's memory: " << result.backupPath << '\n';
+        if (status != kExitOk && run.cliPrompts.LastId() == IDS_BACKUP_FAILED) return kExitFile;
+        return status;
+    }
+};
+
+} // namespace
+
+void AddLinkCommands(std::vector<std::unique_ptr<Command>>& commands) {
+    commands.push_back(std::make_unique<UploadCommand>());
+    commands.push_back(std::make_unique<DownloadCommand>());
+}
+
+} // namespace zt46::cli

@@ -1,0 +1,156 @@
+#include "SerialPort.h"
+
+#include <QSerialPort>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+
+namespace zt46 {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// Milliseconds left until `until`, rounded up so that a wait never ends just before its deadline.
+int MillisecondsUntil(Clock::time_point until) {
+    const auto left = until - Clock::now();
+    if (left <= Clock::duration::zero()) return 0;
+    return static_cast<int>(std::chrono::ceil<milliseconds>(left).count());
+}
+
+// A pseudo-terminal (or any device without modem lines) refuses DTR and RTS as unsupported: that is
+// "no modem lines", not a port that cannot be used.
+bool AssertLine(QSerialPort& port, bool (QSerialPort::*set)(bool)) {
+    if ((port.*set)(true)) return true;
+    if (port.error() != QSerialPort::UnsupportedOperationError) return false;
+    port.clearError();
+    return true;
+}
+
+} // namespace
+
+SerialPort::SerialPort(PortSettings settings) : m_settings(std::move(settings)) {}
+
+SerialPort::~SerialPort() {
+    Close();
+}
+
+bool SerialPort::IsOpen() const {
+    return m_port && m_port->isOpen();
+}
+
+bool SerialPort::Reopen() {
+    Close();
+    m_port = std::make_unique<QSerialPort>();
+    m_port->setPortName(QString::fromStdString(m_settings.DeviceName()));
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        m_port.reset();
+        return false;
+    }
+    m_ready = m_port->setBaudRate(QSerialPort::Baud9600) && m_port->setDataBits(QSerialPort::Data8) &&
+              m_port->setParity(QSerialPort::NoParity) && m_port->setStopBits(QSerialPort::OneStop) &&
+              m_port->setFlowControl(QSerialPort::NoFlowControl) &&
+              AssertLine(*m_port, &QSerialPort::setDataTerminalReady) &&
+              AssertLine(*m_port, &QSerialPort::setRequestToSend);
+    m_port->clearError();
+    return m_ready;
+}
+
+void SerialPort::Close() {
+    m_ready = false;
+    if (!m_port) return;
+    if (m_port->isOpen()) {
+        m_port->setDataTerminalReady(false);
+        m_port->clear(QSerialPort::AllDirections);
+        m_port->close();
+    }
+    m_port.reset();
+}
+
+void SerialPort::PurgeReceive() {
+    if (IsOpen()) m_port->clear(QSerialPort::Input);
+}
+
+void SerialPort::PurgeTransmit() {
+    if (IsOpen()) m_port->clear(QSerialPort::Output);
+}
+
+bool SerialPort::TakePendingError() {
+    const QSerialPort::SerialPortError error = m_port->error();
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError) return false;
+    m_port->clearError();
+    return true;
+}
+
+bool SerialPort::Write(const std::uint8_t* data, std::size_t count) {
+    if (count > kMaxWrite || !IsOpen()) return false;
+    if (count == 0) return true;
+    const auto deadline = Clock::now() + milliseconds(m_timeouts.writeConstant +
+                                                      m_timeouts.writePerByte * static_cast<int>(count));
+    if (m_port->write(reinterpret_cast<const char*>(data), static_cast<qint64>(count)) !=
+        static_cast<qint64>(count)) {
+        return false;
+    }
+    while (m_port->bytesToWrite() > 0) {
+        const int wait = MillisecondsUntil(deadline);
+        if (wait == 0 ||
+            (!m_port->waitForBytesWritten(wait) && m_port->error() != QSerialPort::TimeoutError)) {
+            m_port->clear(QSerialPort::Output); // what did not go out in time never goes out late
+            return false;
+        }
+    }
+    return true;
+}
+
+int SerialPort::ReadBlock(std::uint8_t* data, std::size_t count) {
+    if (!IsOpen()) return kLinkTimeout;
+    if (TakePendingError()) return kLinkError;
+    const auto start = Clock::now();
+    const auto total =
+        start + milliseconds(m_timeouts.readConstant + m_timeouts.readPerByte * static_cast<int>(count));
+    auto lastByte = start;
+    std::size_t have = 0;
+    while (have < count) {
+        const qint64 got =
+            m_port->read(reinterpret_cast<char*>(data + have), static_cast<qint64>(count - have));
+        if (got < 0) return kLinkTimeout;
+        if (got > 0) {
+            have += static_cast<std::size_t>(got);
+            lastByte = Clock::now();
+            continue;
+        }
+        // The interval time-out runs only once the first byte is in, as the driver's does.
+        const auto limit =
+            have > 0 ? std::min(total, lastByte + milliseconds(m_timeouts.readInterval)) : total;
+        const int wait = MillisecondsUntil(limit);
+        if (wait == 0) break;
+        if (!m_port->waitForReadyRead(wait)) {
+            if (m_port->error() == QSerialPort::TimeoutError) {
+                m_port->clearError();
+                continue;
+            }
+            if (m_port->error() != QSerialPort::NoError)
+                return kLinkTimeout; // stays pending for the next read
+        }
+    }
+    return have == count ? kLinkOk : kLinkTimeout;
+}
+
+bool SerialPort::SendWithEcho(std::uint8_t* data, std::size_t count) {
+    if (!Write(data, count)) return false;
+    return ReadBlock(data, count) == kLinkOk;
+}
+
+int SerialPort::ReadByte(std::uint8_t& byte) {
+    return ReadBlock(&byte, 1);
+}
+
+int SerialPort::SendByte(std::uint8_t byte) {
+    return SendWithEcho(&byte, 1) ? kLinkOk : kLinkError;
+}
+
+void SerialPort::HandTo(QThread* thread) {
+    if (m_port) m_port->moveToThread(thread);
+}
+
+} // namespace zt46

@@ -1,0 +1,140 @@
+#include "TransferRuns.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "CloneFraming.h"
+#include "CloneProtocol.h"
+#include "document/Backup.h"
+#include "document/Document.h"
+#include "util/Messages.h"
+#include "util/UserPrompts.h"
+
+namespace zt46 {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool OpenPort(SerialPort& port, const TransferContext& context, TransferResult& result) {
+    if (port.Reopen()) return true;
+    result.portFailed = true;
+    MessageById(context.prompts, IDS_COMM_PORT_ERROR, Buttons::Ok, Icon::Stop);
+    return false;
+}
+
+std::array<std::uint8_t, 2> FirmwareOf(const CloneImage& image) {
+    return {image[0], image[1]};
+}
+
+void Finish(SerialPort& port, const TransferContext& context, TransferResult& result) {
+    result.cancelled = !result.succeeded && context.cancel.load();
+    port.PurgeReceive();
+    port.PurgeTransmit();
+}
+
+// Keeps the radio's memory before the write, inside the wait the protocol has there anyway.
+bool KeepBackup(const CloneImage& asRead, const TransferJob& job, const TransferContext& context,
+                TransferResult& result) {
+    const auto start = Clock::now();
+    if (!job.backupFolder.empty()) {
+        const BackupResult backup = WriteBackup(job.backupFolder, asRead);
+        if (!backup.ok) {
+            context.prompts.Show(Prompt{IDS_BACKUP_FAILED, FormatText(kBackupFailedText, backup.error, {}),
+                                        Buttons::Ok, Icon::Stop});
+            return false;
+        }
+        result.backupPath = backup.path;
+    }
+    const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+    LinkWait(std::max(0, 150 - static_cast<int>(spent.count())));
+    return true;
+}
+
+} // namespace
+
+TransferResult RunUpload(SerialPort& port, const TransferJob& job, const TransferContext& context) {
+    TransferResult result;
+    if (!OpenPort(port, context, result)) return result;
+    context.progress.SetTitle(IDS_UPLOAD_FUNCTION);
+    context.progress.SetRange(clone::kFrames);
+    CloneImage buffer = job.image;
+    CloneProtocol protocol(port, context, job.privileged);
+    if (protocol.Upload(buffer)) {
+        result.succeeded = true;
+        result.firmwareVersion = FirmwareOf(buffer);
+        result.image = buffer;
+        result.imageTaken = !job.imageModified || MessageById(context.prompts, IDS_OVERWRITE_DATA,
+                                                              Buttons::YesNo, Icon::Question) == Answer::Yes;
+        if (result.imageTaken)
+            MessageById(context.prompts, IDS_UPLOAD_COMPLETED, Buttons::Ok, Icon::Information);
+    }
+    Finish(port, context, result);
+    return result;
+}
+
+TransferResult RunDownload(SerialPort& port, const TransferJob& job, const TransferContext& context) {
+    TransferResult result;
+    if (!OpenPort(port, context, result)) return result;
+    context.progress.SetTitle(IDS_DOWNLOAD_FUNCTION);
+    context.progress.SetRange(2 * clone::kFrames);
+    CloneImage buffer = job.image;
+    CloneImage user = job.image;
+    CloneImage asRead{};
+    CloneProtocol protocol(port, context, job.privileged);
+    const bool merged = protocol.ReadAndMerge(buffer, user, &asRead);
+    if (protocol.RadioRead()) result.firmwareVersion = FirmwareOf(asRead);
+    if (merged && KeepBackup(asRead, job, context, result) && protocol.Download(buffer)) {
+        result.succeeded = true;
+        result.image = buffer;
+        MessageById(context.prompts, IDS_DOWNLOAD_COMPLETED, Buttons::Ok, Icon::Information);
+    }
+    Finish(port, context, result);
+    return result;
+}
+
+TransferResult RunAlignmentEntry(SerialPort& port, const TransferJob& job, const TransferContext& context) {
+    TransferResult result;
+    if (!OpenPort(port, context, result)) return result;
+    context.progress.SetTitle(IDS_UPLOAD_FUNCTION);
+    context.progress.SetRange(clone::kFrames);
+    CloneImage buffer = job.image;
+    CloneProtocol protocol(port, context, job.privileged);
+    if (protocol.Upload(buffer)) {
+        result.imageTaken = true;
+        result.image = buffer;
+        result.firmwareVersion = FirmwareOf(buffer);
+        LinkWait(150);
+        bool ready = false;
+        result.succeeded =
+            port.SendByte(clone::kLeaveClone) == kLinkOk && protocol.Handshake(clone::kRequestAlign, ready);
+    }
+    // The port stays open and unpurged: the alignment dialog goes on with it.
+    result.cancelled = !result.succeeded && context.cancel.load();
+    if (job.portThread) port.HandTo(job.portThread);
+    return result;
+}
+
+TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJob& job,
+                           const TransferContext& context) {
+    switch (mode) {
+    case TransferMode::Upload:
+        return RunUpload(port, job, context);
+    case TransferMode::Download:
+        return RunDownload(port, job, context);
+    case TransferMode::AlignmentEntry:
+        return RunAlignmentEntry(port, job, context);
+    }
+    return {};
+}
+
+void ApplyTransferResult(Document& document, TransferMode mode, const TransferResult& result) {
+    if (result.imageTaken && mode == TransferMode::Upload) {
+        document.TakeRadioImage(result.image);
+        return;
+    }
+    if (result.imageTaken) document.Image() = result.image;
+    if (result.firmwareVersion) std::copy_n(result.firmwareVersion->begin(), 2, document.Image().begin());
+    document.ImageToModels();
+}
+
+} // namespace zt46

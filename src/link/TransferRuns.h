@@ -1,0 +1,55 @@
+#pragma once
+// The three runs that move the whole image over the link: upload, download (read, merge, write) and
+// alignment entry. Each works on its own copy of the image, reports through the context, and returns
+// a result that the caller applies to its document: a run never touches a document.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "SerialPort.h"
+#include "TransferContext.h"
+#include "image/CloneImage.h"
+
+class QThread;
+
+namespace zt46 {
+
+class Document;
+
+enum class TransferMode { Upload, Download, AlignmentEntry };
+
+struct TransferJob {
+    CloneImage image{};         // the document's image, models written back into it
+    bool imageModified = false; // upload asks before it replaces modified data
+    bool privileged = false;
+    // Download: the folder where the radio's memory is kept before anything is written; empty: no backup.
+    std::string backupFolder;
+    // Alignment entry: the thread that goes on using the port afterwards (null: this one).
+    QThread* portThread = nullptr;
+};
+
+struct TransferResult {
+    bool succeeded = false;
+    bool cancelled = false;  // the cancel flag stopped the run
+    bool portFailed = false; // the port could not be opened (message 80)
+    bool imageTaken = false; // upload, alignment entry: `image` is to replace the document's image
+    CloneImage image{};      // upload, alignment entry: the radio's memory; download: what was written
+    // The radio's firmware version (image bytes 0..1) whenever the radio was read.
+    std::optional<std::array<std::uint8_t, 2>> firmwareVersion;
+    std::string backupPath; // download: the backup of the radio's memory, when written
+};
+
+TransferResult RunUpload(SerialPort& port, const TransferJob& job, const TransferContext& context);
+TransferResult RunDownload(SerialPort& port, const TransferJob& job, const TransferContext& context);
+TransferResult RunAlignmentEntry(SerialPort& port, const TransferJob& job, const TransferContext& context);
+TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJob& job,
+                           const TransferContext& context);
+
+// What the caller does with a result: an upload taken replaces the image and the file name ("<none>"),
+// an alignment entry replaces the image alone, and the radio's firmware version is kept whenever the
+// radio was read. The models are decoded again from the image.
+void ApplyTransferResult(Document& document, TransferMode mode, const TransferResult& result);
+
+} // namespace zt46
