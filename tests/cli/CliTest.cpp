@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "Command.h"
+#include "TestSupport.h"
+#include "document/FactoryImage.h"
+
+namespace zt46::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Zt46(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    CliIo io{out, err, false};
+    const int status = Dispatch(args, io);
+    return {status, out.str(), err.str()};
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(CliTest, InfoOnTheBuiltInImage) {
+    const Outcome r = Zt46({"info"});
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_NE(r.out.find("Serial number:    #Q######"), std::string::npos);
+    EXPECT_NE(r.out.find("Firmware version: 0.00"), std::string::npos);
+    EXPECT_NE(r.out.find("Current mode:     VFO"), std::string::npos);
+    EXPECT_NE(r.out.find("MR 1/150, Book MR 1/100, Weather 10/10"), std::string::npos);
+    EXPECT_NE(r.out.find("does not match (stored 81A1, sum of bytes 94..111 2CC0)"), std::string::npos);
+}
+
+TEST(CliTest, ReportOfTheBuiltInImageMatchesItsGoldenText) {
+    const Outcome r = Zt46({"report"});
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.out, ReadText(std::string(ZT46_TEST_DATA) + "/factory.txt"));
+    EXPECT_TRUE(r.err.empty());
+}
+
+TEST(CliTest, SaveWritesWhatFileSaveWrites) {
+    test::TempDir dir;
+    const std::string in =
+        test::WriteClone(dir.File("in.T46"), FactoryImage(), ImageTrailer{1, 2, 3, 4, 5, 6, 7, 8});
+    const std::string out = dir.File("out.T46");
+    ASSERT_EQ(Zt46({"save", in, out}).status, kExitOk);
+    const auto bytes = test::ReadBytes(out);
+    ASSERT_EQ(bytes.size(), kCloneFileSize);
+    EXPECT_EQ(bytes[2], 0x2C);
+    EXPECT_EQ(bytes[3], 0xC0);
+    EXPECT_EQ(bytes[4103], 8);
+    const Outcome info = Zt46({"info", out});
+    EXPECT_NE(info.out.find("Check value:      matches"), std::string::npos);
+    // Saving again changes nothing.
+    const std::string again = dir.File("again.T46");
+    ASSERT_EQ(Zt46({"save", out, again}).status, kExitOk);
+    EXPECT_EQ(test::ReadBytes(again), bytes);
+}
+
+TEST(CliTest, BadInputsGetTheSystemsMessagesAndChangeNothing) {
+    test::TempDir dir;
+    const std::string good = test::WriteClone(dir.File("good.t46"), FactoryImage());
+    const std::string shortFile =
+        test::WriteBytes(dir.File("short.t46"), std::vector<unsigned char>(4103, 0));
+    const std::string readOnly = test::WriteBytes(dir.File("ro.t46"), {1, 2, 3});
+    fs::permissions(readOnly, fs::perms::owner_read);
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* message;
+    };
+    for (const Case& c : {
+             Case{{"info", dir.File("missing.t46")}, kExitFile, "Problem opening file\nFile Name = "},
+             Case{{"report", shortFile},
+                  kExitFile,
+                  "The File cannot be Opened.\nThe File's format is invalid"},
+             Case{{"save", shortFile, dir.File("x.t46")}, kExitFile, "The File cannot be Opened."},
+             Case{{"save", good, readOnly}, kExitFile, "The File's attribute is Read_Only.\nFile Name = "},
+             Case{{"save", good, dir.Path().string()}, kExitFile, "Problem opening file\n"},
+             Case{{}, kExitUsage, "Usage: zt46"},
+             Case{{"frobnicate"}, kExitUsage, "unknown command"},
+             Case{{"info", "--colour"}, kExitUsage, "unknown option --colour"},
+             Case{{"save", good}, kExitUsage, "wrong number of arguments"},
+         }) {
+        const Outcome r = Zt46(c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+    EXPECT_EQ(test::ReadBytes(readOnly), (std::vector<unsigned char>{1, 2, 3}));
+    EXPECT_FALSE(fs::exists(dir.File("x.t46")));
+}
+
+TEST(CliTest, HelpForTheToolAndEachCommand) {
+    const Outcome tool = Zt46({"--help"});
+    EXPECT_EQ(tool.status, kExitOk);
+    for (const auto& cmd : MakeCommands()) {
+        EXPECT_NE(tool.out.find(cmd->Name()), std::string::npos);
+        const Outcome r = Zt46({cmd->Name(), "--help"});
+        EXPECT_EQ(r.status, kExitOk);
+        EXPECT_EQ(r.out.rfind("Usage: zt46 " + cmd->Name(), 0), 0u) << cmd->Name();
+    }
+}
+
+TEST(CliTest, TheProgramWritesNoFileForTheBuiltInImage) {
+    test::TempDir dir;
+    const std::string command = "cd '" + dir.Path().string() + "' && '" + ZT46_CLI + "' report > report.txt";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadText(dir.File("report.txt")), ReadText(std::string(ZT46_TEST_DATA) + "/factory.txt"));
+    EXPECT_FALSE(fs::exists(dir.File("ZT46default.t46")));
+    const std::string failing =
+        "'" + std::string(ZT46_CLI) + "' info '" + dir.File("none.t46") + "' 2>/dev/null";
+    EXPECT_EQ(WEXITSTATUS(std::system(failing.c_str())), kExitFile);
+}
+
+} // namespace
+} // namespace zt46::cli
