@@ -1,6 +1,7 @@
 #include "editor/CellEdit.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "image/ValueTexts.h"
 #include "util/Frequency.h"
@@ -188,9 +189,14 @@ CellChange CellEdit::ToggleCell(int index, int column, StepPicker& picker) {
 CellChange CellEdit::SetCellText(int index, int column, std::string_view text) {
     ChannelEntry& e = Entry(index);
     switch (column) {
-    case kColTag:
-        e.SetTagText(std::string(text));
+    case kColTag: {
+        // The radio's character set has capitals only: a small letter would be stored as an unknown code.
+        std::string upper(text);
+        for (char& c : upper)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        e.SetTagText(upper);
         return Changed(column);
+    }
     case kColReceive: {
         double mhz = HzToMHz(MHzTextToHz(text));
         const int mode = SnapReceiveFrequency(e, m_band, mhz, e.RxDisplay);

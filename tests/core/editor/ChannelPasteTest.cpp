@@ -27,6 +27,8 @@ TEST(PasteIntoCellTest, AcceptsOnlyTheColumnsOwnTexts) {
     const PasteCase cases[] = {
         {"tag", kColTag, "ATIS-1", true,
          [](const ChannelEntry& e) { return e.TagForDisplay() == "ATIS-1  "; }},
+        {"tag in small letters", kColTag, "gnd a", true,
+         [](const ChannelEntry& e) { return e.TagForDisplay() == "GND A   "; }},
         {"empty tag", kColTag, "", true,
          [](const ChannelEntry& e) { return e.TagForDisplay() == "        "; }},
         {"tag too long", kColTag, "ABCDEFGHI", false, any},

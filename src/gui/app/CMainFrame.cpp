@@ -1,0 +1,390 @@
+#include "app/CMainFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/AppSettings.h"
+#include "app/CommandIds.h"
+#include "app/GuiPrompts.h"
+#include "app/HelpBrowser.h"
+#include "app/HelpDialog.h"
+#include "controls/FilterEdit.h"
+#include "editor/CZT46View.h"
+#include "editor/ChannelGrid.h"
+#include "editor/VisibleColumnsDlg.h"
+#include "util/Messages.h"
+
+namespace zt46 {
+namespace {
+
+using namespace cmd;
+
+constexpr const char* kItemTexts[kColumnFlagCount] = {
+    "Mode", "TAG", "Frequency", "STEP", "Clock Shift", "TAG(Alfanumeric)", "SCAN", "Split"};
+
+// Commands whose dialogs or links are not part of the program yet: shown, but greyed.
+bool Built(int id) {
+    switch (id) {
+    case kConfigure:
+    case kSystem:
+    case kCommon:
+    case kVfo:
+    case kUpload:
+    case kDownload:
+    case kUploadButton:
+    case kDownloadButton:
+    case kAlign:
+    case kPrint:
+    case kPrintPreview:
+    case kPrintSetup:
+    case kExportPdf:
+        return false;
+    default:
+        return true;
+    }
+}
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(Document& document, AppState& state, AppSettings& settings, GuiPrompts& prompts,
+                       QWidget* parent)
+    : QMainWindow(parent), m_doc(document), m_state(state), m_settings(settings), m_prompts(prompts),
+      m_view(new CZT46View(document, state, prompts, this)) {
+    setCentralWidget(m_view);
+    setMinimumSize(kMinWidth, kMinHeight);
+    resize(std::max(state.Cx, kMinWidth), std::max(state.Cy, kMinHeight));
+    setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    m_view->SetContextMenu(m_editMenu);
+    m_doc.SetListener(this);
+    m_prompts.SetOwner(this);
+    connect(m_view, &CZT46View::DocumentModified, this, &CMainFrame::UpdateCommandStates);
+
+    auto* f10 = new QShortcut(Qt::Key_F10, this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+    });
+    qApp->installEventFilter(this);
+    UpdateCommandStates();
+    TitleChanged();
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    m_doc.SetListener(nullptr);
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text, const QKeySequence& key) {
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    action->setStatusTip(CommandPrompt(id));
+    if (!key.isEmpty()) action->setShortcut(key);
+    if (menu) menu->addAction(action);
+    m_actions.insert(id, action);
+    return action;
+}
+
+void CMainFrame::BuildMenus() {
+    m_fileMenu = menuBar()->addMenu("&File");
+    connect(AddCommand(m_fileMenu, kNew, "&New", QKeySequence("Ctrl+N")), &QAction::triggered, this,
+            [this] { RunFileCommand(&Document::New); });
+    connect(AddCommand(m_fileMenu, kOpen, "&Open...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
+            [this] { RunFileCommand(&Document::Open); });
+    connect(AddCommand(m_fileMenu, kSave, "&Save", QKeySequence("Ctrl+S")), &QAction::triggered, this,
+            [this] { RunFileCommand(&Document::Save); });
+    connect(AddCommand(m_fileMenu, kSaveAs, "Save &As..."), &QAction::triggered, this,
+            [this] { RunFileCommand(&Document::SaveAs); });
+    m_fileMenu->addSeparator();
+    connect(AddCommand(m_fileMenu, kPrint, "&Print...", QKeySequence("Ctrl+P")), &QAction::triggered, this,
+            &CMainFrame::OnFilePrint);
+    connect(AddCommand(m_fileMenu, kPrintPreview, "Print Pre&view"), &QAction::triggered, this,
+            &CMainFrame::OnFilePrintPreview);
+    connect(AddCommand(m_fileMenu, kPrintSetup, "P&rint Setup..."), &QAction::triggered, this,
+            &CMainFrame::OnFilePrintSetup);
+    connect(AddCommand(m_fileMenu, kExportPdf, "&Export PDF..."), &QAction::triggered, this,
+            &CMainFrame::OnFileExportPdf);
+    m_fileMenu->addSeparator();
+    AddCommand(m_fileMenu, kConfigure, "&Configure");
+    m_recentSeparator = m_fileMenu->addSeparator();
+    connect(AddCommand(m_fileMenu, kExit, "E&xit"), &QAction::triggered, this, &QWidget::close);
+    RebuildRecentFiles();
+
+    m_editMenu = menuBar()->addMenu("&Edit");
+    QAction* copy = AddCommand(m_editMenu, kCopy, "&Copy");
+    copy->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Insert")});
+    connect(copy, &QAction::triggered, this, &CMainFrame::OnCopy);
+    QAction* paste = AddCommand(m_editMenu, kPaste, "&Paste");
+    paste->setShortcuts({QKeySequence("Ctrl+V"), QKeySequence("Shift+Insert")});
+    connect(paste, &QAction::triggered, this, &CMainFrame::OnPaste);
+
+    QMenu* view = menuBar()->addMenu("&View");
+    m_toolBar = new QToolBar("Toolbar", this);
+    m_toolBar->setObjectName("toolBar");
+    QAction* toolbar = m_toolBar->toggleViewAction();
+    toolbar->setText("&Toolbar");
+    toolbar->setStatusTip(CommandPrompt(kToolbar));
+    view->addAction(toolbar);
+    m_actions.insert(kToolbar, toolbar);
+    QAction* status = AddCommand(view, kStatusBar, "&Status Bar");
+    status->setCheckable(true);
+    status->setChecked(true);
+    connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+    QMenu* items = view->addMenu("&Item");
+    connect(AddCommand(items, kVisible, "&Visible"), &QAction::triggered, this, &CMainFrame::OnVisible);
+    items->addSeparator();
+    for (int i = 0; i < kColumnFlagCount; ++i) {
+        QAction* item = AddCommand(items, kItemFirst + i, kItemTexts[i]);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, i] {
+            m_view->ToggleColumn(i);
+            UpdateCommandStates();
+        });
+    }
+
+    QMenu* common = menuBar()->addMenu("&Common");
+    AddCommand(common, kSystem, "&System");
+    AddCommand(common, kCommon, "&Common");
+    AddCommand(common, kVfo, "&VFO A/B");
+    AddCommand(menuBar()->addMenu("&Alignment"), kAlign, "&Align");
+    QMenu* radio = menuBar()->addMenu("&Radio");
+    AddCommand(radio, kUpload, "&Upload");
+    AddCommand(radio, kDownload, "&Download");
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    connect(AddCommand(help, kHelpTopics, "&Help Topics"), &QAction::triggered, this,
+            [this] { ShowHelp(0); });
+    help->addSeparator();
+    connect(AddCommand(help, kGetStarted, "&Get Started"), &QAction::triggered, this,
+            [this] { HelpDialog(HelpDialog::GetStarted, this).exec(); });
+    connect(AddCommand(help, kCommonProblems, "&Common Problems"), &QAction::triggered, this,
+            [this] { HelpDialog(HelpDialog::CommonProblems, this).exec(); });
+    help->addSeparator();
+    connect(AddCommand(help, kAbout, "&About ZT46..."), &QAction::triggered, this,
+            [this] { AboutDialog(this).exec(); });
+}
+
+void CMainFrame::BuildToolBar() {
+    QStyle* s = style();
+    const auto button = [this, s](int id, QStyle::StandardPixmap icon, const QString& tip) {
+        QAction* action = m_actions.value(id);
+        if (!action) {
+            action = AddCommand(nullptr, id, tip);
+            if (id == kHelpFinder) connect(action, &QAction::triggered, this, [this] { ShowHelp(0); });
+        }
+        action->setIcon(s->standardIcon(icon));
+        action->setToolTip(tip);
+        m_toolBar->addAction(action);
+    };
+    button(kNew, QStyle::SP_FileIcon, "New");
+    button(kOpen, QStyle::SP_DialogOpenButton, "Open");
+    m_toolBar->addSeparator();
+    button(kSave, QStyle::SP_DialogSaveButton, "Save");
+    m_toolBar->addSeparator();
+    button(kCopy, QStyle::SP_FileDialogDetailedView, "Copy");
+    button(kPaste, QStyle::SP_FileDialogListView, "Paste");
+    m_toolBar->addSeparator();
+    button(kPrint, QStyle::SP_FileDialogContentsView, "Print");
+    m_toolBar->addSeparator();
+    button(kDownloadButton, QStyle::SP_ArrowUp, "Download");
+    button(kUploadButton, QStyle::SP_ArrowDown, "Upload");
+    m_toolBar->addSeparator();
+    button(kHelpFinder, QStyle::SP_DialogHelpButton, "Help Topics");
+    m_toolBar->setIconSize(QSize(18, 18));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void CMainFrame::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    const QString idle = Text(StringById(IDS_IDLE_PROMPT));
+    // The idle prompt comes back whenever a command's prompt goes away.
+    connect(bar, &QStatusBar::messageChanged, this, [bar, idle](const QString& message) {
+        if (message.isEmpty()) bar->showMessage(idle);
+    });
+    bar->showMessage(idle);
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(indicator, bar);
+        pane->setEnabled(false);
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addPermanentWidget(pane);
+    }
+    m_clock = new QLabel("00:00", bar);
+    m_clock->setObjectName("clockPane");
+    m_clock->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_clock->setMinimumWidth(m_clock->fontMetrics().horizontalAdvance(" 00:00 "));
+    bar->addPermanentWidget(m_clock);
+    m_timer = new QTimer(this);
+    connect(m_timer, &QTimer::timeout, this, [this] { m_clock->setText(ClockText(QTime::currentTime())); });
+    m_timer->start(1000);
+    m_clock->setText(ClockText(QTime::currentTime()));
+}
+
+QString CMainFrame::ClockText(const QTime& time) {
+    return QString::asprintf(" %i:%02i", time.hour(), time.minute());
+}
+
+QString CMainFrame::TitleText() const {
+    const QString app = Text(StringById(m_state.PrivilegedMode ? IDS_APP_TITLE_PRIVILEGED : IDS_APP_TITLE));
+    return QString::fromStdString(m_doc.CurrentFileName()) + " - " + app;
+}
+
+void CMainFrame::TitleChanged() {
+    setWindowTitle(TitleText());
+}
+
+void CMainFrame::DocumentReloaded() {
+    m_view->RefreshGrid();
+    UpdateCommandStates();
+}
+
+void CMainFrame::UpdateCommandStates() {
+    const bool privileged = m_state.PrivilegedMode == 1;
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const int id = it.key();
+        if (id == kToolbar) continue;
+        it.value()->setEnabled(Built(id) && MaskAllows(id, privileged));
+    }
+    for (int i = 0; i < kColumnFlagCount; ++i)
+        m_actions.value(kItemFirst + i)->setChecked(m_state.ColumnVisible[static_cast<std::size_t>(i)] != 0);
+}
+
+void CMainFrame::RunFileCommand(bool (Document::*command)()) {
+    if ((m_doc.*command)()) RememberFile();
+    UpdateCommandStates();
+}
+
+void CMainFrame::RememberFile() {
+    const std::string& name = m_doc.CurrentFileName();
+    if (name.empty() || name == kNoFileName) return;
+    m_state.RecentFiles = WithRecentFile(m_state.RecentFiles, QDir::cleanPath(QString::fromStdString(name)));
+    m_settings.WriteRecentFiles(m_state.RecentFiles);
+    RebuildRecentFiles();
+}
+
+void CMainFrame::RebuildRecentFiles() {
+    for (QAction* action : m_recentActions) {
+        m_actions.remove(action->data().toInt());
+        delete action;
+    }
+    m_recentActions.clear();
+    QAction* before = m_recentSeparator;
+    for (int i = 0; i < m_state.RecentFiles.size(); ++i) {
+        const QString path = m_state.RecentFiles[i];
+        auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(path), this);
+        action->setData(kRecentFile1 + i);
+        action->setStatusTip(CommandPrompt(kRecentFile1 + i));
+        connect(action, &QAction::triggered, this, [this, path] { OnOpenRecent(path); });
+        m_fileMenu->insertAction(before, action);
+        m_recentActions << action;
+        m_actions.insert(kRecentFile1 + i, action);
+    }
+    if (!m_recentActions.isEmpty()) {
+        QAction* separator = new QAction(this);
+        separator->setSeparator(true);
+        separator->setData(-1);
+        m_fileMenu->insertAction(before, separator);
+        m_recentActions << separator;
+    }
+}
+
+void CMainFrame::OnOpenRecent(const QString& path) {
+    if (m_doc.OpenPath(path.toStdString())) RememberFile();
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnCopy() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == m_view->Editor()) {
+        m_view->Editor()->copy();
+    } else if (focus == m_view->Grid()) {
+        m_view->CopyCells();
+    }
+}
+
+void CMainFrame::OnPaste() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == m_view->Editor()) {
+        m_view->Editor()->FilteredPaste();
+    } else if (focus == m_view->Grid()) {
+        m_view->PasteCells();
+        UpdateCommandStates();
+    }
+}
+
+void CMainFrame::OnVisible() {
+    VisibleColumnsDlg dialog(m_state.ColumnVisible, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_state.ColumnVisible = dialog.Flags();
+        m_view->RefreshGrid();
+    }
+    // Whatever the dialog's result, the configuration file gets the flags.
+    m_settings.WriteItems(m_state.ColumnVisible);
+    UpdateCommandStates();
+}
+
+void CMainFrame::ShowHelp(int context) {
+    if (!m_help) m_help = new HelpBrowser(this);
+    m_help->ShowContext(context);
+}
+
+void CMainFrame::BringToFront() {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1) {
+            if (event->type() == QEvent::ShortcutOverride) return false;
+            if (key->modifiers() & Qt::ShiftModifier) return true; // Shift+F1 does nothing
+            QWidget* window = QApplication::activeModalWidget();
+            if (!window) window = QApplication::activeWindow();
+            if (window && window != this && window != m_help && window->property("helpContext").isValid()) {
+                ShowHelp(window->property("helpContext").toInt());
+                return true;
+            }
+            if (window == this || !window) {
+                const bool inGrid = QApplication::focusWidget() == m_view->Grid() ||
+                                    QApplication::focusWidget() == m_view->Editor();
+                ShowHelp(inGrid ? m_view->HelpContext() : 0);
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // A declined or failed save keeps the window open, so nothing is lost without being asked.
+    if (!m_doc.PrintingActive() && !m_doc.AskToSave()) {
+        event->ignore();
+        return;
+    }
+    m_timer->stop();
+    m_settings.WritePort(m_state);
+    m_settings.WriteWindowSize(isMaximized() || isFullScreen() ? frameGeometry().size() : size());
+    m_settings.WriteItems(m_state.ColumnVisible);
+    event->accept();
+}
+
+} // namespace zt46

@@ -1,0 +1,29 @@
+#pragma once
+// The "Get Started" and "Common Problems" texts (Help menu), and the About box.
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+namespace zt46 {
+
+class HelpDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum Topic { GetStarted = 0, CommonProblems = 1 };
+    HelpDialog(Topic topic, QWidget* parent = nullptr);
+    QPlainTextEdit* Text() const { return m_text; }
+    static QString TopicText(Topic topic);
+
+private:
+    QPlainTextEdit* m_text;
+};
+
+class AboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+    static QString VersionLine();
+};
+
+} // namespace zt46

@@ -1,0 +1,51 @@
+#include "app/ZT46App.h"
+
+#include <QDir>
+#include <QPrinterInfo>
+
+#include "app/CMainFrame.h"
+#include "app/PasswordDialog.h"
+#include "document/Document.h"
+#include "editor/CZT46View.h"
+#include "editor/ChannelGrid.h"
+
+namespace zt46 {
+
+ZT46App::ZT46App(const QString& workingDir, const QString& programDir)
+    : m_workingDir(workingDir), m_programDir(programDir),
+      m_settings(QDir(workingDir).filePath("ZT46Win.ini")),
+      m_passwordCheck([](int request) { return PasswordDialog::CheckPassword(request); }) {}
+
+ZT46App::~ZT46App() {
+    m_frame.reset(); // the frame leaves the document's listener slot before the document goes
+}
+
+int ZT46App::PrivilegedRequest(const QStringList& arguments) {
+    static const QStringList kSwitches{"/m", "/M", "-m", "-M"};
+    return arguments.size() == 1 && kSwitches.contains(arguments.first()) ? 1 : 0;
+}
+
+bool ZT46App::Start(const QStringList& arguments) {
+    m_settings.ReadAndRewrite(m_state);
+    const int request = PrivilegedRequest(arguments);
+    m_state.PrinterName = QPrinterInfo::defaultPrinterName();
+    m_state.PrivilegedMode = m_passwordCheck(request);
+
+    m_doc = std::make_unique<Document>(
+        m_prompts, m_dialogs,
+        Document::Folders{QDir(m_workingDir).absolutePath().toStdString(), m_programDir.toStdString()});
+    if (request == 0 && !arguments.isEmpty()) {
+        // A named file loads without the status check; a bad one gives the built-in image.
+        m_doc->OpenNamedFile(QDir(m_workingDir).absoluteFilePath(arguments.join(' ')).toStdString());
+    } else {
+        m_doc->LoadImage();
+    }
+
+    m_frame = std::make_unique<CMainFrame>(*m_doc, m_state, m_settings, m_prompts);
+    m_dialogs.SetOwner(m_frame.get());
+    m_frame->showNormal();
+    m_frame->View()->Grid()->setFocus();
+    return true;
+}
+
+} // namespace zt46

@@ -1,0 +1,51 @@
+#pragma once
+// The application: start-up in its fixed order (configuration file, command line, printer, password,
+// first document, main window) and ownership of everything that lives for the whole run.
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "app/AppSettings.h"
+#include "app/AppState.h"
+#include "app/GuiPrompts.h"
+#include "document/GuiFileDialogs.h"
+
+namespace zt46 {
+
+class CMainFrame;
+class Document;
+
+class ZT46App {
+public:
+    ZT46App(const QString& workingDir, const QString& programDir);
+    ~ZT46App();
+
+    // Runs the start-up; `arguments` is the command line without the program name.
+    bool Start(const QStringList& arguments);
+
+    // 1 exactly when the whole command line is "/m", "/M", "-m" or "-M".
+    static int PrivilegedRequest(const QStringList& arguments);
+    // Replaces the Password dialog (tests).
+    void SetPasswordCheck(std::function<int(int)> check) { m_passwordCheck = std::move(check); }
+
+    AppState& State() { return m_state; }
+    AppSettings& Settings() { return m_settings; }
+    GuiPrompts& Prompts() { return m_prompts; }
+    GuiFileDialogs& Dialogs() { return m_dialogs; }
+    Document& Doc() { return *m_doc; }
+    CMainFrame* Frame() const { return m_frame.get(); }
+
+private:
+    QString m_workingDir;
+    QString m_programDir;
+    AppState m_state;
+    AppSettings m_settings;
+    GuiPrompts m_prompts;
+    GuiFileDialogs m_dialogs;
+    std::unique_ptr<Document> m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+    std::function<int(int)> m_passwordCheck;
+};
+
+} // namespace zt46
