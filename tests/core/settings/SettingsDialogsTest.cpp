@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "document/FactoryImage.h"
+#include "image/Fields.h"
+#include "settings/CommonPages.h"
+#include "settings/SystemParams.h"
+#include "settings/VfoPage.h"
+#include "util/Frequency.h"
+
+namespace zt46 {
+namespace {
+
+void LoadImage(test::DocFixture& f, const CloneImage& image) {
+    f.doc.Image() = image;
+    f.doc.ImageToModels();
+    f.doc.ModelsToImage(); // what the frame does before a dialog opens
+}
+
+TEST(SystemParamsTest, EnableMasksOverPrivilegeWeatherBandModeAndEmergency) {
+    struct Case {
+        bool privileged;
+        int weatherBand, mode, emergency;
+        unsigned mask;
+    };
+    for (const Case& c :
+         {Case{false, 0, 0, 0, 0x03F}, Case{false, 1, 3, 0, 0x02F}, Case{false, 0, 1, 1, 0x02F},
+          Case{true, 0, 2, 0, 0x0BF}, Case{true, 0, 0, 1, 0x0AF}, Case{true, 1, 1, 0, 0x1BF},
+          Case{true, 1, 3, 0, 0x1AF}, Case{true, 1, 0, 1, 0x1AF}}) {
+        SystemSettings s;
+        s.WeatherBand = c.weatherBand;
+        s.CurrentMode = c.mode;
+        s.EmergencyMode = c.emergency;
+        EXPECT_EQ(SystemEnableMask(c.privileged, s), c.mask)
+            << c.privileged << c.weatherBand << c.mode << c.emergency;
+    }
+    EXPECT_FALSE(SystemRowVisible(kRowWeatherBand, false));
+    EXPECT_TRUE(SystemRowVisible(kRowToneControl, false));
+    EXPECT_TRUE(SystemRowVisible(kRowRxExpansion, true));
+}
+
+TEST(SystemParamsTest, StartCorrectsWxWithoutWeatherBandAndEmergencyLocksDualWatch) {
+    test::DocFixture f;
+    CloneImage image = FactoryImage();
+    image[44] = 0x08;  // WX
+    image[45] |= 0x40; // dual watch on
+    LoadImage(f, image);
+    SystemParamsEditor editor(f.doc, false);
+    editor.Start();
+    EXPECT_EQ(f.doc.Image()[44] & 0xB8, 0x80); // stored back as VFO at once
+    EXPECT_EQ(editor.Items(kRowCurrentMode).size(), 3u);
+    EXPECT_EQ(editor.Value(kRowDualWatch), 1);
+    editor.Select(kRowEmergencyMode, 1);
+    EXPECT_EQ(editor.Value(kRowDualWatch), 0);
+    EXPECT_EQ(editor.EnableMask(), 0x02Fu);
+    editor.Select(kRowEmergencyMode, 0);
+    EXPECT_EQ(editor.Value(kRowDualWatch), 0); // enabled again but still Off
+    EXPECT_EQ(editor.EnableMask(), 0x03Fu);
+    EXPECT_TRUE(f.doc.ImageModified());
+}
+
+TEST(SystemParamsTest, CancelRestoresEverySettingFromTheImage) {
+    test::DocFixture f;
+    LoadImage(f, FactoryImage());
+    SystemParamsEditor editor(f.doc, true);
+    editor.Start();
+    const CloneImage before = f.doc.Image();
+    editor.Select(kRowAnlStatus, 1);
+    editor.Select(kRowTxExpansion, 1);
+    editor.Reject();
+    EXPECT_EQ(f.doc.System().AnlStatus, 0);
+    EXPECT_EQ(f.doc.System().TxExpansion, 0);
+    EXPECT_EQ(f.doc.Image(), before);
+}
+
+// A split channel at 110 MHz transmitting on 140 MHz and a split VFO A likewise, with both expansions.
+CloneImage ExpandedImage() {
+    CloneImage image = FactoryImage();
+    image[7] |= 0x02;  // RX expansion
+    image[47] |= 0x01; // TX expansion
+    const std::uint8_t rec[14] = {0x08, 0x49, 36, 36, 36, 36, 36, 36, 36, 36, 0x44, 0xC0, 0x57, 0x80};
+    std::copy(std::begin(rec), std::end(rec), &image[ChannelRecordOffset(0)]);
+    std::copy(std::begin(rec), std::end(rec), &image[kVfoAOffset]);
+    return image;
+}
+
+TEST(SystemParamsTest, SwitchingTxExpansionOffRefitsEveryTransmitFrequency) {
+    struct Case {
+        std::vector<int> selections; // successive choices in the TX Expansion list
+        std::int32_t expectedTx;
+    };
+    for (const Case& c : {Case{{0}, 136975000}, Case{{0, 1, 0}, 136975000}, Case{{}, 140000000},
+                          Case{{1}, 140000000}, Case{{0, 1}, 140000000}}) {
+        test::DocFixture f;
+        LoadImage(f, ExpandedImage());
+        ASSERT_EQ(f.doc.Channels().Entry(0).TxHz, 140000000);
+        SystemParamsEditor editor(f.doc, true);
+        editor.Start();
+        for (int index : c.selections)
+            editor.Select(kRowTxExpansion, index);
+        editor.Accept();
+        EXPECT_EQ(f.doc.Channels().Entry(0).TxHz, c.expectedTx);
+        VfoSettings vfo = VfoSettings::A();
+        vfo.Load(f.doc.Image(), f.doc.Bands());
+        EXPECT_EQ(vfo.Entry().TxHz, c.expectedTx);
+    }
+}
+
+TEST(CommonPagesTest, PagesLoadOnFirstShowAndStoreOnlyWhenShown) {
+    test::DocFixture f;
+    CloneImage image = FactoryImage();
+    image[123] = 0x20;                           // WX display mode 2
+    image[116] = (image[116] & 0x1F) | (4 << 5); // user key 1 = 4 ("ALRT" has no item)
+    LoadImage(f, image);
+    DisplaySoundPage page1(f.doc, DisplaySoundRows());
+    TxRxPage page2(f.doc, TxRxRows());
+    KeyMiscPage page3(f.doc);
+    page1.Start();
+    page3.Start();
+    EXPECT_EQ(page1.Value(kWxModeComboId), 0);
+    EXPECT_FALSE(page1.Enabled(kWxModeComboId)); // no weather band
+    EXPECT_FALSE(page3.Enabled(kWeatherAlertComboId));
+    EXPECT_EQ(page3.Value(4743), 4);
+    page2.Settings().SqlLevel = 0; // a page never shown stores nothing
+    page1.Accept();
+    page2.Accept();
+    page3.Accept();
+    EXPECT_FALSE(f.doc.ImageModified());
+    EXPECT_EQ(f.doc.Image()[123] & 0x30, 0);
+    EXPECT_EQ(f.doc.Image()[114] & 0x0F, FactoryImage()[114] & 0x0F);
+    EXPECT_EQ(f.doc.Image()[116] >> 5, 4);
+}
+
+TEST(CommonPagesTest, SelectingTheSameItemAndCommittingTheOffsetCountAsChanges) {
+    for (int variant = 0; variant < 2; ++variant) {
+        test::DocFixture f;
+        LoadImage(f, FactoryImage());
+        KeyMiscPage page(f.doc);
+        page.Start();
+        if (variant == 0) {
+            page.Select(4741, page.Value(4741));
+        } else {
+            page.CommitOffset("-20");
+            EXPECT_EQ(page.OffsetText(), "-12.7");
+        }
+        page.Accept();
+        EXPECT_TRUE(f.doc.ImageModified());
+        if (variant == 1) {
+            EXPECT_EQ(f.doc.Image()[118], 0xFF);
+        }
+    }
+}
+
+TEST(VfoPageTest, ControlStatesFollowTheRecord) {
+    test::DocFixture f;
+    CloneImage image = FactoryImage();
+    image[7] |= 0x02; // RX expansion
+    LoadImage(f, image);
+    VfoPage page(f.doc, kVfoAOffset);
+    page.Start();
+    EXPECT_TRUE(page.States().amStep);
+    EXPECT_FALSE(page.States().split); // 118 MHz cannot be split
+    page.CommitRx("110");
+    EXPECT_TRUE(page.States().split);
+    EXPECT_FALSE(page.States().txEdit);
+    page.Select(VfoCombo::Split, 1);
+    EXPECT_TRUE(page.States().txEdit);
+    page.CommitTx("140");
+    EXPECT_EQ(page.Entry().TxHz, 136975000); // TX expansion off
+    page.Select(VfoCombo::AmStep, 0);        // 8.33 kHz: both frequencies on the new raster
+    EXPECT_EQ(page.Entry().RxGrid833, 1);
+    EXPECT_EQ(page.Entry().TxGrid833, 1);
+    EXPECT_DOUBLE_EQ(page.Entry().RxDisplay, 110.005);
+    page.CommitRx("150");
+    EXPECT_EQ(page.Entry().Mode, kModeFm);
+    EXPECT_TRUE(page.States().fmStep);
+    EXPECT_FALSE(page.States().amStep);
+    EXPECT_FALSE(page.States().txEdit);
+    EXPECT_FALSE(page.States().mode);
+    page.Accept();
+    EXPECT_TRUE(f.doc.ImageModified());
+    VfoSettings stored = VfoSettings::A();
+    stored.Load(f.doc.Image(), f.doc.Bands());
+    EXPECT_EQ(stored.Entry().RxHz, 150000000);
+}
+
+TEST(VfoPageTest, CancelledSheetLeavesTheRecords) {
+    test::DocFixture f;
+    LoadImage(f, FactoryImage());
+    const CloneImage before = f.doc.Image();
+    VfoPage page(f.doc, kVfoBOffset);
+    page.Start();
+    page.CommitRx("120");
+    // No Accept: the sheet was cancelled.
+    EXPECT_EQ(f.doc.Image(), before);
+    EXPECT_FALSE(f.doc.ImageModified());
+}
+
+} // namespace
+} // namespace zt46
