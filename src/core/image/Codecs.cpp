@@ -89,8 +89,9 @@ std::string DecodeSerialNumber(const CloneImage& image) {
 }
 
 double DecodeTemperatureOffset(std::uint8_t byte) {
-    const double magnitude = (byte & 0x7F) / 10.0;
-    return (byte & 0x80) ? -magnitude : magnitude;
+    // Sign times magnitude in whole tenths first: 0x80 reads back as 0.0, never as -0.0.
+    const int tenths = (byte & 0x80) ? -(byte & 0x7F) : (byte & 0x7F);
+    return tenths / 10.0;
 }
 
 std::uint8_t EncodeTemperatureOffset(double degrees) {

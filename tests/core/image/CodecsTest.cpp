@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "document/FactoryImage.h"
 #include "image/Codecs.h"
 #include "image/Fields.h"
@@ -80,6 +82,7 @@ TEST(CodecsTest, FirmwareAndSerialNumber) {
 
 TEST(CodecsTest, TemperatureOffset) {
     EXPECT_DOUBLE_EQ(DecodeTemperatureOffset(0x85), -0.5);
+    EXPECT_FALSE(std::signbit(DecodeTemperatureOffset(0x80))); // prints "0.0", not "-0.0"
     EXPECT_EQ(EncodeTemperatureOffset(12.7), 0x7F);
     EXPECT_EQ(EncodeTemperatureOffset(-12.7), 0xFF);
     EXPECT_EQ(EncodeTemperatureOffset(-0.5), 0x85);
