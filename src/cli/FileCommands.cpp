@@ -1,11 +1,14 @@
 // info, report and save: commands over clone files.
 #include "FileCommands.h"
 
+#include <QGuiApplication>
+#include <optional>
 #include <ostream>
 
 #include "CliDocument.h"
 #include "image/Codecs.h"
 #include "report/Report.h"
+#include "report/ReportPdf.h"
 #include "util/Messages.h"
 #include "util/TextFormat.h"
 
@@ -59,20 +62,51 @@ public:
 class ReportCommand : public Command {
 public:
     std::string Name() const override { return "report"; }
-    std::string Summary() const override { return "print the report of a clone file as text"; }
+    std::string Summary() const override { return "print the report of a clone file as text or PDF"; }
     std::string Usage() const override {
-        return "Usage: zt46 report [FILE]\n"
+        return "Usage: zt46 report [FILE] [--pdf OUT.pdf]\n"
                "Writes the report (settings page, then the channel pages, 70 channels to a page) as UTF-8\n"
                "text on stdout; each page after the first starts with a form feed on a line of its own.\n"
-               "Without FILE, the built-in factory image as loaded.\n";
+               "Without FILE, the built-in factory image as loaded.\n"
+               "  --pdf OUT.pdf  write the printed pages into OUT.pdf instead (A4 or Letter after the\n"
+               "                 locale), as File > Export PDF... does; nothing goes to stdout\n";
     }
+    std::vector<std::string> ValueOptions() const override { return {"pdf"}; }
     int Run(const Arguments& args, CliIo& io) const override {
         if (!CheckArgumentCount(args, 0, 1, *this, io)) return kExitUsage;
+        if (args.Has("pdf") && args.Value("pdf").empty()) {
+            io.err << "zt46 report: option --pdf needs a file name\n" << Usage();
+            return kExitUsage;
+        }
         CliDocument cli(io);
         if (!cli.Load(OptionalFile(args))) return kExitFile;
+        if (args.Has("pdf")) return WritePdf(cli, args.Value("pdf"));
         io.out << ReportText(Report(cli.document).Pages());
         io.out.flush();
         return io.out ? kExitOk : kExitFile;
+    }
+
+private:
+    static int WritePdf(CliDocument& cli, const std::string& path) {
+        // Painting text needs a GUI application; a headless one does, so this runs without a display.
+        std::optional<QGuiApplication> app;
+        int argc = 3;
+        char arg0[] = "zt46", arg1[] = "-platform", arg2[] = "offscreen";
+        char* argv[] = {arg0, arg1, arg2, nullptr};
+        if (!QCoreApplication::instance()) app.emplace(argc, argv);
+
+        switch (
+            WriteReportPdf(Report(cli.document), QString::fromStdString(path), DefaultReportPageLayout())) {
+        case PdfResult::Written:
+            return kExitOk;
+        case PdfResult::CannotOpen:
+            MessageById1(cli.prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+            return kExitFile;
+        case PdfResult::CannotWrite:
+            MessageById(cli.prompts, IDS_WRITE_FILE_ERROR, Buttons::Ok, Icon::Stop);
+            return kExitFile;
+        }
+        return kExitFile;
     }
 };
 

@@ -1,0 +1,172 @@
+// zt46 upload and download, run as the real program against the simulated radio.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "CloneFraming.h"
+#include "RadioProcess.h"
+#include "document/Backup.h"
+
+namespace zt46::test {
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Runs zt46 in `dir` with `input` on stdin; SIGINT after `interruptAfterMs` when that is not negative.
+CliRun RunCli(const TempDir& dir, std::vector<std::string> args, const std::string& input = {},
+              int interruptAfterMs = -1) {
+    { std::ofstream(dir.File("stdin.txt")) << input; }
+    args.insert(args.begin(), ZT46_CLI);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(dir.Path().c_str()) != 0) _exit(126);
+        freopen("stdin.txt", "r", stdin);
+        freopen("stdout.txt", "w", stdout);
+        freopen("stderr.txt", "w", stderr);
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    if (interruptAfterMs >= 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(interruptAfterMs));
+        kill(pid, SIGINT);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir.File("stdout.txt")),
+            Slurp(dir.File("stderr.txt"))};
+}
+
+std::vector<std::filesystem::path> Backups(const TempDir& dir) {
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path() / "backups", ec))
+        files.push_back(e.path());
+    return files;
+}
+
+TEST(CliLink, UploadWritesTheRadiosMemoryWithAZeroTrailer) {
+    const CloneImage memory = PatternImage(21);
+    RadioProcess radio({"--fast"}, &memory);
+    TempDir dir;
+    const CliRun run = RunCli(dir, {"upload", "--port", radio.Device(), "-o", "radio.t46"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string file = Slurp(dir.File("radio.t46"));
+    ASSERT_EQ(file.size(), kCloneFileSize);
+    EXPECT_EQ(ReadImageFile(dir.File("radio.t46")), memory);
+    EXPECT_EQ(file.substr(kImageSize), std::string(kTrailerSize, '\0'));
+}
+
+TEST(CliLink, DownloadKeepsABackupAndWritesTheFile) {
+    const CloneImage memory = PatternImage(22);
+    RadioProcess radio({"--fast"}, &memory);
+    TempDir dir;
+    // A file as File > Save would write it: the tool's own upload of another radio.
+    {
+        RadioProcess other({"--fast"}, nullptr);
+        ASSERT_EQ(RunCli(dir, {"upload", "--port", other.Device(), "-o", "file.t46"}).status, 0);
+    }
+    // What File > Save would write of it is what the radio gets outside the ranges it keeps.
+    ASSERT_EQ(RunCli(dir, {"save", "file.t46", "saved.t46"}).status, 0);
+    const CloneImage user = ReadImageFile(dir.File("saved.t46"));
+    const CliRun run = RunCli(dir, {"download", "--port", radio.Device(), "file.t46"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto backups = Backups(dir);
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(ReadImageFile(backups[0].string()), memory);
+    EXPECT_NE(run.out.find(backups[0].filename().string()), std::string::npos);
+    const CloneImage written = radio.StopAndReadMemory();
+    // The channel area is the file's, the alignment values stay the radio's.
+    EXPECT_TRUE(std::equal(written.begin() + 112, written.begin() + 3792, user.begin() + 112));
+    EXPECT_TRUE(std::equal(written.begin() + 70, written.begin() + 94, memory.begin() + 70));
+}
+
+TEST(CliLink, PrivilegedModeNeedsThePassword) {
+    const CloneImage memory = PatternImage(23);
+    TempDir dir;
+    WriteImageFile(dir.File("file.t46"), PatternImage(24));
+    struct Case {
+        const char* password;
+        int status;
+    };
+    for (const Case& c : {Case{"wrong\n", 1}, Case{"kumo-hikari \n", 1}, Case{"KUMO-Hikari\n", 0}}) {
+        SCOPED_TRACE(c.password);
+        RadioProcess radio({"--fast"}, &memory);
+        const CliRun run =
+            RunCli(dir, {"download", "--privileged", "--port", radio.Device(), "file.t46"}, c.password);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        const CloneImage written = radio.StopAndReadMemory();
+        EXPECT_EQ(written == memory, c.status != 0);
+    }
+}
+
+TEST(CliLink, LinkFailuresExitWithStatus3AndTheSystemsMessage) {
+    TempDir dir;
+    {
+        RadioProcess radio({"--fast", "--no-echo"});
+        const CliRun run = RunCli(dir, {"upload", "--port", radio.Device(), "-o", "x.t46"});
+        EXPECT_EQ(run.status, 3);
+        EXPECT_NE(run.err.find("Check that lead is connected to " + radio.Device()), std::string::npos)
+            << run.err;
+    }
+    {
+        const CliRun run = RunCli(dir, {"upload", "--port", "/nonexistent/tty", "-o", "x.t46"});
+        EXPECT_EQ(run.status, 3);
+        EXPECT_NE(run.err.find("Problem with COM port"), std::string::npos) << run.err;
+    }
+    {
+        const CloneImage memory = PatternImage(25);
+        RadioProcess radio({"--fast", "--hardware", "2"}, &memory);
+        WriteImageFile(dir.File("file.t46"), PatternImage(26));
+        const CliRun run = RunCli(dir, {"download", "--port", radio.Device(), "file.t46"});
+        EXPECT_EQ(run.status, 3);
+        EXPECT_NE(run.err.find("Hardware configuration mismatched!"), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.t46")));
+}
+
+TEST(CliLink, CtrlCCancelsCleanlyWithoutAFile) {
+    RadioProcess radio({"--fast", "--off"});
+    TempDir dir;
+    const auto start = std::chrono::steady_clock::now();
+    const CliRun run = RunCli(dir, {"upload", "--port", radio.Device(), "-o", "x.t46"}, {}, 500);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.err.find("cancelled"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.t46")));
+}
+
+TEST(CliLink, ABackupThatCannotBeWrittenStopsTheDownload) {
+    const CloneImage memory = PatternImage(27);
+    RadioProcess radio({"--fast"}, &memory);
+    TempDir dir;
+    WriteImageFile(dir.File("file.t46"), PatternImage(28));
+    { std::ofstream(dir.File("backups")) << "not a folder"; }
+    const CliRun run = RunCli(dir, {"download", "--port", radio.Device(), "file.t46"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("backups"), std::string::npos) << run.err;
+    EXPECT_EQ(radio.StopAndReadMemory(), memory);
+}
+
+} // namespace
+} // namespace zt46::test

@@ -1,0 +1,239 @@
+// The clone protocol and the transfer runs against the simulated radio on a real pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <thread>
+
+#include "CloneFraming.h"
+#include "RadioProcess.h"
+#include "TransferRuns.h"
+#include "document/Backup.h"
+#include "document/Document.h"
+#include "document/FactoryImage.h"
+#include "image/Fields.h"
+#include "util/Messages.h"
+
+namespace zt46::test {
+namespace {
+
+using Ids = std::vector<int>;
+
+struct Transfer {
+    RecordingPrompts prompts;
+    RecordingProgress progress;
+    std::atomic<bool> cancel{false};
+    TransferResult result;
+
+    TransferResult& Go(TransferMode mode, const std::string& device, const TransferJob& job) {
+        SerialPort port(PortSettings{1, device});
+        const TransferContext context{prompts, progress, cancel};
+        result = RunTransfer(mode, port, job, context);
+        return result;
+    }
+};
+
+TransferJob Job(const CloneImage& image, bool privileged = false) {
+    TransferJob job;
+    job.image = image;
+    job.privileged = privileged;
+    return job;
+}
+
+TEST(CloneUpload, ReadsTheRadioByteExactInBothHandshakePaths) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        bool switchOnBySignal;
+    };
+    const Case cases[] = {
+        {"radio already on", {"--fast"}, false},
+        {"switched on later", {"--fast", "--off", "--on-after", "300"}, false},
+        {"switched on by the user", {"--fast", "--off"}, true},
+        {"0x50 while polling is ignored", {"--fast", "--on-when-polled"}, false},
+        {"frames of 64 bytes", {"--fast", "--frame-size", "64"}, false},
+        {"frames of 200 bytes", {"--fast", "--frame-size", "200"}, false},
+    };
+    const CloneImage memory = PatternImage(1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RadioProcess radio(c.args, &memory);
+        std::thread switchOn;
+        if (c.switchOnBySignal) {
+            switchOn = std::thread([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                radio.Signal(SIGUSR2);
+            });
+        }
+        Transfer run;
+        run.Go(TransferMode::Upload, radio.Device(), Job(FactoryImage()));
+        if (switchOn.joinable()) switchOn.join();
+        EXPECT_TRUE(run.result.succeeded);
+        EXPECT_TRUE(run.result.imageTaken);
+        EXPECT_EQ(run.result.image, memory);
+        EXPECT_EQ(run.prompts.ids, Ids{IDS_UPLOAD_COMPLETED});
+        EXPECT_EQ(run.progress.title, IDS_UPLOAD_FUNCTION);
+        EXPECT_EQ(run.progress.range, 32);
+        EXPECT_EQ(run.progress.texts, Ids{IDS_SWITCH_RADIO});
+    }
+}
+
+TEST(CloneUpload, AsksBeforeReplacingModifiedData) {
+    const CloneImage memory = PatternImage(2);
+    for (Answer answer : {Answer::No, Answer::Yes}) {
+        RadioProcess radio({"--fast"}, &memory);
+        Transfer run;
+        run.prompts.answer = answer;
+        TransferJob job = Job(FactoryImage());
+        job.imageModified = true;
+        run.Go(TransferMode::Upload, radio.Device(), job);
+        EXPECT_TRUE(run.result.succeeded);
+        EXPECT_EQ(run.result.imageTaken, answer == Answer::Yes);
+        const Ids expected =
+            answer == Answer::Yes ? Ids{IDS_OVERWRITE_DATA, IDS_UPLOAD_COMPLETED} : Ids{IDS_OVERWRITE_DATA};
+        EXPECT_EQ(run.prompts.ids, expected);
+    }
+}
+
+struct FaultCase {
+    const char* name;
+    TransferMode mode;
+    std::vector<std::string> args;
+    int message;
+};
+
+class CloneFault : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(CloneFault, EndsWithItsMessageAndLeavesTheDocumentAlone) {
+    const FaultCase& c = GetParam();
+    const CloneImage memory = PatternImage(3);
+    std::vector<std::string> args = c.args;
+    args.push_back("--fast");
+    RadioProcess radio(args, &memory);
+    Transfer run;
+    run.Go(c.mode, radio.Device(), Job(FactoryImage()));
+    EXPECT_FALSE(run.result.succeeded);
+    EXPECT_FALSE(run.result.imageTaken);
+    EXPECT_FALSE(run.result.cancelled);
+    EXPECT_EQ(run.prompts.ids, Ids{c.message});
+    // A download that failed after the radio was read carries the radio's firmware version.
+    const bool radioRead = c.mode == TransferMode::Download && c.message != IDS_CHECK_LEAD;
+    ASSERT_EQ(run.result.firmwareVersion.has_value(), radioRead);
+    if (radioRead) {
+        EXPECT_EQ(*run.result.firmwareVersion, (std::array<std::uint8_t, 2>{memory[0], memory[1]}));
+    }
+    if (c.message == IDS_CHECK_LEAD) {
+        EXPECT_NE(run.prompts.texts[0].find(radio.Device()), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Radio, CloneFault,
+    ::testing::Values(
+        FaultCase{"BadCheckByte", TransferMode::Upload, {"--bad-check", "3"}, IDS_BCC_ERROR},
+        FaultCase{"SilentAfterFrame", TransferMode::Upload, {"--silent-after", "5"}, IDS_TIMEOUT},
+        FaultCase{"FrameCutShort", TransferMode::Upload, {"--truncate", "2"}, IDS_TIMEOUT},
+        FaultCase{"LengthBelowThree", TransferMode::Upload, {"--bad-length", "0:2"}, IDS_COMM_ERROR},
+        FaultCase{
+            "LengthPastTheImage", TransferMode::Upload, {"--frame-size", "100", "--overrun"}, IDS_COMM_ERROR},
+        FaultCase{"NoEcho", TransferMode::Upload, {"--no-echo"}, IDS_CHECK_LEAD},
+        FaultCase{"NoEchoDownload", TransferMode::Download, {"--no-echo"}, IDS_CHECK_LEAD},
+        FaultCase{"DownloadRefused", TransferMode::Download, {"--nak-download", "4"}, IDS_BCC_ERROR},
+        FaultCase{"DownloadNotAnswered", TransferMode::Download, {"--mute-download", "2"}, IDS_TIMEOUT},
+        FaultCase{"OtherHardware", TransferMode::Download, {"--hardware", "2"}, IDS_HARDWARE_MISMATCH}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CloneDownload, MergesTheUsersBytesIntoTheRadiosInBothModes) {
+    const CloneImage radioMemory = PatternImage(4);
+    const CloneImage user = PatternImage(5);
+    for (bool privileged : {false, true}) {
+        SCOPED_TRACE(privileged ? "privileged" : "normal");
+        RadioProcess radio({"--fast"}, &radioMemory);
+        Transfer run;
+        TempDir backups;
+        TransferJob job = Job(user, privileged);
+        job.backupFolder = backups.File("backups");
+        run.Go(TransferMode::Download, radio.Device(), job);
+        EXPECT_TRUE(run.result.succeeded);
+        EXPECT_EQ(run.prompts.ids, Ids{IDS_DOWNLOAD_COMPLETED});
+        EXPECT_EQ(run.progress.range, 64);
+        EXPECT_EQ(run.progress.step, 64);
+        const CloneImage written = radio.StopAndReadMemory();
+        for (std::size_t i = 0; i < kImageSize; ++i) {
+            const bool fromUser = (i >= 4 && i < 70) || (i >= 94 && i < 112 && privileged) ||
+                                  (i >= 112 && i < 3792) || (i >= 3792 && i < 3804 && !privileged);
+            if (i == 2 || i == 3) continue;
+            ASSERT_EQ(written[i], fromUser ? user[i] : radioMemory[i]) << "byte " << i;
+        }
+        EXPECT_EQ(StoredAdjustChecksum(written), ComputeAdjustChecksum(written));
+        EXPECT_EQ(written, run.result.image);
+        // What the radio held before the write is kept, unmerged.
+        EXPECT_EQ(ReadImageFile(run.result.backupPath), radioMemory);
+        EXPECT_TRUE(IsBackupFileName(std::filesystem::path(run.result.backupPath).filename().string()));
+    }
+}
+
+TEST(CloneDownload, NothingIsWrittenWhenTheBackupCannotBe) {
+    const CloneImage radioMemory = PatternImage(6);
+    RadioProcess radio({"--fast"}, &radioMemory);
+    TempDir dir;
+    WriteImageFile(dir.File("backups"), radioMemory); // a file where the folder should be
+    Transfer run;
+    TransferJob job = Job(PatternImage(7));
+    job.backupFolder = dir.File("backups");
+    run.Go(TransferMode::Download, radio.Device(), job);
+    EXPECT_FALSE(run.result.succeeded);
+    EXPECT_EQ(run.prompts.ids, Ids{IDS_BACKUP_FAILED});
+    EXPECT_EQ(radio.StopAndReadMemory(), radioMemory);
+}
+
+TEST(CloneDownload, HardwareMismatchLeavesTheDocumentWithTheRadiosFirmwareVersionOnly) {
+    CloneImage radioMemory = PatternImage(8);
+    SetField(radioMemory, fields::HardwareConfiguration, 2);
+    RadioProcess radio({"--fast"}, &radioMemory);
+    RecordingPrompts prompts;
+    struct : FileDialogs {
+        std::optional<std::string> AskOpenPath() override { return std::nullopt; }
+        std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
+    } dialogs;
+    TempDir dir;
+    Document document(prompts, dialogs, {dir.Path().string(), dir.Path().string()});
+    document.LoadFactoryImage();
+    SetField(document.Image(), fields::HardwareConfiguration, 3);
+    document.ImageToModels();
+    CloneImage before = document.Image();
+    Transfer run;
+    run.Go(TransferMode::Download, radio.Device(), Job(document.Image()));
+    ApplyTransferResult(document, TransferMode::Download, run.result);
+    EXPECT_EQ(run.prompts.ids, Ids{IDS_HARDWARE_MISMATCH});
+    before[0] = radioMemory[0];
+    before[1] = radioMemory[1];
+    EXPECT_EQ(document.Image(), before);
+    EXPECT_EQ(radio.StopAndReadMemory(), radioMemory);
+}
+
+TEST(CloneTransfer, CancelWhileWaitingForTheRadioEndsSilently) {
+    for (TransferMode mode : {TransferMode::Upload, TransferMode::Download}) {
+        RadioProcess radio({"--fast", "--off"});
+        Transfer run;
+        std::thread cancel([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+            run.cancel = true;
+        });
+        run.Go(mode, radio.Device(), Job(FactoryImage()));
+        cancel.join();
+        EXPECT_FALSE(run.result.succeeded);
+        EXPECT_TRUE(run.result.cancelled);
+        EXPECT_TRUE(run.prompts.ids.empty());
+        EXPECT_FALSE(run.result.firmwareVersion.has_value());
+    }
+}
+
+TEST(CloneTransfer, APortThatCannotBeOpenedIsMessage80) {
+    Transfer run;
+    run.Go(TransferMode::Upload, "/nonexistent/tty", Job(FactoryImage()));
+    EXPECT_TRUE(run.result.portFailed);
+    EXPECT_EQ(run.prompts.ids, Ids{IDS_COMM_PORT_ERROR});
+}
+
+} // namespace
+} // namespace zt46::test

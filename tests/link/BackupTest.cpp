@@ -1,0 +1,94 @@
+// The backups kept before a write to the radio.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+#include "document/Backup.h"
+
+namespace zt46 {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::seconds;
+using std::chrono::system_clock;
+
+class BackupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("TZ", "UTC", 1);
+        tzset();
+        m_dir = fs::temp_directory_path() / ("zt46-backup-" + std::to_string(getpid()));
+        fs::remove_all(m_dir);
+        // Serial number "3L123456": first byte 0x3A (digit 3, letter 'B' + 10), then BCD digits.
+        m_image[kSerialNumberOffset] = 0x3A;
+        m_image[kSerialNumberOffset + 1] = 0x12;
+        m_image[kSerialNumberOffset + 2] = 0x34;
+        m_image[kSerialNumberOffset + 3] = 0x56;
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    static system_clock::time_point At(std::time_t t) { return system_clock::from_time_t(t); }
+
+    fs::path m_dir;
+    CloneImage m_image{};
+};
+
+constexpr std::time_t kNoon = 1796571000; // 2026-12-06 15:30:00 UTC
+
+TEST_F(BackupTest, NameHoldsProductSerialAndTime) {
+    EXPECT_EQ(BackupFileName(m_image, At(kNoon)), "KSR-410_3L123456_20261206-153000.t46");
+}
+
+TEST_F(BackupTest, RecognisesOnlyItsOwnNames) {
+    struct Case {
+        const char* name;
+        bool own;
+    };
+    for (const Case& c :
+         {Case{"KSR-410_3L123456_20261206-153000.t46", true},
+          Case{"KSR-410_3L123456_20261206-153000-2.t46", true},
+          Case{"KSR-410_#Q_1_20261206-153000.t46", true}, Case{"KSR-410_3L123456_20261206-1530.t46", false},
+          Case{"KSR-410_3L123456_20261206-153000.T46x", false}, Case{"notes_20261206-153000.t46", false},
+          Case{"KSR-410_.t46", false}}) {
+        EXPECT_EQ(IsBackupFileName(c.name), c.own) << c.name;
+    }
+}
+
+TEST_F(BackupTest, WritesAtomicallyNeverOverAnotherAndKeepsTheNewest50) {
+    fs::create_directories(m_dir);
+    std::ofstream(m_dir / "notes.txt") << "not ours";
+    std::ofstream(m_dir / "KSR-410_old.t46") << "not ours either";
+    std::vector<BackupResult> results;
+    for (int i = 0; i < 52; ++i)
+        results.push_back(WriteBackup(m_dir.string(), m_image, At(kNoon + 60 * i)));
+    // A second backup within the same second keeps the first.
+    const BackupResult twin = WriteBackup(m_dir.string(), m_image, At(kNoon + 60 * 51));
+    ASSERT_TRUE(twin.ok) << twin.error;
+    EXPECT_NE(twin.path, results.back().path);
+    EXPECT_TRUE(fs::exists(results.back().path));
+    EXPECT_EQ(fs::file_size(twin.path), kCloneFileSize);
+
+    EXPECT_FALSE(fs::exists(results[0].path));
+    EXPECT_FALSE(fs::exists(results[1].path));
+    EXPECT_FALSE(fs::exists(results[2].path));
+    EXPECT_TRUE(fs::exists(results[3].path));
+    EXPECT_TRUE(fs::exists(m_dir / "notes.txt"));
+    EXPECT_TRUE(fs::exists(m_dir / "KSR-410_old.t46"));
+    int own = 0;
+    for (const auto& e : fs::directory_iterator(m_dir))
+        own += IsBackupFileName(e.path().filename().string());
+    EXPECT_EQ(own, 50);
+}
+
+TEST_F(BackupTest, AFolderThatCannotBeMadeIsReportedWithThePath) {
+    std::ofstream(m_dir.string()) << "a file in the way";
+    const BackupResult result = WriteBackup((m_dir / "backups").string(), m_image, At(kNoon));
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find(m_dir.string()), std::string::npos) << result.error;
+    fs::remove(m_dir);
+}
+
+} // namespace
+} // namespace zt46

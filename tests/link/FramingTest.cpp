@@ -1,0 +1,109 @@
+// The pure rules of the link: frames, check sums, port names and the backup files.
+#include <gtest/gtest.h>
+
+#include "AlignCommands.h"
+#include "CloneFraming.h"
+#include "PortSettings.h"
+
+namespace zt46 {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(AlignFrames, CommandFramesCarryLengthAndChecksum) {
+    struct Case {
+        std::uint8_t command;
+        Bytes data;
+        Bytes frame;
+    };
+    const Case cases[] = {
+        {0x30, {0x05}, {0x30, 0x02, 0x05, 0x37}},                                     // select channel 5
+        {0xF0, {0x00, 0x23}, {0xF0, 0x03, 0x00, 0x23, 0x16}},                         // read word 0x23
+        {0xF1, {0x00, 0x23, 0x80, 0x40}, {0xF1, 0x05, 0x00, 0x23, 0x80, 0x40, 0xD9}}, // write, sum wraps
+        {0x31, {}, {0x31, 0x01, 0x32}},
+        {0x34, {}, {0x34, 0x01, 0x35}},
+        {0x36, {}, {0x36, 0x01, 0x37}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AlignCommandFrame(c.command, c.data), c.frame);
+}
+
+TEST(AlignFrames, ReplyChecksumCountsTheCommandCode) {
+    const Bytes data{0x80, 0x40};
+    EXPECT_EQ(AlignReplySum(0xF0, 0x03, data), 0xB3);
+    EXPECT_EQ(AlignReplySum(0x00, 0x03, data), 0xC3);
+}
+
+TEST(CloneFrames, DownloadHeadAndCheckByte) {
+    EXPECT_EQ(DownloadFrameHead(false, 128, 0), (Bytes{0x21, 130, 0}));
+    EXPECT_EQ(DownloadFrameHead(true, 128, 31), (Bytes{0x29, 130, 31}));
+    EXPECT_EQ(DownloadFrameHead(false, 128, 257), (Bytes{0x21, 130, 1})); // low 8 bits of the number
+    const Bytes frame{0x21, 130, 0, 0xFF, 0xFF};
+    EXPECT_EQ(FrameSum(frame), static_cast<std::uint8_t>(0x21 + 130 + 0xFF + 0xFF));
+    EXPECT_EQ(FrameSum(Bytes{0x01}, 0xFF), 0x00);
+}
+
+TEST(CloneFrames, UploadFrameMustFitTheImage) {
+    struct Case {
+        std::uint8_t length;
+        std::size_t received;
+        bool fits;
+    };
+    const Case cases[] = {
+        {2, 0, false},
+        {0, 0, false},
+        {3, 0, true},
+        {130, 0, true},
+        {130, 3968, true},
+        {130, 3969, false},
+        {255, 4096 - 253, true},
+        {255, 4096 - 252, false},
+        {3, 4096, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(UploadFrameFits(c.length, c.received), c.fits) << int(c.length) << " after " << c.received;
+    }
+}
+
+TEST(CloneFrames, HardwareComparesBitsTwoAndOneOnly) {
+    struct Case {
+        std::uint8_t a, b;
+        bool same;
+    };
+    for (const Case& c :
+         {Case{0x04, 0x06, false}, Case{0x06, 0x07, true}, Case{0x08, 0x00, true}, Case{0x02, 0x00, false}}) {
+        CloneImage x{}, y{};
+        x[7] = c.a;
+        y[7] = c.b;
+        EXPECT_EQ(SameHardware(x, y), c.same) << int(c.a) << " vs " << int(c.b);
+    }
+}
+
+TEST(CloneFrames, MergeKeepsTheRadiosRangesInEachMode) {
+    CloneImage radio{}, user{};
+    radio.fill(0xAA);
+    user.fill(0x55);
+    for (bool privileged : {false, true}) {
+        CloneImage merged = radio;
+        MergeIntoRadioImage(merged, user, privileged);
+        for (std::size_t i : {0u, 1u, 70u, 93u, 3804u, 4095u})
+            EXPECT_EQ(merged[i], 0xAA) << i;
+        for (std::size_t i : {4u, 69u, 112u, 124u, 3791u})
+            EXPECT_EQ(merged[i], 0x55) << i;
+        for (std::size_t i : {94u, 111u})
+            EXPECT_EQ(merged[i], privileged ? 0x55 : 0xAA) << i;
+        for (std::size_t i : {3792u, 3803u})
+            EXPECT_EQ(merged[i], privileged ? 0xAA : 0x55) << i;
+        EXPECT_EQ(StoredAdjustChecksum(merged), ComputeAdjustChecksum(merged));
+    }
+}
+
+TEST(PortNames, DevicePathTakesThePlaceOfComN) {
+    EXPECT_EQ((PortSettings{12, ""}).DeviceName(), "/dev/ttyS11");
+    EXPECT_EQ((PortSettings{12, "/dev/ttyUSB0"}).DeviceName(), "/dev/ttyUSB0");
+    EXPECT_EQ(CheckLeadText(PortSettings{12, ""}), "Check that lead is connected to COM 12");
+    EXPECT_EQ(CheckLeadText(PortSettings{3, "/dev/pts/7"}), "Check that lead is connected to /dev/pts/7");
+}
+
+} // namespace
+} // namespace zt46

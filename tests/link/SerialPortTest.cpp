@@ -1,0 +1,129 @@
+// SerialPort on a bare pseudo-terminal: the test plays the other end of the line.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+#include "SerialPort.h"
+
+namespace zt46 {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class SerialPortTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(openpty(&m_master, &m_slave, nullptr, nullptr, nullptr), 0);
+        termios tio{};
+        tcgetattr(m_slave, &tio);
+        cfmakeraw(&tio);
+        tcsetattr(m_slave, TCSANOW, &tio);
+        m_port.SetSettings(PortSettings{1, ttyname(m_slave)});
+        ASSERT_TRUE(m_port.Reopen()); // no modem lines on a pseudo-terminal: still ready
+    }
+    void TearDown() override {
+        m_port.Close();
+        close(m_slave);
+        close(m_master);
+    }
+    void Send(std::initializer_list<std::uint8_t> bytes) {
+        const std::vector<std::uint8_t> v(bytes);
+        ASSERT_EQ(write(m_master, v.data(), v.size()), static_cast<ssize_t>(v.size()));
+    }
+    std::size_t Pending() {
+        fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
+        std::uint8_t buffer[8192];
+        std::size_t total = 0;
+        for (ssize_t n; (n = read(m_master, buffer, sizeof buffer)) > 0;)
+            total += static_cast<std::size_t>(n);
+        return total;
+    }
+
+    int m_master = -1, m_slave = -1;
+    SerialPort m_port;
+};
+
+TEST_F(SerialPortTest, ReadByteTimesOutOrTakesTheByte) {
+    std::uint8_t byte = 0;
+    const auto start = Clock::now();
+    EXPECT_EQ(m_port.ReadByte(byte), kLinkTimeout);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(150)); // it did wait for the radio
+    Send({0x5A});
+    EXPECT_EQ(m_port.ReadByte(byte), kLinkOk);
+    EXPECT_EQ(byte, 0x5A);
+}
+
+TEST_F(SerialPortTest, ShortBlockReadIsATimeoutWithTheBytesThatCame) {
+    Send({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    std::uint8_t block[16] = {};
+    EXPECT_EQ(m_port.ReadBlock(block, 16), kLinkTimeout);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(block[i], i + 1);
+}
+
+TEST_F(SerialPortTest, ABlockArrivingInPiecesIsRead) {
+    std::thread radio([this] {
+        for (std::uint8_t i = 0; i < 16; ++i) {
+            Send({i});
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    std::uint8_t block[16] = {};
+    EXPECT_EQ(m_port.ReadBlock(block, 16), kLinkOk);
+    radio.join();
+    EXPECT_EQ(block[15], 15);
+}
+
+TEST_F(SerialPortTest, WritesOver4096BytesAreRefusedUnsent) {
+    std::vector<std::uint8_t> data(4097, 0x55);
+    EXPECT_FALSE(m_port.Write(data.data(), data.size()));
+    EXPECT_EQ(Pending(), 0u);
+    EXPECT_TRUE(m_port.Write(data.data(), 4096));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(Pending(), 4096u);
+}
+
+TEST_F(SerialPortTest, SendWithEchoReturnsTheEchoAsReceived) {
+    std::thread cable([this] {
+        std::uint8_t buffer[3];
+        std::size_t have = 0;
+        while (have < 3) {
+            const ssize_t n = read(m_master, buffer + have, 3 - have);
+            if (n > 0) have += static_cast<std::size_t>(n);
+        }
+        buffer[1] ^= 0xFF; // a damaged echo is what the caller goes on with
+        write(m_master, buffer, 3);
+    });
+    std::uint8_t run[3] = {0x21, 0x82, 0x00};
+    EXPECT_TRUE(m_port.SendWithEcho(run, 3));
+    cable.join();
+    EXPECT_EQ(run[1], 0x7D);
+    std::uint8_t lone = 0x06;
+    EXPECT_EQ(m_port.SendByte(lone), kLinkError); // nobody echoes now
+}
+
+TEST_F(SerialPortTest, PurgeReceiveDropsWhatArrived) {
+    Send({1, 2, 3});
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    m_port.PurgeReceive();
+    std::uint8_t byte = 0;
+    EXPECT_EQ(m_port.ReadByte(byte), kLinkTimeout);
+}
+
+TEST_F(SerialPortTest, ClosedPortFailsEveryPrimitive) {
+    m_port.Close();
+    std::uint8_t byte = 0;
+    EXPECT_FALSE(m_port.Write(&byte, 1));
+    EXPECT_EQ(m_port.ReadByte(byte), kLinkTimeout);
+    SerialPort missing(PortSettings{1, "/nonexistent/tty"});
+    EXPECT_FALSE(missing.Reopen());
+    EXPECT_FALSE(missing.IsOpen());
+}
+
+} // namespace
+} // namespace zt46
