@@ -1,0 +1,39 @@
+// Runs one widget test class (named by the first argument) or all of them.
+
+#include <QApplication>
+#include <QTest>
+#include <clocale>
+#include <cstdio>
+
+#include "GuiTests.h"
+
+namespace zt46::gui_test {
+
+std::map<std::string, Factory>& Registry() {
+    static std::map<std::string, Factory> registry;
+    return registry;
+}
+
+} // namespace zt46::gui_test
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const auto& registry = zt46::gui_test::Registry();
+    std::string only;
+    std::vector<char*> args{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        if (only.empty() && registry.count(argv[i])) {
+            only = argv[i];
+        } else {
+            args.push_back(argv[i]);
+        }
+    }
+    int failures = 0;
+    for (const auto& [name, factory] : registry) {
+        if (!only.empty() && name != only) continue;
+        std::unique_ptr<QObject> test = factory();
+        failures += QTest::qExec(test.get(), static_cast<int>(args.size()), args.data());
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,272 @@
+// The application started as the program starts it, in a temporary working folder.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+
+#include "GuiTests.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "app/HelpDialog.h"
+#include "app/ZT46App.h"
+#include "controls/FilterEdit.h"
+#include "document/Document.h"
+#include "editor/CZT46View.h"
+#include "editor/ChannelGrid.h"
+#include "editor/ChannelTableModel.h"
+#include "editor/VisibleColumnsDlg.h"
+#include "util/Messages.h"
+#include <QPlainTextEdit>
+
+namespace zt46 {
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ZT46App> app;
+    QList<int> asked;
+    std::deque<Answer> answers;
+    int passwordRequest = -1;
+
+    QString Ini() const { return dir->filePath("ZT46Win.ini"); }
+    int IniValue(const QString& key) const {
+        return QSettings(Ini(), QSettings::IniFormat).value(key).toInt();
+    }
+    CMainFrame* Frame() { return app->Frame(); }
+
+    void Start(const QStringList& args = {}, int grant = 0) {
+        app = std::make_unique<ZT46App>(dir->path(), dir->path());
+        app->SetPasswordCheck([this, grant](int request) {
+            passwordRequest = request;
+            return request == 1 ? grant : 0;
+        });
+        app->Prompts().SetScript([this](const Prompt& p) {
+            asked << p.id;
+            if (answers.empty()) return p.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        });
+        QVERIFY(app->Start(args));
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+    }
+    // Runs the action once the modal dialog it opens is up.
+    template <typename Fn> void WhenModal(Fn fn) {
+        QTimer::singleShot(0, this, [fn] {
+            QWidget* modal = QApplication::activeModalWidget();
+            QVERIFY(modal);
+            fn(modal);
+        });
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        asked.clear();
+        answers.clear();
+    }
+    void cleanup() {
+        if (app && Frame()) {
+            app->Doc().SetModified(false);
+            Frame()->close();
+        }
+        app.reset();
+    }
+
+    void iniIsCorrectedAndRewrittenAtStart() {
+        {
+            QSettings ini(Ini(), QSettings::IniFormat);
+            ini.setValue("Initialize/PORT_TYPE", 7);
+            ini.setValue("Initialize/COM_PORT", 0);
+            ini.setValue("ITEM/ITEM3", 0);
+        }
+        Start();
+        QCOMPARE(IniValue("Initialize/PORT_TYPE"), 0);
+        QCOMPARE(IniValue("Initialize/COM_PORT"), 1);
+        QCOMPARE(IniValue("ITEM/ITEM3"), 0);
+        QCOMPARE(IniValue("ITEM/ITEM0"), 1);
+        QVERIFY(Frame()->View()->Grid()->isColumnHidden(kColAmStep));
+        QVERIFY(!Frame()->Action(cmd::kItemFirst + 3)->isChecked());
+        QCOMPARE(Frame()->View()->HeaderField(2), QString("COM1"));
+    }
+
+    void firstStartWritesTheDefaultFileAndShowsNone() {
+        Start();
+        QCOMPARE(Frame()->windowTitle(), QString("<none> - ZT46Win for KSR-410"));
+        QVERIFY(QFile::exists(dir->filePath("ZT46default.t46")));
+        QCOMPARE(QApplication::focusWidget(), Frame()->View()->Grid());
+        QVERIFY(Frame()->size().width() >= 835 && Frame()->size().height() >= 540);
+        Frame()->close();
+        app.reset();
+        Start();
+        QCOMPARE(Frame()->windowTitle(), dir->filePath("ZT46default.t46") + " - ZT46Win for KSR-410");
+    }
+
+    void sizeAndItemsAreWrittenOnClose() {
+        Start();
+        Frame()->resize(900, 610);
+        Frame()->View()->ToggleColumn(6);
+        QVERIFY(Frame()->close());
+        QCOMPARE(IniValue("Initialize/CX"), 900);
+        QCOMPARE(IniValue("Initialize/CY"), 610);
+        QCOMPARE(IniValue("ITEM/ITEM6"), 0);
+    }
+
+    void privilegedModeNeedsTheWholeSwitch_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("request");
+        QTest::addColumn<bool>("align");
+        QTest::addRow("/m") << QStringList{"/m"} << 1 << true;
+        QTest::addRow("-M") << QStringList{"-M"} << 1 << true;
+        QTest::addRow("switch and a file") << QStringList{"-M", "x.T46"} << 0 << false;
+        QTest::addRow("nothing") << QStringList{} << 0 << false;
+    }
+    void privilegedModeNeedsTheWholeSwitch() {
+        QFETCH(QStringList, args);
+        QFETCH(int, request);
+        QFETCH(bool, align);
+        Start(args, 1);
+        QCOMPARE(passwordRequest, request);
+        QCOMPARE(Frame()->Action(cmd::kAlign)->isEnabled(), false); // alignment is not built yet
+        QCOMPARE(cmd::MaskAllows(cmd::kAlign, app->State().PrivilegedMode == 1), align);
+        QCOMPARE(Frame()->windowTitle().endsWith("(M)"), align);
+    }
+
+    void commandEnabling() {
+        Start();
+        for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave, cmd::kSaveAs, cmd::kCopy, cmd::kPaste,
+                       cmd::kVisible, cmd::kGetStarted, cmd::kCommonProblems, cmd::kAbout, cmd::kExit})
+            QVERIFY2(Frame()->Action(id)->isEnabled(), qPrintable(QString::number(id)));
+        for (int id : {cmd::kUpload, cmd::kDownload, cmd::kConfigure, cmd::kSystem, cmd::kPrint, cmd::kAlign})
+            QVERIFY2(!Frame()->Action(id)->isEnabled(), qPrintable(QString::number(id)));
+        QCOMPARE(CMainFrame::ClockText(QTime(9, 5)), QString(" 9:05"));
+        QCOMPARE(CMainFrame::ClockText(QTime(23, 59)), QString(" 23:59"));
+    }
+
+    void visibleDialogRewritesItemsWhateverItsResult() {
+        Start();
+        QSettings(Ini(), QSettings::IniFormat).setValue("ITEM/ITEM0", 5);
+        WhenModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<VisibleColumnsDlg*>(modal);
+            QVERIFY(dialog);
+            dialog->Box(0)->setChecked(false);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        Frame()->Action(cmd::kVisible)->trigger();
+        QCOMPARE(IniValue("ITEM/ITEM0"), 1);
+        QVERIFY(!Frame()->View()->Grid()->isColumnHidden(kColMode));
+
+        WhenModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<VisibleColumnsDlg*>(modal);
+            dialog->Box(1)->setFocus();
+            QTest::keyClick(dialog->Box(1), Qt::Key_Return); // flips the box, the dialog stays
+            QVERIFY(dialog->isVisible());
+            dialog->OkButton()->setFocus();
+            QTest::keyClick(dialog->OkButton(), Qt::Key_Return);
+        });
+        Frame()->Action(cmd::kVisible)->trigger();
+        QCOMPARE(IniValue("ITEM/ITEM1"), 0);
+        QVERIFY(Frame()->View()->Grid()->isColumnHidden(kColTag));
+    }
+
+    void closeAsksAboutUnsavedChanges() {
+        Start();
+        app->Doc().SetModified();
+        answers = {Answer::Cancel};
+        QVERIFY(!Frame()->close());
+        QVERIFY(Frame()->isVisible());
+        QCOMPARE(asked, QList<int>{IDS_SAVE_CHANGES});
+        answers = {Answer::No};
+        QVERIFY(Frame()->close());
+    }
+
+    void copyGoesToTheFocusedControl() {
+        Start();
+        ChannelGrid* grid = Frame()->View()->Grid();
+        grid->setCurrentIndex(Frame()->View()->Model()->index(4, kColChn));
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("5"));
+        grid->setCurrentIndex(Frame()->View()->Model()->index(0, kColTag));
+        QTest::keyClick(grid, 'A');
+        QTest::keyClick(QApplication::focusWidget(), 'B');
+        FilterEdit* editor = Frame()->View()->Editor();
+        QCOMPARE(QApplication::focusWidget(), editor);
+        editor->selectAll();
+        Frame()->Action(cmd::kCopy)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("AB"));
+        // Pasting into the editor goes through its filter.
+        QGuiApplication::clipboard()->setText("c!d");
+        Frame()->Action(cmd::kPaste)->trigger();
+        QCOMPARE(editor->text(), QString("CD"));
+    }
+
+    void openedFilesAreRemembered() {
+        Start();
+        app->Doc().ModelsToImage();
+        const QString path = dir->filePath("one.T46");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(reinterpret_cast<const char*>(app->Doc().Image().data()), 4096);
+            file.write(QByteArray(8, '\0'));
+        }
+        WhenModal([path](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->nameFilters(), QStringList{"ZT46 Files(*.T46)"});
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        Frame()->Action(cmd::kOpen)->trigger();
+        QCOMPARE(Frame()->windowTitle(), path + " - ZT46Win for KSR-410");
+        QCOMPARE(QSettings(Ini(), QSettings::IniFormat).value("Recent File List/File1").toString(), path);
+        QAction* recent = Frame()->Action(cmd::kRecentFile1);
+        QVERIFY(recent);
+        QVERIFY(recent->text().endsWith(path));
+        // The entry opens through the same flow: the file that is open is read again.
+        app->Doc().Channels().Entry(3).Scan = 1;
+        recent->trigger();
+        QCOMPARE(app->Doc().Channels().Entry(3).Scan, 0);
+    }
+
+    void f1OpensHelpAtTheColumnShiftF1DoesNothing() {
+        Start();
+        ChannelGrid* grid = Frame()->View()->Grid();
+        grid->setCurrentIndex(Frame()->View()->Model()->index(0, kColReceive));
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(!Frame()->Help());
+        QTest::keyClick(grid, Qt::Key_F1);
+        QVERIFY(Frame()->Help());
+        QCOMPARE(Frame()->Help()->ShownContext(), 303);
+        Frame()->Help()->close();
+    }
+
+    void helpDialogsAndAbout() {
+        Start();
+        WhenModal([](QWidget* modal) {
+            QCOMPARE(modal->windowTitle(), QString("Common Problems"));
+            auto* dialog = qobject_cast<HelpDialog*>(modal);
+            QVERIFY(dialog->Text()->isReadOnly());
+            QVERIFY(dialog->Text()->toPlainText().startsWith("   PROGRAMMING PROBLEMS"));
+            dialog->accept();
+        });
+        Frame()->Action(cmd::kCommonProblems)->trigger();
+        QCOMPARE(AboutDialog::VersionLine(), QString("ZT46 Ver1.00w"));
+    }
+};
+
+} // namespace zt46
+
+ZT46_GUI_TEST(MainFrameTest)
+#include "MainFrameTest.moc"
