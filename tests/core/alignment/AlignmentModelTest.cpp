@@ -1,0 +1,259 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "alignment/AlignmentModel.h"
+#include "document/FactoryImage.h"
+#include "editor/ChannelTable.h"
+#include "image/SettingsGroups.h"
+
+namespace zt46 {
+namespace {
+
+// A radio in alignment mode, in memory: its words start as the image's, every command is logged, and
+// commands can be refused or met with silence.
+class FakeRadio : public AlignmentRadio {
+public:
+    explicit FakeRadio(const CloneImage& image) : memory(image) {}
+
+    RadioReply SelectChannel(int index) override { return Log(0x30, index); }
+    RadioReply ReadWord(std::uint16_t a, std::uint8_t& first, std::uint8_t& second) override {
+        const RadioReply r = Log(0xF0, a);
+        if (r == RadioReply::Accepted) {
+            first = memory[2u * a];
+            second = memory[2u * a + 1];
+        }
+        return r;
+    }
+    RadioReply WriteWord(std::uint16_t a, std::uint8_t first, std::uint8_t second) override {
+        const RadioReply r = Log(0xF1, a);
+        if (r == RadioReply::Accepted) {
+            memory[2u * a] = first;
+            memory[2u * a + 1] = second;
+        }
+        return r;
+    }
+    RadioReply ReadStatus(std::array<std::uint8_t, 6>& s) override {
+        const RadioReply r = Log(0x31, 0);
+        if (r == RadioReply::Accepted) s = {rssi, 0, 0, sqs, 0, 0};
+        return r;
+    }
+    RadioReply ReadVor(std::uint16_t& raw) override {
+        const RadioReply r = Log(0x38, 0);
+        if (r == RadioReply::Accepted) raw = vor;
+        return r;
+    }
+    RadioReply Live(std::uint8_t command, std::uint8_t level) override { return Log(command, level); }
+    RadioReply KeyTransmitter() override { return Log(0x34, 0); }
+    RadioReply EndLive() override { return Log(0x35, 0); }
+    RadioReply LeaveAlignment() override { return Log(0x36, 0); }
+
+    RadioReply Log(int command, int argument) {
+        log.emplace_back(command, argument);
+        if (silent) return RadioReply::Silent;
+        if (refused.count(command)) return RadioReply::Refused;
+        return RadioReply::Accepted;
+    }
+    std::vector<int> Commands() const {
+        std::vector<int> c;
+        for (const auto& [command, argument] : log)
+            c.push_back(command);
+        return c;
+    }
+
+    CloneImage memory;
+    std::vector<std::pair<int, int>> log;
+    std::set<int> refused;
+    bool silent = false;
+    std::uint8_t rssi = 0, sqs = 0;
+    std::uint16_t vor = 0;
+};
+
+struct Fixture {
+    CloneImage image = FactoryImage();
+    SystemSettings system;
+    ChannelTable table;
+    std::unique_ptr<FakeRadio> radio;
+    std::unique_ptr<AlignmentModel> model;
+
+    explicit Fixture(std::initializer_list<int> unmasked = {0, 2}, int fmChannel = -1) {
+        image[kChannelMaskOffset] |= 1; // the factory's MR 1 is in use: start from none
+        for (int i : unmasked)
+            image[kChannelMaskOffset + static_cast<std::size_t>(i / 8)] &=
+                static_cast<std::uint8_t>(~(1u << (i % 8)));
+        if (fmChannel >= 0) {
+            image[7] |= 0x02;
+            std::uint8_t* rec = &image[ChannelRecordOffset(fmChannel)];
+            rec[0] = 0x45;
+            rec[1] = 0x48;
+            rec[10] = 0x5A;
+            rec[11] = 0xA0;
+        }
+        system.Load(image);
+        table.Load(image, system);
+        radio = std::make_unique<FakeRadio>(image);
+        model = std::make_unique<AlignmentModel>(table, image, *radio);
+    }
+};
+
+TEST(AlignmentModelTest, ChannelListSkipsMaskedAndWxChannels) {
+    Fixture f({0, 2});
+    EXPECT_EQ(f.model->ChannelItems(), (std::vector<std::string>{" 1", " 3"}));
+    ASSERT_TRUE(f.model->SelectChannel(1));
+    EXPECT_EQ(f.radio->log.back(), (std::pair<int, int>{0x30, 2}));
+    Fixture none({});
+    EXPECT_TRUE(none.model->NoChannel());
+    EXPECT_FALSE(none.model->SelectChannel(0));
+    EXPECT_TRUE(none.radio->log.empty());
+}
+
+TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
+    struct Case {
+        int slot;
+        const char* text;
+        std::size_t byte;
+        std::uint8_t expected; // the image (and radio) byte afterwards
+        std::uint8_t mask;     // the bits of that byte the slot owns
+    };
+    for (const Case& c :
+         {Case{0, "12", 70, 12, 0xFF}, Case{1, "300", 71, 255, 0xFF}, Case{3, "-4", 73, 0, 0xFF},
+          Case{4, "200", 75, 200, 0xFF}, Case{5, "7", 76, 7, 0xFF}, Case{6, "8", 77, 8, 0xFF},
+          Case{7, "9", 78, 9, 0xFF}, Case{9, "10", 81, 10, 0xFF}, Case{12, "99", 74, 0x0F, 0x0F},
+          Case{13, "5", 74, 0x50, 0xF0}, Case{14, "3", 79, 0x03, 0x0F}, Case{15, "-20", 80, 0xF1, 0xFF},
+          Case{11, "44", 93, 44, 0xFF}}) {
+        Fixture f;
+        ASSERT_TRUE(f.model->SelectChannel(0));
+        const CloneImage before = f.image;
+        ASSERT_TRUE(f.model->CommitValue(c.slot, c.text)) << c.slot;
+        EXPECT_EQ(f.radio->memory[c.byte] & c.mask, c.expected) << c.slot;
+        EXPECT_EQ(f.radio->memory[c.byte] & ~c.mask & 0xFF, before[c.byte] & ~c.mask & 0xFF) << c.slot;
+        f.model->Leave();
+        EXPECT_EQ(f.image[c.byte], f.radio->memory[c.byte]) << c.slot;
+        EXPECT_EQ(f.radio->log.back().first, 0x36);
+    }
+}
+
+TEST(AlignmentModelTest, TypedValuesShowClampedAndVorAdjustmentSigned) {
+    Fixture f;
+    ASSERT_TRUE(f.model->SelectChannel(0));
+    f.model->CommitValue(15, "-20");
+    EXPECT_EQ(f.model->FormatValue(15), "-15");
+    f.model->CommitValue(12, "99");
+    EXPECT_EQ(f.model->FormatValue(12), "15");
+}
+
+TEST(AlignmentModelTest, RxTuneAlsoWritesTheChannelFrequency) {
+    Fixture f;
+    ASSERT_TRUE(f.model->SelectChannel(0)); // MR 1 at 118.000 MHz: 11800000 = 00 B4 0D C0
+    ASSERT_TRUE(f.model->CommitValue(10, "33"));
+    EXPECT_EQ(f.radio->memory[82], 0x00);
+    EXPECT_EQ(f.radio->memory[83], 0xB4);
+    EXPECT_EQ(f.radio->memory[84], 0x0D);
+    EXPECT_EQ(f.radio->memory[85], 0xC0);
+    EXPECT_EQ(f.radio->memory[87], 33);
+}
+
+TEST(AlignmentModelTest, MeasuredValuesAndVorBearing) {
+    Fixture f;
+    ASSERT_TRUE(f.model->SelectChannel(0));
+    f.radio->sqs = 77;
+    f.radio->rssi = 150;
+    EXPECT_TRUE(f.model->Measure(2));
+    EXPECT_EQ(f.radio->memory[72], 77);
+    EXPECT_TRUE(f.model->Measure(7));
+    EXPECT_EQ(f.radio->memory[78], 150);
+    for (const auto& [raw, angle] : {std::pair{997, 17}, {1000, 18}, {0, 0}}) {
+        f.radio->vor = static_cast<std::uint16_t>(raw);
+        EXPECT_TRUE(f.model->Measure(8));
+        EXPECT_EQ(f.model->Value(8), angle) << raw;
+    }
+    // A status that cannot be read changes nothing.
+    f.radio->refused.insert(0x31);
+    EXPECT_FALSE(f.model->Measure(2));
+    EXPECT_EQ(f.model->Value(2), 77);
+    // A reading the radio refuses to store shows, but the image keeps the radio's value.
+    f.radio->refused = {0xF1};
+    f.radio->sqs = 5;
+    EXPECT_FALSE(f.model->Measure(0));
+    EXPECT_EQ(f.model->FormatValue(0), "5");
+    f.model->Leave();
+    EXPECT_EQ(f.image[70], FactoryImage()[70]);
+}
+
+TEST(AlignmentModelTest, DrivenSlotKeysAndUnkeysInOrder) {
+    Fixture f;
+    ASSERT_TRUE(f.model->SelectChannel(0));
+    f.radio->log.clear();
+    ASSERT_TRUE(f.model->StartLive(4));
+    EXPECT_TRUE(f.model->TransmitterKeyed());
+    EXPECT_EQ(f.model->SetLive(4, 100), 3);
+    f.model->FinishLive(4, 100);
+    EXPECT_FALSE(f.model->TransmitterKeyed());
+    EXPECT_EQ(f.radio->Commands(), (std::vector<int>{0x35, 0x34, 0x32, 0x32, 0x35, 0xF0, 0xF1}));
+    EXPECT_EQ(f.radio->memory[75], 100);
+    // Cancelling the reference tune sends its stored level again before ending.
+    f.radio->log.clear();
+    ASSERT_TRUE(f.model->StartLive(6));
+    f.model->SetLive(6, 3);
+    f.model->FinishLive(6, std::nullopt);
+    EXPECT_EQ(f.radio->log[f.radio->log.size() - 2], (std::pair<int, int>{0x37, FactoryImage()[77]}));
+    EXPECT_EQ(f.radio->log.back().first, 0x35);
+    // RX tune drives without keying.
+    f.radio->log.clear();
+    ASSERT_TRUE(f.model->StartLive(10));
+    EXPECT_FALSE(f.model->TransmitterKeyed());
+    EXPECT_EQ(f.radio->Commands(), (std::vector<int>{0x3A}));
+}
+
+TEST(AlignmentModelTest, RefusedLevelAndRefusedChannel) {
+    Fixture f;
+    ASSERT_TRUE(f.model->SelectChannel(0));
+    f.radio->refused.insert(0x33);
+    EXPECT_EQ(f.model->SetLive(5, 9), 0);
+    f.radio->refused = {0x30};
+    EXPECT_FALSE(f.model->SelectChannel(1));
+    EXPECT_TRUE(f.model->NoChannel());
+    EXPECT_EQ(f.model->FormatValue(0), "Error");
+    EXPECT_EQ(f.model->Band(), "Error");
+    f.radio->log.clear();
+    EXPECT_FALSE(f.model->CommitValue(0, "5"));
+    EXPECT_FALSE(f.model->StartLive(4));
+    EXPECT_TRUE(f.radio->log.empty()); // nothing is sent while no channel is selected
+}
+
+TEST(AlignmentModelTest, ChangingChannelStoresWrittenValuesFirst) {
+    Fixture f;
+    ASSERT_TRUE(f.model->SelectChannel(0));
+    ASSERT_TRUE(f.model->CommitValue(9, "66"));
+    EXPECT_TRUE(f.model->Dirty());
+    ASSERT_TRUE(f.model->SelectChannel(1));
+    EXPECT_FALSE(f.model->Dirty());
+    EXPECT_EQ(f.image[81], 66);
+    EXPECT_EQ(f.model->Value(9), 66);
+}
+
+TEST(AlignmentModelTest, SilentRadioIsReportedAndUnkeyed) {
+    Fixture f;
+    ASSERT_TRUE(f.model->SelectChannel(0));
+    ASSERT_TRUE(f.model->StartLive(9));
+    f.radio->silent = true;
+    EXPECT_EQ(f.model->SetLive(9, 1), 0);
+    EXPECT_TRUE(f.model->LinkLost());
+    f.model->Unkey();
+    EXPECT_EQ(f.radio->log.back().first, 0x35); // the way out tries to unkey
+}
+
+TEST(AlignmentModelTest, FmChannelFields) {
+    Fixture f({0, 2}, 2);
+    ASSERT_TRUE(f.model->SelectChannel(1));
+    EXPECT_TRUE(f.model->CurrentIsFm());
+    EXPECT_EQ(f.model->Band(), "FM");
+    EXPECT_EQ(f.model->AmStepText(), "---");
+    EXPECT_EQ(f.model->FmStepText(), "25k");
+    EXPECT_EQ(f.model->TxText(), "---.---");
+    EXPECT_EQ(f.model->RxText(), "145.000");
+}
+
+} // namespace
+} // namespace zt46
