@@ -1,12 +1,19 @@
 // The input controls and small dialogs with real keys and clicks.
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "GuiTests.h"
 #include "app/PasswordDialog.h"
+#include "controls/ConfirmEdit.h"
+#include "controls/EnterComboBox.h"
+#include "controls/FilterConfirmEdit.h"
 #include "controls/FilterEdit.h"
 #include "editor/StepListDlg.h"
 
@@ -49,6 +56,75 @@ private slots:
         QCOMPARE(refusals, refused);
         QTest::keyClick(&edit, Qt::Key_Backspace);
         QCOMPARE(edit.text(), shown.left(shown.size() - 1));
+    }
+
+    void confirmEditEnterTwice() {
+        ConfirmEdit edit;
+        edit.setText("ABCDEF");
+        edit.SetLengthLimit(4);
+        QVERIFY(edit.Locked() && edit.isReadOnly());
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QVERIFY(!edit.Locked() && !edit.isReadOnly());
+        QCOMPARE(edit.CurrentLook(), ColorEdit::Look::Editing);
+        QCOMPARE(edit.text(), QString("ABCD")); // starting an edit cuts to the limit
+        QVERIFY(!edit.ModifiedMark());
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QVERIFY(edit.Locked() && edit.isReadOnly());
+        QVERIFY(edit.ModifiedMark());
+        QCOMPARE(edit.CurrentLook(), ColorEdit::Look::Shown);
+    }
+
+    void filterConfirmEditTypingAndEscape() {
+        FilterConfirmEdit edit;
+        edit.SetFilterKind(8);
+        edit.SetLengthLimit(3);
+        edit.setText("12");
+        QTest::keyClick(&edit, 'a'); // refused: stays shown
+        QVERIFY(edit.Locked());
+        QTest::keyClick(&edit, '5');
+        QVERIFY(!edit.Locked());
+        QCOMPARE(edit.text(), QString("5"));
+        QTest::keyClick(&edit, Qt::Key_Escape);
+        QCOMPARE(edit.text(), QString("12"));
+        QVERIFY(edit.Locked());
+        QVERIFY(!edit.ModifiedMark());
+        QTest::keyClick(&edit, '7');
+        QTest::keyClick(&edit, '8');
+        QTest::keyClick(&edit, Qt::Key_Enter);
+        QCOMPARE(edit.text(), QString("78"));
+        QVERIFY(edit.ModifiedMark());
+    }
+
+    void filterConfirmEditLetterOnlyAtPositionOne() {
+        FilterConfirmEdit edit;
+        edit.SetFilterKind(9);
+        edit.setText("");
+        QTest::keyClick(&edit, '1');
+        QTest::keyClick(&edit, 'd');
+        QTest::keyClick(&edit, 'e');
+        QTest::keyClick(&edit, '2');
+        QCOMPARE(edit.text(), QString("1d2"));
+    }
+
+    void enterOpensTheComboList() {
+        QDialog dialog;
+        auto* combo = new EnterComboBox(&dialog);
+        combo->addItems({"COM 1", "COM 2"});
+        auto* ok = new QPushButton("OK", &dialog);
+        ok->setDefault(true);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(combo);
+        layout->addWidget(ok);
+        int pressed = 0;
+        connect(ok, &QPushButton::clicked, this, [&pressed] { ++pressed; });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Return);
+        QTRY_VERIFY(combo->view()->isVisible());
+        QCOMPARE(pressed, 0);
+        QVERIFY(dialog.isVisible());
+        combo->hidePopup();
     }
 
     void passwordIsTypedInLowerCase() {
