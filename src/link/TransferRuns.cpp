@@ -103,10 +103,11 @@ TransferResult RunAlignmentEntry(SerialPort& port, const TransferJob& job, const
         result.imageTaken = true;
         result.image = buffer;
         result.firmwareVersion = FirmwareOf(buffer);
-        LinkWait(150);
+        // Alignment writes into the radio's memory: keep what it held first, inside the 150 ms wait.
         bool ready = false;
-        result.succeeded =
-            port.SendByte(clone::kLeaveClone) == kLinkOk && protocol.Handshake(clone::kRequestAlign, ready);
+        result.succeeded = KeepBackup(buffer, job, context, result) &&
+                           port.SendByte(clone::kLeaveClone) == kLinkOk &&
+                           protocol.Handshake(clone::kRequestAlign, ready);
     }
     // The port stays open and unpurged: the alignment dialog goes on with it.
     result.cancelled = !result.succeeded && context.cancel.load();

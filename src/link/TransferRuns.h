@@ -24,7 +24,8 @@ struct TransferJob {
     CloneImage image{};         // the document's image, models written back into it
     bool imageModified = false; // upload asks before it replaces modified data
     bool privileged = false;
-    // Download: the folder where the radio's memory is kept before anything is written; empty: no backup.
+    // Download, alignment entry: the folder where the radio's memory is kept before anything is written
+    // to it; empty: no backup.
     std::string backupFolder;
     // Alignment entry: the thread that goes on using the port afterwards (null: this one).
     QThread* portThread = nullptr;

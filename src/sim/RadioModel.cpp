@@ -194,6 +194,10 @@ void RadioModel::AlignByte(std::uint8_t byte, std::vector<std::uint8_t>& out) {
     }
 }
 
+void RadioModel::Accept(std::uint8_t command, std::vector<std::uint8_t>& out) const {
+    out.push_back(m_faults.acceptWithCode ? command : kAck);
+}
+
 void RadioModel::Reply(std::uint8_t command, std::vector<std::uint8_t> data, std::vector<std::uint8_t>& out) {
     if (m_faults.alignBadLength.count(command)) data.push_back(0);
     std::vector<std::uint8_t> frame{static_cast<std::uint8_t>(data.size() + 1)};
@@ -216,11 +220,11 @@ void RadioModel::AlignCommand(std::vector<std::uint8_t>& out) {
     switch (command) {
     case 0x30:
         if (data.size() != 1 || data[0] >= 150) break;
-        out.push_back(kAck);
+        Accept(command, out);
         return;
     case 0x31:
         if (!data.empty()) break;
-        out.push_back(kAck);
+        Accept(command, out);
         Reply(command, {m_readings.rssi, 0, 0, m_readings.sqs, 0, 0}, out);
         return;
     case 0x32:
@@ -229,33 +233,33 @@ void RadioModel::AlignCommand(std::vector<std::uint8_t>& out) {
     case 0x39:
     case 0x3A:
         if (data.size() != 1) break;
-        out.push_back(kAck);
+        Accept(command, out);
         return;
     case 0x34:
     case 0x35:
         if (!data.empty()) break;
-        out.push_back(kAck);
+        Accept(command, out);
         return;
     case 0x36:
-        out.push_back(kAck);
+        Accept(command, out);
         m_state = State::Idle;
         return;
     case 0x38:
-        out.push_back(kAck);
+        Accept(command, out);
         Reply(command,
               {static_cast<std::uint8_t>(m_readings.vor >> 8), static_cast<std::uint8_t>(m_readings.vor)},
               out);
         return;
     case 0xF0:
         if (data.size() != 2 || wordIndex() + 1 >= kImageSize) break;
-        out.push_back(kAck);
+        Accept(command, out);
         Reply(command, {m_memory[wordIndex()], m_memory[wordIndex() + 1]}, out);
         return;
     case 0xF1:
         if (data.size() != 4 || wordIndex() + 1 >= kImageSize) break;
         m_memory[wordIndex()] = data[2];
         m_memory[wordIndex() + 1] = data[3];
-        out.push_back(kAck);
+        Accept(command, out);
         Reply(command, {data[2], data[3]}, out);
         return;
     default:

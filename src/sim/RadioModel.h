@@ -25,6 +25,7 @@ struct Faults {
     int badLength = 2;
     int nakDownloadFrame = kNever;         // download frame answered 0x15
     int muteDownloadFrame = kNever;        // download frame not answered at all
+    bool acceptWithCode = false;           // alignment commands accepted with their own code, not 0x06
     std::set<std::uint8_t> alignRefuse;    // commands answered 0x15
     std::set<std::uint8_t> alignSilent;    // commands not answered
     std::set<std::uint8_t> alignBadLength; // reply frames one data byte too long
@@ -65,6 +66,7 @@ private:
     void DownloadFrameDone(std::vector<std::uint8_t>& out);
     void AlignByte(std::uint8_t byte, std::vector<std::uint8_t>& out);
     void AlignCommand(std::vector<std::uint8_t>& out);
+    void Accept(std::uint8_t command, std::vector<std::uint8_t>& out) const;
     void Reply(std::uint8_t command, std::vector<std::uint8_t> data, std::vector<std::uint8_t>& out);
 
     CloneImage m_memory;

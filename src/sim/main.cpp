@@ -38,7 +38,7 @@ Readings in alignment mode:
 Faults:
   --off                 switched off: silent until SIGUSR2 (or --on-after) switches it on; it then
                         announces itself with 0x50
-  --on-after MS         a switched-off radio switches itself on after MS milliseconds
+  --on-after MS         switched off, and switches itself on after MS milliseconds
   --on-when-polled      switched off; the PC's first 0x70 switches it on and is answered with 0x50
   --frame-size N        upload frames of N data bytes (1..253, default 128; the last holds the rest)
   --overrun             the last upload frame is full length and runs past the memory
@@ -49,6 +49,7 @@ Faults:
   --nak-download K      download frame K is answered 0x15
   --mute-download K     download frame K is not answered
   --no-echo             the line does not echo the PC's bytes
+  --accept-code         alignment commands are accepted with their own code instead of 0x06
   --align-refuse C      alignment command C (hex, e.g. 31) is answered 0x15
   --align-silent C      alignment command C is not answered
   --align-bad-length C  the reply frame to command C is one data byte too long
@@ -126,6 +127,7 @@ int main(int argc, char** argv) {
             faults.switchedOff = true;
         } else if (a == "--on-after") {
             ok = number(options.switchOnAfterMs) && options.switchOnAfterMs >= 0;
+            faults.switchedOff = true;
         } else if (a == "--on-when-polled") {
             faults.onWhenPolled = true;
         } else if (a == "--frame-size") {
@@ -149,6 +151,8 @@ int main(int argc, char** argv) {
             ok = number(faults.muteDownloadFrame);
         } else if (a == "--no-echo") {
             options.echo = false;
+        } else if (a == "--accept-code") {
+            faults.acceptWithCode = true;
         } else if (a == "--align-refuse") {
             ok = command(faults.alignRefuse);
         } else if (a == "--align-silent") {

@@ -19,25 +19,35 @@ struct AlignedRadio {
         const TransferContext context{prompts, progress, cancel};
         TransferJob job;
         job.image = FactoryImage();
+        job.backupFolder = backups.File("backups");
         entry = RunAlignmentEntry(port, job, context);
     }
     static std::vector<std::string> Args(std::vector<std::string> args) {
         args.insert(args.end(), {"--fast", "--rssi", "17", "--sqs", "99", "--vor", "1000"});
         return args;
     }
+    TempDir backups;
     RadioProcess radio;
     SerialPort port;
     RecordingPrompts prompts;
     TransferResult entry;
 };
 
-TEST(Alignment, EntryReadsTheRadioThenWordsStatusAndLiveCommandsWork) {
+class AlignmentRun : public ::testing::TestWithParam<bool> {};
+
+// Both ways of accepting a command: 0x06, or the command's own code.
+INSTANTIATE_TEST_SUITE_P(Acceptance, AlignmentRun, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "ByCode" : "ByAck"; });
+
+TEST_P(AlignmentRun, EntryReadsTheRadioThenWordsStatusAndLiveCommandsWork) {
     const CloneImage memory = PatternImage(11);
-    AlignedRadio a({}, memory);
+    AlignedRadio a(GetParam() ? std::vector<std::string>{"--accept-code"} : std::vector<std::string>{},
+                   memory);
     ASSERT_TRUE(a.entry.succeeded);
     EXPECT_TRUE(a.entry.imageTaken);
     EXPECT_EQ(a.entry.image, memory);
     EXPECT_TRUE(a.prompts.ids.empty()); // the entry run shows no completion message
+    EXPECT_EQ(ReadImageFile(a.entry.backupPath), memory);
 
     std::uint8_t first = 0, second = 0;
     ASSERT_TRUE(ReadAlignWord(a.port, 0x23, first, second));
