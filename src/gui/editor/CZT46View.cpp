@@ -161,8 +161,11 @@ void CZT46View::RefreshHeader() {
 
 void CZT46View::ApplyColumnWidths() {
     for (int c = 0; c < kGridColumnCount; ++c) {
-        m_grid->setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
-        m_grid->setColumnHidden(c, !ColumnShown(m_state.ColumnVisible, c));
+        const bool hidden = !ColumnShown(m_state.ColumnVisible, c);
+        // Only real changes: each one makes the view lay out its columns again.
+        if (m_grid->isColumnHidden(c) != hidden) m_grid->setColumnHidden(c, hidden);
+        if (!hidden && m_grid->columnWidth(c) != kColumnTwips[c] / kTwipsPerPixel)
+            m_grid->setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
     }
     m_header->viewport()->update();
 }
