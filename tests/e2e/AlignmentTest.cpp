@@ -5,7 +5,6 @@
 #include "RadioProcess.h"
 #include "TransferRuns.h"
 #include "document/FactoryImage.h"
-#include "util/Messages.h"
 
 namespace zt46::test {
 namespace {
@@ -124,18 +123,6 @@ TEST(Alignment, FaultsOfACommandFailItWithTheRightResult) {
         EXPECT_FALSE(ok);
         EXPECT_TRUE(SelectChannel(a.port, 0));
     }
-}
-
-TEST(Alignment, EntryWithAPortThatCannotBeOpenedFails) {
-    SerialPort port(PortSettings{1, "/nonexistent/tty"});
-    RecordingPrompts prompts;
-    RecordingProgress progress;
-    std::atomic<bool> cancel{false};
-    const TransferContext context{prompts, progress, cancel};
-    const TransferResult result = RunAlignmentEntry(port, TransferJob{}, context);
-    EXPECT_FALSE(result.succeeded);
-    EXPECT_TRUE(result.portFailed);
-    EXPECT_EQ(prompts.ids, std::vector<int>{IDS_COMM_PORT_ERROR});
 }
 
 } // namespace

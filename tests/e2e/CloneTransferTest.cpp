@@ -101,6 +101,8 @@ struct FaultCase {
     int message;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
 class CloneFault : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(CloneFault, EndsWithItsMessageAndLeavesTheDocumentAlone) {

@@ -79,25 +79,6 @@ TEST(CloneFrames, HardwareComparesBitsTwoAndOneOnly) {
     }
 }
 
-TEST(CloneFrames, MergeKeepsTheRadiosRangesInEachMode) {
-    CloneImage radio{}, user{};
-    radio.fill(0xAA);
-    user.fill(0x55);
-    for (bool privileged : {false, true}) {
-        CloneImage merged = radio;
-        MergeIntoRadioImage(merged, user, privileged);
-        for (std::size_t i : {0u, 1u, 70u, 93u, 3804u, 4095u})
-            EXPECT_EQ(merged[i], 0xAA) << i;
-        for (std::size_t i : {4u, 69u, 112u, 124u, 3791u})
-            EXPECT_EQ(merged[i], 0x55) << i;
-        for (std::size_t i : {94u, 111u})
-            EXPECT_EQ(merged[i], privileged ? 0x55 : 0xAA) << i;
-        for (std::size_t i : {3792u, 3803u})
-            EXPECT_EQ(merged[i], privileged ? 0xAA : 0x55) << i;
-        EXPECT_EQ(StoredAdjustChecksum(merged), ComputeAdjustChecksum(merged));
-    }
-}
-
 TEST(PortNames, DevicePathTakesThePlaceOfComN) {
     EXPECT_EQ((PortSettings{12, ""}).DeviceName(), "/dev/ttyS11");
     EXPECT_EQ((PortSettings{12, "/dev/ttyUSB0"}).DeviceName(), "/dev/ttyUSB0");

@@ -115,15 +115,5 @@ TEST_F(SerialPortTest, PurgeReceiveDropsWhatArrived) {
     EXPECT_EQ(m_port.ReadByte(byte), kLinkTimeout);
 }
 
-TEST_F(SerialPortTest, ClosedPortFailsEveryPrimitive) {
-    m_port.Close();
-    std::uint8_t byte = 0;
-    EXPECT_FALSE(m_port.Write(&byte, 1));
-    EXPECT_EQ(m_port.ReadByte(byte), kLinkTimeout);
-    SerialPort missing(PortSettings{1, "/nonexistent/tty"});
-    EXPECT_FALSE(missing.Reopen());
-    EXPECT_FALSE(missing.IsOpen());
-}
-
 } // namespace
 } // namespace zt46
