@@ -59,12 +59,23 @@ bool SerialPort::Reopen() {
 void SerialPort::Close() {
     m_ready = false;
     if (!m_port) return;
-    if (m_port->isOpen()) {
-        m_port->setDataTerminalReady(false);
-        m_port->clear(QSerialPort::AllDirections);
-        m_port->close();
+    QSerialPort* port = m_port.release();
+    auto shut = [port] {
+        if (!port->isOpen()) return;
+        port->setDataTerminalReady(false);
+        port->clear(QSerialPort::AllDirections);
+        port->close();
+    };
+    // A port held open by another, still running thread (the one that opened it at start-up, or the
+    // one it was handed to) is closed there: its notifiers belong to that thread's event loop.
+    QThread* owner = port->thread();
+    if (owner == QThread::currentThread() || !owner->isRunning()) {
+        shut();
+        delete port;
+    } else {
+        QMetaObject::invokeMethod(port, shut, Qt::BlockingQueuedConnection);
+        port->deleteLater();
     }
-    m_port.reset();
 }
 
 void SerialPort::PurgeReceive() {

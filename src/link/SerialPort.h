@@ -46,7 +46,9 @@ public:
     // Closes the port when it is open, then opens it with 9600 baud, 8 data bits, no parity, one stop
     // bit, no flow control, DTR and RTS asserted where the device has modem lines. True when ready.
     bool Reopen();
-    // DTR dropped, both directions purged, port closed. Harmless when closed.
+    // DTR dropped, both directions purged, port closed. Harmless when closed. A port opened on (or
+    // handed to) another running thread is closed on that thread, which must be running its event
+    // loop meanwhile (never waiting for this one).
     void Close();
     bool IsOpen() const;
     bool IsReady() const { return m_ready; }

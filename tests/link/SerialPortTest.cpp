@@ -1,6 +1,9 @@
 // SerialPort on a bare pseudo-terminal: the test plays the other end of the line.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QThread>
+#include <atomic>
 #include <chrono>
 #include <fcntl.h>
 #include <pty.h>
@@ -113,6 +116,46 @@ TEST_F(SerialPortTest, PurgeReceiveDropsWhatArrived) {
     m_port.PurgeReceive();
     std::uint8_t byte = 0;
     EXPECT_EQ(m_port.ReadByte(byte), kLinkTimeout);
+}
+
+int g_qtWarnings = 0;
+void CountWarnings(QtMsgType type, const QMessageLogContext&, const QString&) {
+    g_qtWarnings += type != QtDebugMsg;
+}
+
+// The desktop application holds the port open on its UI thread and runs each transfer on a worker:
+// the worker's Reopen closes the held port on the UI thread, and hands the new one back at the end.
+TEST_F(SerialPortTest, APortHeldByAnotherThreadIsReopenedWithoutCrossThreadUse) {
+    g_qtWarnings = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(CountWarnings);
+    QThread* uiThread = QThread::currentThread();
+    QThread worker;
+    std::atomic<bool> done{false};
+    bool reopened = false;
+    int status = -1;
+    QObject::connect(&worker, &QThread::started, [&] {
+        reopened = m_port.Reopen();
+        Send({0x42});
+        std::uint8_t byte = 0;
+        status = m_port.ReadByte(byte);
+        m_port.HandTo(uiThread);
+        done = true;
+    });
+    worker.start();
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    worker.quit();
+    worker.wait();
+    EXPECT_TRUE(reopened);
+    EXPECT_EQ(status, kLinkOk);
+    Send({0x43});
+    std::uint8_t byte = 0;
+    EXPECT_EQ(m_port.ReadByte(byte), kLinkOk);
+    EXPECT_EQ(byte, 0x43);
+    m_port.Close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(g_qtWarnings, 0);
 }
 
 } // namespace
