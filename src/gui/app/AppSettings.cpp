@@ -17,6 +17,7 @@ void AppSettings::ReadAndRewrite(AppState& state) {
     if (state.PortType != 0 && state.PortType != 1) state.PortType = 0;
     state.ComPort = ReadInt("Initialize/COM_PORT", 1);
     if (state.ComPort < 1 || state.ComPort > 16) state.ComPort = 1;
+    state.PortDevice = m_ini.value("Initialize/PORT_DEVICE").toString().trimmed();
     // The column flags are taken as they stand: only exactly 1 shows a column.
     for (int i = 0; i < kColumnFlagCount; ++i)
         state.ColumnVisible[static_cast<std::size_t>(i)] = ReadInt(QString("ITEM/ITEM%1").arg(i), 1);
@@ -34,6 +35,10 @@ void AppSettings::ReadAndRewrite(AppState& state) {
 void AppSettings::WritePort(const AppState& state) {
     m_ini.setValue("Initialize/PORT_TYPE", state.PortType);
     m_ini.setValue("Initialize/COM_PORT", state.ComPort);
+    if (state.PortDevice.isEmpty())
+        m_ini.remove("Initialize/PORT_DEVICE");
+    else
+        m_ini.setValue("Initialize/PORT_DEVICE", state.PortDevice);
     m_ini.sync();
 }
 

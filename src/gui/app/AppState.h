@@ -9,8 +9,9 @@
 namespace zt46 {
 
 struct AppState {
-    int PortType = 0; // 0 cable on a COM port, 1 the interface unit
-    int ComPort = 1;  // 1..16
+    int PortType = 0;   // 0 cable on a COM port, 1 the interface unit
+    int ComPort = 1;    // 1..16
+    QString PortDevice; // a device path opened instead of COM n (PORT_DEVICE); empty: COM n
     ColumnFlags ColumnVisible{1, 1, 1, 1, 1, 1, 1, 1};
     int PrivilegedMode = 0;
     QString PrinterName;

@@ -1,0 +1,89 @@
+#include "link/CAccessGaugeDlg.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "util/Messages.h"
+
+namespace zt46 {
+namespace {
+
+QString StringText(int id) {
+    return QString::fromStdString(FormatString(id, {}));
+}
+
+} // namespace
+
+CAccessGaugeDlg::CAccessGaugeDlg(Mode mode, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_mode(mode),
+      m_status(new QLabel(this)), m_progress(new QProgressBar(this)),
+      m_cancel(new QPushButton("Cancel", this)) {
+    setWindowTitle("Access Gauge");
+    setModal(true);
+    m_status->setObjectName("gaugeText");   // 1190
+    m_progress->setObjectName("gaugeBar");  // 100
+    m_cancel->setObjectName("gaugeCancel"); // 1178
+    m_progress->setTextVisible(false);
+    m_progress->setVisible(false); // appears with the run's first range
+    m_cancel->setAutoDefault(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_status);
+    layout->addWidget(m_progress);
+    layout->addStretch(1);
+    layout->addWidget(m_cancel, 0, Qt::AlignHCenter);
+    setFixedSize(320, 180);
+    connect(m_cancel, &QPushButton::clicked, this, &CAccessGaugeDlg::reject);
+}
+
+QString CAccessGaugeDlg::StatusText() const {
+    return m_status->text();
+}
+
+void CAccessGaugeDlg::SetRange(int frames) {
+    m_progress->setRange(0, frames);
+    m_progress->setValue(0);
+    m_progress->setVisible(true);
+}
+
+void CAccessGaugeDlg::SetStep(int framesDone) {
+    m_progress->setValue(framesDone);
+}
+
+void CAccessGaugeDlg::SetText(int stringId) {
+    m_status->setText(StringText(stringId));
+}
+
+void CAccessGaugeDlg::SetTitle(int stringId) {
+    setWindowTitle(StringText(stringId));
+}
+
+void CAccessGaugeDlg::RunEnded() {
+    m_ended = true;
+    if (m_cancelRequested) {
+        QDialog::reject();
+    } else {
+        accept();
+    }
+}
+
+void CAccessGaugeDlg::reject() {
+    if (m_ended) {
+        QDialog::reject();
+        return;
+    }
+    if (!m_cancelRequested) {
+        m_cancelRequested = true;
+        emit CancelPressed();
+    }
+}
+
+void CAccessGaugeDlg::closeEvent(QCloseEvent* event) {
+    // No close box: a window manager's close request counts as Cancel.
+    event->ignore();
+    reject();
+}
+
+} // namespace zt46

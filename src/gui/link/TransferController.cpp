@@ -1,0 +1,134 @@
+#include "link/TransferController.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QThread>
+#include <memory>
+
+#include "app/AppState.h"
+#include "document/Backup.h"
+#include "document/Document.h"
+#include "link/CAccessGaugeDlg.h"
+#include "link/CConfigurationDlg.h"
+#include "link/PortHolder.h"
+
+namespace zt46 {
+namespace {
+
+// The run's progress, handed from the worker to the gauge on the user-interface thread. A report that
+// arrives after the gauge has gone is dropped with it.
+class GaugeProgress : public ProgressSink {
+public:
+    explicit GaugeProgress(CAccessGaugeDlg* gauge) : m_gauge(gauge) {}
+    void SetRange(int frames) override { Post(&CAccessGaugeDlg::SetRange, frames); }
+    void SetStep(int done) override { Post(&CAccessGaugeDlg::SetStep, done); }
+    void SetText(int id) override { Post(&CAccessGaugeDlg::SetText, id); }
+    void SetTitle(int id) override { Post(&CAccessGaugeDlg::SetTitle, id); }
+
+private:
+    void Post(void (CAccessGaugeDlg::*slot)(int), int value) {
+        CAccessGaugeDlg* gauge = m_gauge;
+        QMetaObject::invokeMethod(
+            gauge, [gauge, slot, value] { (gauge->*slot)(value); }, Qt::QueuedConnection);
+    }
+    CAccessGaugeDlg* m_gauge;
+};
+
+CAccessGaugeDlg::Mode GaugeMode(TransferMode mode) {
+    switch (mode) {
+    case TransferMode::Upload:
+        return CAccessGaugeDlg::Upload;
+    case TransferMode::Download:
+        return CAccessGaugeDlg::Download;
+    case TransferMode::AlignmentEntry:
+        break;
+    }
+    return CAccessGaugeDlg::AlignmentEntry;
+}
+
+} // namespace
+
+TransferController::TransferController(Document& document, AppState& state, PortHolder& ports,
+                                       UserPrompts& prompts, QWidget* owner)
+    : QObject(owner), m_doc(document), m_state(state), m_ports(ports), m_prompts(prompts), m_owner(owner) {}
+
+std::string TransferController::BackupFolder() const {
+    return QDir(QString::fromStdString(m_doc.Paths().working)).filePath(kBackupFolderName).toStdString();
+}
+
+int TransferController::Run(TransferMode mode) {
+    if (m_running) return QDialog::Rejected; // modal: never two runs at once
+    m_running = true;
+    m_doc.ModelsToImage();
+    TransferJob job;
+    job.image = m_doc.Image();
+    job.imageModified = m_doc.ImageModified();
+    job.privileged = m_state.PrivilegedMode == 1;
+    if (mode != TransferMode::Upload) job.backupFolder = BackupFolder();
+    QThread* uiThread = QThread::currentThread();
+    if (mode == TransferMode::AlignmentEntry) job.portThread = uiThread;
+
+    SerialPort& port = m_ports.PortForRun();
+    // The worker opens the port afresh on its own thread; the held one is closed here, on the thread
+    // that owns it.
+    port.Close();
+
+    // The flag exists before the gauge can take a Cancel, so a Cancel pressed at once is never lost.
+    std::atomic<bool> cancel{false};
+    CAccessGaugeDlg gauge(GaugeMode(mode), m_owner);
+    m_gauge = &gauge;
+    GaugeProgress progress(&gauge);
+    const TransferContext context{m_prompts, progress, cancel};
+    TransferResult result;
+    QThread* worker = QThread::create([&] {
+        result = RunTransfer(mode, port, job, context);
+        // Upload and download leave the port open; it goes back to the thread that holds it.
+        if (mode != TransferMode::AlignmentEntry) port.HandTo(uiThread);
+    });
+    connect(&gauge, &CAccessGaugeDlg::CancelPressed, this, [&cancel] { cancel.store(true); });
+    connect(worker, &QThread::finished, &gauge, &CAccessGaugeDlg::RunEnded);
+    worker->start();
+    emit RunStarted(&gauge);
+    const int answer = gauge.exec();
+    // The gauge ends only on the worker's finished signal: this wait is for its last instructions.
+    worker->wait();
+    delete worker;
+    m_gauge = nullptr;
+
+    m_result = result;
+    ApplyTransferResult(m_doc, mode, m_result);
+    m_running = false;
+    if (!m_result.backupPath.empty()) emit BackupWritten(QString::fromStdString(m_result.backupPath));
+    emit RunFinished(static_cast<int>(mode), answer == QDialog::Accepted);
+    return answer;
+}
+
+void TransferController::Upload() {
+    Run(TransferMode::Upload);
+    m_ports.EndRun();
+}
+
+void TransferController::Download() {
+    Run(TransferMode::Download);
+    m_ports.EndRun();
+}
+
+bool TransferController::EnterAlignment() {
+    const int answer = Run(TransferMode::AlignmentEntry);
+    if (answer == QDialog::Accepted && m_result.succeeded) return true;
+    m_ports.EndRun();
+    return false;
+}
+
+void TransferController::EndAlignment() {
+    m_ports.EndRun();
+}
+
+void TransferController::Configure() {
+    CConfigurationDlg dialog(m_state, m_owner);
+    if (dialog.exec() == QDialog::Accepted)
+        m_ports.Configure(dialog.SelectedPortType(), dialog.SelectedComPort(), dialog.SelectedDevice());
+    emit PortChanged();
+}
+
+} // namespace zt46

@@ -1,0 +1,66 @@
+#pragma once
+// Upload, Download and the alignment entry from the desktop: the run goes on a worker thread over its
+// own copy of the image while the "Access Gauge" dialog is modal; the result is applied to the
+// document on the user-interface thread afterwards. Also the Configuration dialog's port choice.
+
+#include <QObject>
+#include <QPointer>
+#include <atomic>
+
+#include "TransferRuns.h"
+
+class QWidget;
+
+namespace zt46 {
+
+struct AppState;
+class CAccessGaugeDlg;
+class Document;
+class PortHolder;
+class UserPrompts;
+
+class TransferController : public QObject {
+    Q_OBJECT
+public:
+    TransferController(Document& document, AppState& state, PortHolder& ports, UserPrompts& prompts,
+                       QWidget* owner);
+
+    // Radio > Upload and Radio > Download.
+    void Upload();
+    void Download();
+    // Alignment entry: true when the radio was read and is in alignment mode; the port then stays
+    // open, owned by this thread, for the alignment dialog. Call EndAlignment() when it is done.
+    bool EnterAlignment();
+    void EndAlignment();
+    // File > Configure: the Configuration dialog, and on OK the port re-created to match.
+    void Configure();
+
+    // One run with the gauge: the dialog's result (QDialog::Accepted or Rejected).
+    int Run(TransferMode mode);
+    const TransferResult& LastResult() const { return m_result; }
+    // Where the radio's memory is kept before it is written: "backups" in the working directory.
+    std::string BackupFolder() const;
+    // The gauge while a run is on (null otherwise).
+    CAccessGaugeDlg* Gauge() const { return m_gauge; }
+
+signals:
+    // The gauge is up and the run has started.
+    void RunStarted(CAccessGaugeDlg* gauge);
+    // After every run: the document has taken the result and its models are decoded again.
+    void RunFinished(int mode, bool accepted);
+    void BackupWritten(const QString& path);
+    // The port choice may have changed (the view's header shows it).
+    void PortChanged();
+
+private:
+    Document& m_doc;
+    AppState& m_state;
+    PortHolder& m_ports;
+    UserPrompts& m_prompts;
+    QPointer<QWidget> m_owner;
+    TransferResult m_result;
+    QPointer<CAccessGaugeDlg> m_gauge;
+    bool m_running = false;
+};
+
+} // namespace zt46
