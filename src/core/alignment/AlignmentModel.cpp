@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <climits>
 
 #include "editor/ChannelTable.h"
 #include "image/Codecs.h"
@@ -41,19 +40,6 @@ constexpr AlignSlot kSlots[kAlignSlotCount] = {
 };
 
 constexpr std::uint8_t kReferenceTune = 0x37;
-
-// The leading decimal integer of a text (blanks skipped, optional sign; no digits: 0).
-long LeadingInteger(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    long value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-        value = std::min(value * 10 + (text[i] - '0'), static_cast<long>(INT_MAX));
-    return negative ? -value : value;
-}
 
 std::uint32_t ReadBe32(const CloneImage& image, std::size_t at) {
     return static_cast<std::uint32_t>(image[at]) << 24 | static_cast<std::uint32_t>(image[at + 1]) << 16 |
@@ -185,7 +171,7 @@ bool AlignmentModel::CommitValue(int slot, std::string_view text) {
     const AlignSlot& s = AlignSlotInfo(slot);
     if (m_noChannel || s.word == 0) return false;
     const int value = static_cast<int>(
-        std::clamp(LeadingInteger(text), static_cast<long>(s.minimum), static_cast<long>(s.maximum)));
+        std::clamp<std::int64_t>(LeadingInteger(text), s.minimum, s.maximum)); // no digits: 0
     std::uint8_t word[2] = {0, 0};
     if (Check(m_radio.ReadWord(s.word, word[0], word[1])) != RadioReply::Accepted) return false;
     switch (s.part) {

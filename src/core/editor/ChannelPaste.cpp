@@ -23,21 +23,6 @@ bool AllAccepted(std::string_view text, int filter) {
                        [filter](char c) { return FilterAccepts(filter, static_cast<unsigned char>(c)); });
 }
 
-// The leading decimal number of the text, read like atoi; 0 when there is none or it is out of reach.
-long LeadingNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    long value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > 100000) return 0; // far beyond any channel number
-    }
-    return negative ? -value : value;
-}
-
 constexpr std::array<std::string_view, 2> kClockShiftTexts{"v", "-"};
 constexpr std::array<std::string_view, 2> kFlagTexts{"-", "v"};
 
@@ -127,7 +112,7 @@ CellChange ChannelPaste::PasteIntoCell(int index, int column, std::string_view t
 }
 
 CellChange ChannelPaste::PasteChannel(int index, std::string_view text) {
-    const long n = LeadingNumber(text);
+    const std::int64_t n = LeadingInteger(text);
     if (n == 0 || text.find('.') != text.npos) return Fail();
     const long source = n - 1;
     if (source < 0 || source >= kChannelCount || source == index) return Fail();

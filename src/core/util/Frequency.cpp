@@ -1,5 +1,8 @@
 #include "util/Frequency.h"
 
+#include "util/TextFormat.h"
+
+#include <algorithm>
 #include <bit>
 #include <cctype>
 #include <charconv>
@@ -10,23 +13,11 @@
 namespace zt46 {
 namespace {
 
-// Reads like atoi: leading white space, an optional sign, then decimal digits; stops at the first
-// other character. Saturates at the limits of a 32-bit integer instead of overflowing.
-std::int32_t LeadingInteger(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    std::int64_t value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > std::numeric_limits<std::int32_t>::max()) {
-            return negative ? std::numeric_limits<std::int32_t>::min()
-                            : std::numeric_limits<std::int32_t>::max();
-        }
-    }
-    return static_cast<std::int32_t>(negative ? -value : value);
+// Saturates at the limits of a 32-bit integer instead of overflowing.
+std::int32_t LeadingInt32(std::string_view text) {
+    const std::int64_t value = LeadingInteger(text);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace
@@ -42,7 +33,7 @@ std::int32_t MHzTextToHz(std::string_view text) {
         digits.erase(p, 1);
         if (digits.size() < p + 6) digits.append(p + 6 - digits.size(), '0');
     }
-    return LeadingInteger(digits);
+    return LeadingInt32(digits);
 }
 
 std::int32_t MHzToHzByText(double mhz) {

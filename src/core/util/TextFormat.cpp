@@ -1,5 +1,7 @@
 #include "util/TextFormat.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdarg>
 #include <cstdio>
 
@@ -24,6 +26,19 @@ std::string Format(const char* format, ...) {
     }
     va_end(copy);
     return out;
+}
+
+std::int64_t LeadingInteger(std::string_view text) {
+    constexpr std::int64_t kLimit = std::int64_t{1} << 40;
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    std::int64_t value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        value = std::min(value * 10 + (text[i] - '0'), kLimit);
+    return negative ? -value : value;
 }
 
 std::size_t CharCount(std::string_view text) {
