@@ -216,6 +216,7 @@ void RadioModel::AlignCommand(std::vector<std::uint8_t>& out) {
         return;
     }
     if (m_faults.alignSilent.count(command)) return;
+    if ((command == 0x31 || command == 0x38) && m_readingsSource) m_readingsSource(m_readings);
     auto wordIndex = [&]() -> std::size_t { return 2u * (static_cast<std::size_t>(data[0]) << 8 | data[1]); };
     switch (command) {
     case 0x30:

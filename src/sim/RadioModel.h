@@ -4,6 +4,7 @@
 // answer bytes out; the pseudo-terminal loop adds the cable's echo and the wire's pace.
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -55,6 +56,8 @@ public:
     int DownloadsCompleted() const { return m_downloads; }
     bool InAlignment() const { return m_state == State::Align; }
     Readings& LiveReadings() { return m_readings; }
+    // Called before each status or VOR reply, so the readings can change while the radio runs.
+    void SetReadingsSource(std::function<void(Readings&)> source) { m_readingsSource = std::move(source); }
 
 private:
     enum class State { Off, Idle, UploadWaitAck, Download, AlignHello, Align, Silent };
@@ -72,6 +75,7 @@ private:
     CloneImage m_memory;
     Faults m_faults;
     Readings m_readings;
+    std::function<void(Readings&)> m_readingsSource;
     State m_state = State::Idle;
     bool m_alignArmed = false;
     int m_frame = 0;                // upload or download frame number

@@ -34,6 +34,8 @@ Readings in alignment mode:
   --rssi N              signal strength in the status reply (default 128)
   --sqs N               squelch reading in the status reply (default 64)
   --vor N               raw VOR bearing, 0..65535 (default 997)
+  --readings FILE       re-read "rssi N", "sqs N" and "vor N" lines from FILE before each status or
+                        bearing reply, so a test can change them while the radio runs
 
 Faults:
   --off                 switched off: silent until SIGUSR2 (or --on-after) switches it on; it then
@@ -67,6 +69,18 @@ bool ParseInt(const std::string& text, int& value, int base = 10) {
     return true;
 }
 
+// Lines "rssi N", "sqs N", "vor N"; anything else, and a missing file, leaves the readings as they are.
+void ReadReadings(const std::string& path, Readings& readings) {
+    std::ifstream in(path);
+    std::string key;
+    long value = 0;
+    while (in >> key >> value) {
+        if (key == "rssi" && value >= 0 && value <= 255) readings.rssi = static_cast<std::uint8_t>(value);
+        if (key == "sqs" && value >= 0 && value <= 255) readings.sqs = static_cast<std::uint8_t>(value);
+        if (key == "vor" && value >= 0 && value <= 65535) readings.vor = static_cast<std::uint16_t>(value);
+    }
+}
+
 bool LoadImage(const std::string& path, zt46::CloneImage& image) {
     std::ifstream in(path, std::ios::binary);
     in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
@@ -81,6 +95,7 @@ int main(int argc, char** argv) {
     Readings readings;
     PtyOptions options;
     int hardware = -1;
+    std::string readingsFile;
     const std::vector<std::string> args(argv + 1, argv + argc);
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -123,6 +138,8 @@ int main(int argc, char** argv) {
         } else if (a == "--vor") {
             ok = number(n) && n >= 0 && n <= 65535;
             readings.vor = static_cast<std::uint16_t>(n);
+        } else if (a == "--readings") {
+            ok = value(readingsFile);
         } else if (a == "--off") {
             faults.switchedOff = true;
         } else if (a == "--on-after") {
@@ -174,6 +191,9 @@ int main(int argc, char** argv) {
     if (hardware >= 0)
         zt46::SetField(memory, zt46::fields::HardwareConfiguration, static_cast<unsigned>(hardware));
     zt46::sim::RadioModel model(memory, faults, readings);
+    if (!readingsFile.empty()) {
+        model.SetReadingsSource([readingsFile](Readings& r) { ReadReadings(readingsFile, r); });
+    }
     zt46::sim::PtyRadio radio(model, options);
     if (!radio.Open()) return 2;
     std::printf("%s\n", radio.DevicePath().c_str());

@@ -1,6 +1,8 @@
 // Alignment entry and the alignment commands against the simulated radio.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "AlignCommands.h"
 #include "RadioProcess.h"
 #include "TransferRuns.h"
@@ -40,8 +42,10 @@ INSTANTIATE_TEST_SUITE_P(Acceptance, AlignmentRun, ::testing::Values(false, true
 
 TEST_P(AlignmentRun, EntryReadsTheRadioThenWordsStatusAndLiveCommandsWork) {
     const CloneImage memory = PatternImage(11);
-    AlignedRadio a(GetParam() ? std::vector<std::string>{"--accept-code"} : std::vector<std::string>{},
-                   memory);
+    TempDir dir;
+    std::vector<std::string> args{"--readings", dir.File("readings.txt")};
+    if (GetParam()) args.push_back("--accept-code");
+    AlignedRadio a(args, memory);
     ASSERT_TRUE(a.entry.succeeded);
     EXPECT_TRUE(a.entry.imageTaken);
     EXPECT_EQ(a.entry.image, memory);
@@ -64,6 +68,13 @@ TEST_P(AlignmentRun, EntryReadsTheRadioThenWordsStatusAndLiveCommandsWork) {
     std::uint16_t vor = 0;
     ASSERT_TRUE(ReadVorRaw(a.port, vor));
     EXPECT_EQ(vor, 1000);
+    // The readings follow the radio's surroundings while it runs.
+    std::ofstream(dir.File("readings.txt")) << "sqs 5\nvor 2000\n";
+    ASSERT_TRUE(ReadAlignStatus(a.port, status));
+    EXPECT_EQ(status[align::kStatusRssi], 17);
+    EXPECT_EQ(status[align::kStatusSqs], 5);
+    ASSERT_TRUE(ReadVorRaw(a.port, vor));
+    EXPECT_EQ(vor, 2000);
 
     EXPECT_TRUE(SelectChannel(a.port, 5));
     EXPECT_FALSE(SelectChannel(a.port, 150)); // the radio refuses a channel it has not got
