@@ -67,9 +67,10 @@ std::vector<std::filesystem::path> Backups(const TempDir& dir) {
 
 TEST(CliLink, UploadWritesTheRadiosMemoryWithAZeroTrailer) {
     const CloneImage memory = PatternImage(21);
-    RadioProcess radio({"--fast"}, &memory);
     TempDir dir;
-    const CliRun run = RunCli(dir, {"upload", "--port", radio.Device(), "-o", "radio.t46"});
+    // The radio reached through the link it made, as a configuration file would name it.
+    RadioProcess radio({"--fast", "--link", dir.File("radio")}, &memory);
+    const CliRun run = RunCli(dir, {"upload", "--port", dir.File("radio"), "-o", "radio.t46"});
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string file = Slurp(dir.File("radio.t46"));
     ASSERT_EQ(file.size(), kCloneFileSize);
