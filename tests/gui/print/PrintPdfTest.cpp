@@ -247,7 +247,7 @@ void PrintPdfTest::ExportPdfMatchesPrint() {
     CompareWithReport(PdfPages(path), report, AllPages(report));
 }
 
-void PrintPdfTest::ExportPdfFailureKeepsOldFile() {
+void PrintPdfTest::ExportPdfToMissingFolderIsReported() {
     TestDocument doc(10);
     PrintController controller(doc.document, doc.prompts);
     QVERIFY(!controller.ExportPdfTo(m_dir.filePath(QStringLiteral("no such folder/out.pdf"))));

@@ -28,7 +28,7 @@ private slots:
     void NothingIsCut();
     void CelsiusIsText();
     void ExportPdfMatchesPrint();
-    void ExportPdfFailureKeepsOldFile();
+    void ExportPdfToMissingFolderIsReported();
     void CommandLinePdf();
 
 private:
