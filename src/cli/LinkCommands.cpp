@@ -159,7 +159,7 @@ public:
     std::string Name() const override { return "upload"; }
     std::string Summary() const override { return "read the radio's memory into a clone file"; }
     std::string Usage() const override {
-        return "Usage: zt46 upload --port DEVICE [-o FILE] [--privileged]\n"
+        return "Usage: zt46 upload --port DEVICE [-o FILE | --output FILE] [--privileged]\n"
                "Reads the radio's whole memory over the serial DEVICE and writes it as a clone file (the\n"
                "image and a zero trailer, 4104 bytes) to FILE, or to stdout when it is not a terminal.\n"
                "Switch the radio off and on again when asked. Ctrl+C cancels; nothing is written then.\n"

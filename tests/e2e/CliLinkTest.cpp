@@ -29,7 +29,19 @@ std::string Slurp(const std::string& path) {
     return s.str();
 }
 
-// Runs zt46 in `dir` with `input` on stdin; SIGINT after `interruptAfterMs` when that is not negative.
+// Whether the process has its own SIGINT handler in place (Linux: the caught-signals mask).
+bool CatchesInterrupt(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("SigCgt:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (SIGINT - 1)) & 1;
+    }
+    return false;
+}
+
+// Runs zt46 in `dir` with `input` on stdin. With `interruptAfterMs` not negative, SIGINT (Ctrl+C) is
+// sent that long after the tool has taken over SIGINT.
 CliRun RunCli(const TempDir& dir, std::vector<std::string> args, const std::string& input = {},
               int interruptAfterMs = -1) {
     { std::ofstream(dir.File("stdin.txt")) << input; }
@@ -48,6 +60,9 @@ CliRun RunCli(const TempDir& dir, std::vector<std::string> args, const std::stri
         _exit(127);
     }
     if (interruptAfterMs >= 0) {
+        for (int i = 0; i < 1000 && !CatchesInterrupt(pid); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(interruptAfterMs));
         kill(pid, SIGINT);
     }
@@ -150,7 +165,7 @@ TEST(CliLink, CtrlCCancelsCleanlyWithoutAFile) {
     RadioProcess radio({"--fast", "--off"});
     TempDir dir;
     const auto start = std::chrono::steady_clock::now();
-    const CliRun run = RunCli(dir, {"upload", "--port", radio.Device(), "-o", "x.t46"}, {}, 500);
+    const CliRun run = RunCli(dir, {"upload", "--port", radio.Device(), "-o", "x.t46"}, {}, 300);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_EQ(run.status, 3);
     EXPECT_NE(run.err.find("cancelled"), std::string::npos) << run.err;
