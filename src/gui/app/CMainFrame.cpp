@@ -21,6 +21,7 @@
 #include "editor/CZT46View.h"
 #include "editor/ChannelGrid.h"
 #include "editor/VisibleColumnsDlg.h"
+#include "report/PrintController.h"
 #include "util/Messages.h"
 
 namespace zt46 {
@@ -43,10 +44,6 @@ bool Built(int id) {
     case kUploadButton:
     case kDownloadButton:
     case kAlign:
-    case kPrint:
-    case kPrintPreview:
-    case kPrintSetup:
-    case kExportPdf:
         return false;
     default:
         return true;
@@ -62,7 +59,14 @@ QString Text(std::string_view text) {
 CMainFrame::CMainFrame(Document& document, AppState& state, AppSettings& settings, GuiPrompts& prompts,
                        QWidget* parent)
     : QMainWindow(parent), m_doc(document), m_state(state), m_settings(settings), m_prompts(prompts),
-      m_view(new CZT46View(document, state, prompts, this)) {
+      m_view(new CZT46View(document, state, prompts, this)),
+      m_print(new PrintController(document, prompts, this)) {
+    m_state.PrinterName = m_print->PrinterName();
+    m_view->RefreshHeader();
+    connect(m_print, &PrintController::PrinterNameChanged, this, [this](const QString& name) {
+        m_state.PrinterName = name;
+        m_view->RefreshHeader();
+    });
     setCentralWidget(m_view);
     setMinimumSize(kMinWidth, kMinHeight);
     resize(std::max(state.Cx, kMinWidth), std::max(state.Cy, kMinHeight));
@@ -111,13 +115,13 @@ void CMainFrame::BuildMenus() {
             [this] { RunFileCommand(&Document::SaveAs); });
     m_fileMenu->addSeparator();
     connect(AddCommand(m_fileMenu, kPrint, "&Print...", QKeySequence("Ctrl+P")), &QAction::triggered, this,
-            &CMainFrame::OnFilePrint);
+            [this] { m_print->Print(); });
     connect(AddCommand(m_fileMenu, kPrintPreview, "Print Pre&view"), &QAction::triggered, this,
-            &CMainFrame::OnFilePrintPreview);
+            [this] { m_print->PrintPreview(); });
     connect(AddCommand(m_fileMenu, kPrintSetup, "P&rint Setup..."), &QAction::triggered, this,
-            &CMainFrame::OnFilePrintSetup);
+            [this] { m_print->PrintSetup(); });
     connect(AddCommand(m_fileMenu, kExportPdf, "&Export PDF..."), &QAction::triggered, this,
-            &CMainFrame::OnFileExportPdf);
+            [this] { m_print->ExportPdf(); });
     m_fileMenu->addSeparator();
     AddCommand(m_fileMenu, kConfigure, "&Configure");
     m_recentSeparator = m_fileMenu->addSeparator();
@@ -203,7 +207,7 @@ void CMainFrame::BuildToolBar() {
     button(kDownloadButton, QStyle::SP_ArrowUp, "Download");
     button(kUploadButton, QStyle::SP_ArrowDown, "Upload");
     m_toolBar->addSeparator();
-    button(kHelpFinder, QStyle::SP_DialogHelpButton, "Help Topics");
+    button(kHelpFinder, QStyle::SP_MessageBoxQuestion, "Help Topics");
     m_toolBar->setIconSize(QSize(18, 18));
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 }

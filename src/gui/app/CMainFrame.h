@@ -16,10 +16,10 @@ class QTimer;
 namespace zt46 {
 
 struct AppState;
+class PrintController;
 class AppSettings;
 class CZT46View;
 class GuiPrompts;
-
 
 class CMainFrame : public QMainWindow, public DocumentListener {
     Q_OBJECT
@@ -47,12 +47,7 @@ public:
     void DocumentReloaded() override;
     void TitleChanged() override;
 
-public slots:
-    // Printing commands, connected once the report printing is part of the program.
-    void OnFilePrint() {}
-    void OnFilePrintPreview() {}
-    void OnFilePrintSetup() {}
-    void OnFileExportPdf() {}
+    PrintController* Printing() const { return m_print; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +80,7 @@ private:
     QLabel* m_clock = nullptr;
     QTimer* m_timer = nullptr;
     QPointer<HelpBrowser> m_help;
+    PrintController* m_print = nullptr;
 };
 
 } // namespace zt46

@@ -1,7 +1,7 @@
 #include "app/ZT46App.h"
 
 #include <QDir>
-#include <QPrinterInfo>
+#include <QScreen>
 
 #include "app/CMainFrame.h"
 #include "app/PasswordDialog.h"
@@ -28,7 +28,6 @@ int ZT46App::PrivilegedRequest(const QStringList& arguments) {
 bool ZT46App::Start(const QStringList& arguments) {
     m_settings.ReadAndRewrite(m_state);
     const int request = PrivilegedRequest(arguments);
-    m_state.PrinterName = QPrinterInfo::defaultPrinterName();
     m_state.PrivilegedMode = m_passwordCheck(request);
 
     m_doc = std::make_unique<Document>(
@@ -43,6 +42,11 @@ bool ZT46App::Start(const QStringList& arguments) {
 
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_state, m_settings, m_prompts);
     m_dialogs.SetOwner(m_frame.get());
+    if (const QScreen* screen = m_frame->screen()) {
+        QRect frame = m_frame->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        m_frame->move(frame.topLeft());
+    }
     m_frame->showNormal();
     m_frame->View()->Grid()->setFocus();
     return true;
