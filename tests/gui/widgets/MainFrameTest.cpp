@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -238,6 +240,30 @@ private slots:
         app->Doc().Channels().Entry(3).Scan = 1;
         recent->trigger();
         QCOMPARE(app->Doc().Channels().Entry(3).Scan, 0);
+    }
+
+    void saveWithoutAFileAsksForANameAndBeforeCreating() {
+        Start();
+        const QString path = dir->filePath("new.T46");
+        app->Doc().Channels().Entry(0).Scan = 1;
+        app->Doc().SetModified();
+        WhenModal([this, path](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+            // The question about creating the file comes up once the name is chosen.
+            WhenModal([](QWidget* question) {
+                auto* box = qobject_cast<QMessageBox*>(question);
+                QVERIFY(box);
+                box->button(QMessageBox::Yes)->click();
+            });
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        Frame()->Action(cmd::kSave)->trigger();
+        QCOMPARE(QFileInfo(path).size(), qint64(4104));
+        QVERIFY(!app->Doc().ImageModified());
+        QCOMPARE(Frame()->windowTitle(), path + " - ZT46Win for KSR-410");
     }
 
     void f1OpensHelpAtTheColumnShiftF1DoesNothing() {
