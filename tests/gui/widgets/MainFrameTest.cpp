@@ -3,10 +3,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -25,6 +28,7 @@
 #include "editor/CZT46View.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelTableModel.h"
+#include "editor/StepListDlg.h"
 #include "editor/VisibleColumnsDlg.h"
 #include "util/Messages.h"
 #include <QPlainTextEdit>
@@ -277,6 +281,44 @@ private slots:
         QVERIFY(Frame()->Help());
         QCOMPARE(Frame()->Help()->ShownContext(), 303);
         Frame()->Help()->close();
+    }
+
+    void stepPickerFromTheGridWithItsHelp() {
+        Start();
+        ChannelGrid* grid = Frame()->View()->Grid();
+        grid->setCurrentIndex(Frame()->View()->Model()->index(0, kColAmStep));
+        grid->setFocus();
+        WhenModal([this](QWidget* modal) {
+            auto* picker = qobject_cast<StepListDlg*>(modal);
+            QVERIFY(picker);
+            QCOMPARE(picker->List()->currentItem()->text(), QString("25k"));
+            QTest::keyClick(picker->List(), Qt::Key_F1);
+            QVERIFY(Frame()->Help());
+            QCOMPARE(Frame()->Help()->ShownContext(), 305);
+            const QRect first = picker->List()->visualItemRect(picker->List()->item(0));
+            QTest::mouseClick(picker->List()->viewport(), Qt::LeftButton, {}, first.center());
+            QTest::mouseDClick(picker->List()->viewport(), Qt::LeftButton, {}, first.center());
+        });
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(Frame()->View()->Model()->index(0, kColAmStep).data().toString(), QString("8.33k"));
+        QVERIFY(app->Doc().ImageModified());
+    }
+
+    void contextMenuIsTheEditMenu() {
+        Start();
+        ChannelGrid* grid = Frame()->View()->Grid();
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions())
+                shown += action->text() + ";";
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, grid->viewport()->rect().center(),
+                                grid->viewport()->mapToGlobal(grid->viewport()->rect().center()));
+        QApplication::sendEvent(grid->viewport(), &event);
+        QCOMPARE(shown, QString("&Copy;&Paste;"));
     }
 
     void helpDialogsAndAbout() {
