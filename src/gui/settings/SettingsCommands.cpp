@@ -1,0 +1,89 @@
+#include "settings/SettingsCommands.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "dialogs/CPtSheetS.h"
+#include "document/Document.h"
+#include "settings/CCmVFOPage1.h"
+#include "settings/CCmVFOPage2.h"
+#include "settings/CComPage1.h"
+#include "settings/CComPage2.h"
+#include "settings/CComPage3.h"
+#include "settings/CSystemParamDlg.h"
+#include "settings/SettingsForm.h"
+
+namespace zt46 {
+namespace {
+
+struct SheetPage {
+    CPromptPage* page;
+    SettingsForm* form;
+    QString title;
+};
+
+// Tab goes through the shown page's controls, then OK and Cancel, then the tabs (the hidden pages'
+// controls are skipped). The first page's first control has the focus when the sheet opens.
+std::unique_ptr<CPtSheetS> MakeSheet(const QString& caption, const std::vector<SheetPage>& pages,
+                                     QWidget* parent) {
+    auto sheet = std::make_unique<CPtSheetS>(caption, parent);
+    QWidget* previous = sheet->Tabs()->tabBar();
+    for (const SheetPage& p : pages) {
+        sheet->AddPage(p.page, p.title);
+        for (QWidget* control : p.form->Controls()) {
+            QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    if (auto* buttons = sheet->findChild<QDialogButtonBox*>(QStringLiteral("sheetButtons"))) {
+        for (QAbstractButton* button : buttons->buttons()) {
+            QWidget::setTabOrder(previous, button);
+            previous = button;
+        }
+    }
+    if (!pages.empty() && !pages.front().form->Controls().empty())
+        pages.front().form->Controls().front()->setFocus();
+    return sheet;
+}
+
+} // namespace
+
+std::unique_ptr<CPtSheetS> MakeCommonSheet(Document& document, QWidget* parent) {
+    auto* page1 = new CComPage1(document);
+    auto* page2 = new CComPage2(document);
+    auto* page3 = new CComPage3(document);
+    return MakeSheet(QStringLiteral("Common"),
+                     {{page1, page1->Form(), QStringLiteral("Display && Sound")},
+                      {page2, page2->Form(), QStringLiteral("TX/RX")},
+                      {page3, page3->Form(), QStringLiteral("Key Set/Misc")}},
+                     parent);
+}
+
+std::unique_ptr<CPtSheetS> MakeVfoSheet(Document& document, QWidget* parent) {
+    auto* pageA = new CCmVFOPage1(document);
+    auto* pageB = new CCmVFOPage2(document);
+    return MakeSheet(
+        QStringLiteral("VFO"),
+        {{pageA, pageA->Form(), QStringLiteral("VFO A")}, {pageB, pageB->Form(), QStringLiteral("VFO B")}},
+        parent);
+}
+
+bool RunSystemParams(Document& document, bool privileged, QWidget* parent) {
+    document.ModelsToImage();
+    CSystemParamDlg dialog(document, privileged, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool RunCommonSheet(Document& document, QWidget* parent) {
+    document.ModelsToImage();
+    return MakeCommonSheet(document, parent)->exec() == QDialog::Accepted;
+}
+
+bool RunVfoSheet(Document& document, QWidget* parent) {
+    document.ModelsToImage();
+    return MakeVfoSheet(document, parent)->exec() == QDialog::Accepted;
+}
+
+} // namespace zt46

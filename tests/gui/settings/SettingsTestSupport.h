@@ -1,0 +1,70 @@
+#pragma once
+// A document over the factory image for the settings dialog tests, and small helpers to drive the
+// dialogs with keys.
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "document/Document.h"
+#include "document/FactoryImage.h"
+#include "util/UserPrompts.h"
+
+namespace zt46::settings_test {
+
+class SilentPrompts : public UserPrompts {
+public:
+    Answer Show(const Prompt& prompt) override {
+        ids.push_back(prompt.id);
+        return prompt.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+    }
+    void Beep() override { ++beeps; }
+    std::vector<int> ids;
+    int beeps = 0;
+};
+
+class NoFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
+    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
+};
+
+// The document as the frame hands it to a dialog: the image decoded, then written back.
+struct DocFixture {
+    QTemporaryDir dir;
+    SilentPrompts prompts;
+    NoFileDialogs dialogs;
+    Document doc{prompts, dialogs, Document::Folders{dir.path().toStdString(), dir.path().toStdString()}};
+
+    explicit DocFixture(const CloneImage& image = FactoryImage()) {
+        doc.Image() = image;
+        doc.ImageToModels();
+        doc.ModelsToImage();
+        doc.SetModified(false);
+    }
+};
+
+// Shows a dialog and waits until it has the keyboard.
+inline bool ShowActive(QWidget* window) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Opens a list with Return, moves to an item with the arrow keys and takes it with Return.
+inline void PickWithKeys(QComboBox* combo, int index) {
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Return); // opens the list
+    QWidget* list = combo->view();
+    const int from = combo->currentIndex() < 0 ? 0 : combo->currentIndex();
+    if (combo->currentIndex() < 0) QTest::keyClick(list, Qt::Key_Home);
+    for (int i = from; i < index; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    for (int i = from; i > index; --i)
+        QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+}
+
+} // namespace zt46::settings_test
