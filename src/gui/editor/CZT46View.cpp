@@ -82,6 +82,9 @@ CZT46View::CZT46View(Document& document, AppState& state, UserPrompts& prompts, 
     connect(m_grid, &ChannelGrid::CellDoubleClicked, this, [this] { OnSpaceOrDoubleClick(true); });
     connect(m_grid, &ChannelGrid::CharacterTyped, this, &CZT46View::OnCharacter);
     connect(m_grid, &ChannelGrid::NextGroupRequested, this, &CZT46View::NextGroup);
+    connect(m_grid, &ChannelGrid::FileDataRequested, this, [this] {
+        if (m_state.PrivilegedMode == 1) emit FileDataRequested();
+    });
     connect(m_grid, &ChannelGrid::ContextMenuRequested, this, [this](const QPoint& pos) {
         if (m_contextMenu) m_contextMenu->exec(pos);
     });

@@ -57,6 +57,9 @@ public:
 
 signals:
     void DocumentModified();
+    // Shift+F9 in the grid in privileged mode: the File Data viewer is asked for; afterwards the owner
+    // calls RefreshGrid.
+    void FileDataRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -30,6 +30,12 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F2:
         emit NextGroupRequested();
         return;
+    case Qt::Key_F9:
+        if (mods == Qt::ShiftModifier) {
+            emit FileDataRequested();
+            return;
+        }
+        break;
     default:
         break;
     }

@@ -16,6 +16,7 @@ signals:
     void CellDoubleClicked();
     void CharacterTyped(QChar ch);
     void NextGroupRequested();
+    void FileDataRequested(); // Shift+F9
     void ContextMenuRequested(const QPoint& globalPos);
 
 protected:

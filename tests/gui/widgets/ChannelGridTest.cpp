@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "GuiTestSupport.h"
@@ -44,7 +45,8 @@ class ChannelGridTest : public QObject {
     }
     // Each key goes to the widget that has the focus, as typing does.
     void Type(const QString& keys) {
-        for (QChar c : keys) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        for (QChar c : keys)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
     }
     // An AM channel at 118.000 MHz on the 8.33 kHz raster (shown 118.005).
     void Make833(int index) {
@@ -237,6 +239,17 @@ private slots:
         QTest::keyClicks(Grid(), "A");
         QVERIFY(!view->Editor()->isVisible());
         QCOMPARE(Beeps(), 2);
+    }
+
+    void shiftF9AsksForFileDataOnlyInPrivilegedMode() {
+        QSignalSpy asked(view.get(), &CZT46View::FileDataRequested);
+        QTest::keyClick(Grid(), Qt::Key_F9, Qt::ShiftModifier);
+        QCOMPARE(asked.count(), 0);
+        f->state.PrivilegedMode = 1;
+        QTest::keyClick(Grid(), Qt::Key_F9);
+        QCOMPARE(asked.count(), 0);
+        QTest::keyClick(Grid(), Qt::Key_F9, Qt::ShiftModifier);
+        QCOMPARE(asked.count(), 1);
     }
 
     void hiddenColumnsKeepTheirPlace() {
