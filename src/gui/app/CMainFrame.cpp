@@ -21,6 +21,7 @@
 #include "editor/CZT46View.h"
 #include "editor/ChannelGrid.h"
 #include "editor/VisibleColumnsDlg.h"
+#include "link/TransferController.h"
 #include "report/PrintController.h"
 #include "util/Messages.h"
 
@@ -35,14 +36,9 @@ constexpr const char* kItemTexts[kColumnFlagCount] = {
 // Commands whose dialogs or links are not part of the program yet: shown, but greyed.
 bool Built(int id) {
     switch (id) {
-    case kConfigure:
     case kSystem:
     case kCommon:
     case kVfo:
-    case kUpload:
-    case kDownload:
-    case kUploadButton:
-    case kDownloadButton:
     case kAlign:
         return false;
     default:
@@ -389,6 +385,20 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     m_settings.WriteWindowSize(isMaximized() || isFullScreen() ? frameGeometry().size() : size());
     m_settings.WriteItems(m_state.ColumnVisible);
     event->accept();
+}
+
+void CMainFrame::AttachLink(PortHolder& ports) {
+    m_transfers = new TransferController(m_doc, m_state, ports, m_prompts, this);
+    connect(m_actions.value(kUpload), &QAction::triggered, m_transfers, &TransferController::Upload);
+    connect(m_actions.value(kUploadButton), &QAction::triggered, m_transfers, &TransferController::Upload);
+    connect(m_actions.value(kDownload), &QAction::triggered, m_transfers, &TransferController::Download);
+    connect(m_actions.value(kDownloadButton), &QAction::triggered, m_transfers, &TransferController::Download);
+    connect(m_actions.value(kConfigure), &QAction::triggered, m_transfers, &TransferController::Configure);
+    connect(m_transfers, &TransferController::RunFinished, this, &CMainFrame::DocumentReloaded);
+    connect(m_transfers, &TransferController::PortChanged, m_view, &CZT46View::RefreshHeader);
+    connect(m_transfers, &TransferController::BackupWritten, this, [this](const QString& path) {
+        statusBar()->showMessage("Backup of the radio's memory: " + QDir::toNativeSeparators(path));
+    });
 }
 
 } // namespace zt46

@@ -20,6 +20,8 @@ class PrintController;
 class AppSettings;
 class CZT46View;
 class GuiPrompts;
+class PortHolder;
+class TransferController;
 
 class CMainFrame : public QMainWindow, public DocumentListener {
     Q_OBJECT
@@ -43,6 +45,10 @@ public:
     void BringToFront();
     // Opens the built-in help at a context (0: contents).
     void ShowHelp(int context);
+
+    // Upload, Download and Configure over the program's serial port.
+    void AttachLink(PortHolder& ports);
+    TransferController* Transfers() const { return m_transfers; }
 
     void DocumentReloaded() override;
     void TitleChanged() override;
@@ -80,6 +86,7 @@ private:
     QLabel* m_clock = nullptr;
     QTimer* m_timer = nullptr;
     QPointer<HelpBrowser> m_help;
+    TransferController* m_transfers = nullptr;
     PrintController* m_print = nullptr;
 };
 

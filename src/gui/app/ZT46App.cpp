@@ -8,6 +8,7 @@
 #include "document/Document.h"
 #include "editor/CZT46View.h"
 #include "editor/ChannelGrid.h"
+#include "link/PortHolder.h"
 
 namespace zt46 {
 
@@ -18,6 +19,7 @@ ZT46App::ZT46App(const QString& workingDir, const QString& programDir)
 
 ZT46App::~ZT46App() {
     m_frame.reset(); // the frame leaves the document's listener slot before the document goes
+    m_ports.reset(); // the held port is closed at exit
 }
 
 int ZT46App::PrivilegedRequest(const QStringList& arguments) {
@@ -42,6 +44,8 @@ bool ZT46App::Start(const QStringList& arguments) {
 
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_state, m_settings, m_prompts);
     m_dialogs.SetOwner(m_frame.get());
+    m_ports = std::make_unique<PortHolder>(m_state, m_prompts);
+    m_frame->AttachLink(*m_ports);
     if (const QScreen* screen = m_frame->screen()) {
         QRect frame = m_frame->frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
@@ -49,6 +53,7 @@ bool ZT46App::Start(const QStringList& arguments) {
     }
     m_frame->showNormal();
     m_frame->View()->Grid()->setFocus();
+    m_ports->OpenAtStartUp(); // the cable's port is held open from start-up (message 80 when it cannot be)
     return true;
 }
 

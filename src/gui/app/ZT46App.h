@@ -15,6 +15,7 @@ namespace zt46 {
 
 class CMainFrame;
 class Document;
+class PortHolder;
 
 class ZT46App {
 public:
@@ -35,6 +36,7 @@ public:
     GuiFileDialogs& Dialogs() { return m_dialogs; }
     Document& Doc() { return *m_doc; }
     CMainFrame* Frame() const { return m_frame.get(); }
+    PortHolder& Ports() { return *m_ports; }
 
 private:
     QString m_workingDir;
@@ -44,6 +46,7 @@ private:
     GuiPrompts m_prompts;
     GuiFileDialogs m_dialogs;
     std::unique_ptr<Document> m_doc;
+    std::unique_ptr<PortHolder> m_ports;
     std::unique_ptr<CMainFrame> m_frame;
     std::function<int(int)> m_passwordCheck;
 };

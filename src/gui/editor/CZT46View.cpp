@@ -156,7 +156,8 @@ void CZT46View::RefreshHeader() {
     const CloneImage& image = m_doc.Image();
     m_fields[0]->setText(Q(DecodeSerialNumber(image)));
     m_fields[1]->setText("KSR-410");
-    m_fields[2]->setText(QString("COM%1").arg(m_state.ComPort));
+    m_fields[2]->setText(m_state.PortDevice.isEmpty() ? QString("COM%1").arg(m_state.ComPort)
+                                                      : m_state.PortDevice);
     m_fields[3]->setText(Q(FormatFirmwareVersion(DecodeFirmwareVersion(image))));
     m_fields[4]->setText(m_state.PrinterName);
     m_groupLabel->setText(Q(Format(" %-13.13s ", ChannelTable::GroupName(m_doc.Channels().CurrentGroup()))));

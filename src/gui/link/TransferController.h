@@ -59,7 +59,7 @@ private:
     UserPrompts& m_prompts;
     QPointer<QWidget> m_owner;
     TransferResult m_result;
-    QPointer<CAccessGaugeDlg> m_gauge;
+    CAccessGaugeDlg* m_gauge = nullptr; // only while a run is on
     bool m_running = false;
 };
 
