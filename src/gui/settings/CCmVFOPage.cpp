@@ -57,6 +57,9 @@ void CCmVFOPage::OnSetActive() {
     if (m_model.Started()) return;
     m_model.Start();
     Refresh();
+    // The page the sheet opens on gives its first live control the focus (the mode is never live).
+    if (!window()->isVisible())
+        if (QWidget* first = m_form->FirstLiveControl()) first->setFocus();
 }
 
 void CCmVFOPage::OnActivated(VfoCombo combo, int index) {

@@ -34,6 +34,9 @@ public:
             m_form->SetRowEnabled(m_combos[i], m_model.Enabled(id));
         }
         OnStarted();
+        // The page the sheet opens on gives its first live control the focus.
+        if (!window()->isVisible())
+            if (QWidget* first = m_form->FirstLiveControl()) first->setFocus();
     }
     void OnOK() override { m_model.Accept(); }
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "dialogs/CPtSheetS.h"
 #include "document/Document.h"
@@ -25,7 +26,7 @@ struct SheetPage {
 };
 
 // Tab goes through the shown page's controls, then OK and Cancel, then the tabs (the hidden pages'
-// controls are skipped). The first page's first control has the focus when the sheet opens.
+// controls are skipped). The pages share one label column.
 std::unique_ptr<CPtSheetS> MakeSheet(const QString& caption, const std::vector<SheetPage>& pages,
                                      QWidget* parent) {
     auto sheet = std::make_unique<CPtSheetS>(caption, parent);
@@ -43,8 +44,11 @@ std::unique_ptr<CPtSheetS> MakeSheet(const QString& caption, const std::vector<S
             previous = button;
         }
     }
-    if (!pages.empty() && !pages.front().form->Controls().empty())
-        pages.front().form->Controls().front()->setFocus();
+    int labelWidth = 0;
+    for (const SheetPage& p : pages)
+        labelWidth = std::max(labelWidth, p.form->LabelColumnWidth());
+    for (const SheetPage& p : pages)
+        p.form->SetLabelColumnWidth(labelWidth);
     return sheet;
 }
 

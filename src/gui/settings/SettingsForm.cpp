@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <algorithm>
 
 #include "controls/EnterComboBox.h"
 #include "dialogs/PromptBar.h"
@@ -72,6 +73,24 @@ void SettingsForm::SetRowEnabled(QWidget* control, bool enabled) {
 void SettingsForm::SetRowVisible(QWidget* control, bool visible) {
     control->setVisible(visible);
     if (QLabel* label = LabelOf(control)) label->setVisible(visible);
+}
+
+QWidget* SettingsForm::FirstLiveControl() const {
+    for (QWidget* control : m_controls) {
+        if (control->isEnabled() && !control->isHidden()) return control;
+    }
+    return nullptr;
+}
+
+int SettingsForm::LabelColumnWidth() const {
+    int width = 0;
+    for (const QLabel* label : m_labels)
+        width = std::max(width, label->sizeHint().width());
+    return width;
+}
+
+void SettingsForm::SetLabelColumnWidth(int width) {
+    m_grid->setColumnMinimumWidth(0, width);
 }
 
 void SettingsForm::SetItems(QComboBox* combo, const std::vector<std::string>& items) {

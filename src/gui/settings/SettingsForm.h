@@ -33,6 +33,11 @@ public:
     // Label and control together.
     void SetRowEnabled(QWidget* control, bool enabled);
     void SetRowVisible(QWidget* control, bool visible);
+    // The first control that can take the focus now (null when none).
+    QWidget* FirstLiveControl() const;
+    // The pages of a sheet share one label column, so their controls line up from page to page.
+    int LabelColumnWidth() const;
+    void SetLabelColumnWidth(int width);
     // The controls in the order of their rows.
     const std::vector<QWidget*>& Controls() const { return m_controls; }
 

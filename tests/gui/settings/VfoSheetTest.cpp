@@ -1,7 +1,9 @@
 // The "VFO" sheet driven with keys: which controls are live for which record, the frequency commits
 // with their corrections, the step re-snap, and OK and Cancel over both records.
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -106,6 +108,17 @@ private slots:
         Sheet s(f.doc);
         QVERIFY(ShowActive(s.sheet.get()));
         CCmVFOPage* page = s.a;
+
+        // The sheet opens on the receive frequency; Tab skips what is not live, then OK and Cancel.
+        QCOMPARE(QApplication::focusWidget(), page->RxEdit());
+        QCOMPARE(s.sheet->Bar()->PromptText(), QStringLiteral("Edit Receive Frequency"));
+        QWidget* ok = s.sheet->findChild<QDialogButtonBox*>("sheetButtons")->button(QDialogButtonBox::Ok);
+        for (QWidget* next :
+             std::initializer_list<QWidget*>{page->Combo(VfoCombo::Split), page->Combo(VfoCombo::AmStep),
+                                             page->Combo(VfoCombo::ClockShift), ok}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
 
         QTest::keyClick(s.sheet.get(), Qt::Key_S, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), page->Combo(VfoCombo::Split));
