@@ -1,0 +1,87 @@
+#include "alignment/AlignmentCommand.h"
+
+#include <algorithm>
+
+#include "SerialAlignmentRadio.h"
+#include "alignment/AlignmentModel.h"
+#include "alignment/AlignmentSession.h"
+#include "alignment/CAlignmentDlg.h"
+#include "document/Document.h"
+#include "editor/ChannelTable.h"
+#include "link/PortHolder.h"
+#include "link/TransferController.h"
+#include "util/Messages.h"
+#include "util/UserPrompts.h"
+
+namespace zt46 {
+
+AlignmentCommand::AlignmentCommand(Document& document, TransferController& transfers, PortHolder& ports,
+                                   UserPrompts& prompts, QWidget* owner)
+    : QObject(owner), m_doc(document), m_transfers(transfers), m_ports(ports), m_prompts(prompts),
+      m_owner(owner) {}
+
+bool AlignmentCommand::CanAlign(const ChannelTable& channels) {
+    if (channels.CurrentGroup() == kGroupWeather) return false;
+    for (int i = 0; i < kMrCount; ++i) {
+        if (AlignmentModel::Listable(channels.Entry(i), i)) return true;
+    }
+    return false;
+}
+
+void AlignmentCommand::Refresh() {
+    if (m_refresh) m_refresh();
+}
+
+bool AlignmentCommand::Run() {
+    if (!CanAlign(m_doc.Channels())) return false;
+    m_doc.ModelsToImage();
+    const CloneImage before = m_doc.Image();
+    const bool modified = m_doc.ImageModified();
+
+    const bool entered = m_transfers.EnterAlignment();
+    const TransferResult& entry = m_transfers.LastResult();
+    // The radio's data replace the document only when the radio is in alignment mode and, over unsaved
+    // edits, only when the user agrees; otherwise the document stays as it was (with the radio's
+    // firmware version, as after any read of the radio).
+    bool take = entered;
+    if (entered && modified)
+        take = MessageById(m_prompts, IDS_OVERWRITE_DATA, Buttons::YesNo, Icon::Question) == Answer::Yes;
+    if (!take) {
+        if (entry.imageTaken) {
+            m_doc.Image() = before;
+            if (entry.firmwareVersion) std::copy_n(entry.firmwareVersion->begin(), 2, m_doc.Image().begin());
+            m_doc.ImageToModels();
+            Refresh();
+        }
+        if (entered) {
+            // The radio is in alignment mode: take it out again.
+            SerialAlignmentRadio radio(*m_ports.Port());
+            radio.LeaveAlignment();
+            m_transfers.EndAlignment();
+        }
+        return false;
+    }
+    m_doc.TakeRadioImage(m_doc.Image()); // the document names no file now
+    Refresh();
+
+    CloneImage stored;
+    bool accepted = false;
+    {
+        AlignmentSession session(m_doc.Channels(), m_doc.Image(), *m_ports.Port());
+        CAlignmentDlg dialog(session, m_prompts, m_owner);
+        accepted = dialog.exec() == QDialog::Accepted;
+        // Unkeys and leaves alignment mode if the dialog could not (the program is ending).
+        session.Shutdown();
+        stored = session.Image();
+    }
+    if (accepted && stored != m_doc.Image()) {
+        m_doc.Image() = stored;
+        m_doc.SetModified(true);
+    }
+    m_doc.ImageToModels();
+    Refresh();
+    m_transfers.EndAlignment();
+    return true;
+}
+
+} // namespace zt46
