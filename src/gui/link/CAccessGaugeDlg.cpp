@@ -38,6 +38,16 @@ CAccessGaugeDlg::CAccessGaugeDlg(Mode mode, QWidget* parent)
     connect(m_cancel, &QPushButton::clicked, this, &CAccessGaugeDlg::reject);
 }
 
+void CAccessGaugeDlg::Begin(Mode mode) {
+    m_mode = mode;
+    m_cancelRequested = false;
+    m_ended = false;
+    setWindowTitle("Access Gauge");
+    m_status->clear();
+    m_progress->setVisible(false);
+    m_progress->reset();
+}
+
 QString CAccessGaugeDlg::StatusText() const {
     return m_status->text();
 }

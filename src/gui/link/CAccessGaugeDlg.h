@@ -19,6 +19,8 @@ public:
 
     explicit CAccessGaugeDlg(Mode mode, QWidget* parent = nullptr);
 
+    // Ready for a new run: caption "Access Gauge", empty status line, no bar yet.
+    void Begin(Mode mode);
     Mode RunMode() const { return m_mode; }
     bool CancelRequested() const { return m_cancelRequested; }
     QString StatusText() const;

@@ -50,7 +50,13 @@ CAccessGaugeDlg::Mode GaugeMode(TransferMode mode) {
 
 TransferController::TransferController(Document& document, AppState& state, PortHolder& ports,
                                        UserPrompts& prompts, QWidget* owner)
-    : QObject(owner), m_doc(document), m_state(state), m_ports(ports), m_prompts(prompts), m_owner(owner) {}
+    : QObject(owner), m_doc(document), m_state(state), m_ports(ports), m_prompts(prompts), m_owner(owner),
+      m_gaugeDialog(std::make_unique<CAccessGaugeDlg>(CAccessGaugeDlg::Upload, owner)) {
+    m_gaugeDialog->ensurePolished();
+    m_gaugeDialog->adjustSize();
+}
+
+TransferController::~TransferController() = default;
 
 std::string TransferController::BackupFolder() const {
     return QDir(QString::fromStdString(m_doc.Paths().working)).filePath(kBackupFolderName).toStdString();
@@ -75,7 +81,8 @@ int TransferController::Run(TransferMode mode) {
 
     // The flag exists before the gauge can take a Cancel, so a Cancel pressed at once is never lost.
     std::atomic<bool> cancel{false};
-    CAccessGaugeDlg gauge(GaugeMode(mode), m_owner);
+    CAccessGaugeDlg& gauge = *m_gaugeDialog;
+    gauge.Begin(GaugeMode(mode));
     m_gauge = &gauge;
     GaugeProgress progress(&gauge);
     const TransferContext context{m_prompts, progress, cancel};
@@ -85,7 +92,8 @@ int TransferController::Run(TransferMode mode) {
         // Upload and download leave the port open; it goes back to the thread that holds it.
         if (mode != TransferMode::AlignmentEntry) port.HandTo(uiThread);
     });
-    connect(&gauge, &CAccessGaugeDlg::CancelPressed, this, [&cancel] { cancel.store(true); });
+    const auto cancelled =
+        connect(&gauge, &CAccessGaugeDlg::CancelPressed, this, [&cancel] { cancel.store(true); });
     connect(worker, &QThread::finished, &gauge, &CAccessGaugeDlg::RunEnded);
     worker->start();
     emit RunStarted(&gauge);
@@ -93,6 +101,9 @@ int TransferController::Run(TransferMode mode) {
     // The gauge ends only on the worker's finished signal: this wait is for its last instructions.
     worker->wait();
     delete worker;
+    disconnect(cancelled);
+    // Progress posted by the run but not yet shown belongs to this run only.
+    QCoreApplication::removePostedEvents(&gauge, QEvent::MetaCall);
     m_gauge = nullptr;
 
     m_result = result;

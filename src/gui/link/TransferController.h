@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <atomic>
+#include <memory>
 
 #include "TransferRuns.h"
 
@@ -24,6 +25,7 @@ class TransferController : public QObject {
 public:
     TransferController(Document& document, AppState& state, PortHolder& ports, UserPrompts& prompts,
                        QWidget* owner);
+    ~TransferController() override;
 
     // Radio > Upload and Radio > Download.
     void Upload();
@@ -59,6 +61,9 @@ private:
     UserPrompts& m_prompts;
     QPointer<QWidget> m_owner;
     TransferResult m_result;
+    // One gauge for the whole run of the program, built and laid out up front, so that showing it
+    // costs the first transfer no pause of the window.
+    std::unique_ptr<CAccessGaugeDlg> m_gaugeDialog;
     CAccessGaugeDlg* m_gauge = nullptr; // only while a run is on
     bool m_running = false;
 };
