@@ -336,4 +336,28 @@ void DesktopTransferTest::PortAtStartUpAndAfterConfiguration() {
     QCOMPARE(ini.value("Initialize/PORT_DEVICE").toString(), device);
 }
 
+void DesktopTransferTest::AlignmentEntryHandsThePortToTheWindow() {
+    const CloneImage memory = EditedRadioMemory();
+    RadioProcess radio({"--fast"}, &memory);
+    Desktop desktop(radio.Device());
+    const std::string name = desktop.Doc().CurrentFileName();
+
+    QVERIFY(desktop.Frame()->Transfers()->EnterAlignment());
+
+    QCOMPARE(desktop.range, 32);
+    QCOMPARE(desktop.title, QString("Upload Function"));
+    QCOMPARE(desktop.ids, Ids{}); // no question and no completion message
+    QCOMPARE(Bytes(desktop.Doc().Image()), Bytes(memory));
+    QCOMPARE(desktop.Doc().CurrentFileName(), name);
+    // The radio is written to in alignment mode: what it held is kept first.
+    QCOMPARE(
+        QDir(QString::fromStdString(desktop.dir.File("backups"))).entryList({"*.t46"}, QDir::Files).size(),
+        1);
+    // The port is open and answers on the window's thread (the alignment dialog goes on with it).
+    SerialPort* port = desktop.app->Ports().Port();
+    QVERIFY(port && port->IsOpen());
+    QCOMPARE(port->SendByte(0x36), kLinkOk); // leave alignment mode
+    desktop.Frame()->Transfers()->EndAlignment();
+}
+
 } // namespace zt46::test

@@ -30,6 +30,7 @@ private slots:
     void DownloadMergesAndKeepsABackup();
     void DownloadRefusedWhenTheBackupCannotBeWritten();
     void PortAtStartUpAndAfterConfiguration();
+    void AlignmentEntryHandsThePortToTheWindow();
 };
 
 } // namespace zt46::test
