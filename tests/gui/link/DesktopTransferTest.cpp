@@ -72,7 +72,10 @@ public:
                                  [this, bar](int) { range = bar->maximum(); });
                 QObject::connect(gauge, &QWidget::windowTitleChanged,
                                  [this](const QString& t) { title = t; });
-                if (cancelAfterMs >= 0)
+                if (cancelAfterMs >= 0 && cancelWithEscape)
+                    QTimer::singleShot(cancelAfterMs, gauge,
+                                       [gauge] { QTest::keyClick(gauge, Qt::Key_Escape); });
+                else if (cancelAfterMs >= 0)
                     QTimer::singleShot(cancelAfterMs, gauge->CancelButton(), &QPushButton::click);
             });
     }
@@ -96,6 +99,7 @@ public:
     QStringList texts;
     std::map<int, Answer> answers;
     int cancelAfterMs = -1;
+    bool cancelWithEscape = false;
     int range = 0;
     QString title;
 };
@@ -221,9 +225,17 @@ void DesktopTransferTest::SilentRadioLeavesTheDocument() {
     QCOMPARE(desktop.GridTexts(), grid);
 }
 
+void DesktopTransferTest::CancelDuringHandshake_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Cancel button") << false;
+    QTest::newRow("Esc") << true;
+}
+
 void DesktopTransferTest::CancelDuringHandshake() {
     RadioProcess radio({"--fast", "--off"});
     Desktop desktop(radio.Device());
+    QFETCH(bool, escape);
+    desktop.cancelWithEscape = escape;
     desktop.Doc().ModelsToImage();
     const QByteArray image = Bytes(desktop.Doc().Image());
     const std::string name = desktop.Doc().CurrentFileName();

@@ -26,6 +26,7 @@ private slots:
     void OverwriteQuestion_data();
     void OverwriteQuestion();
     void SilentRadioLeavesTheDocument();
+    void CancelDuringHandshake_data();
     void CancelDuringHandshake();
     void DownloadMergesAndKeepsABackup();
     void DownloadRefusedWhenTheBackupCannotBeWritten();
