@@ -23,6 +23,7 @@
 #include "editor/VisibleColumnsDlg.h"
 #include "link/TransferController.h"
 #include "report/PrintController.h"
+#include "settings/SettingsCommands.h"
 #include "util/Messages.h"
 
 namespace zt46 {
@@ -36,9 +37,6 @@ constexpr const char* kItemTexts[kColumnFlagCount] = {
 // Commands whose dialogs or links are not part of the program yet: shown, but greyed.
 bool Built(int id) {
     switch (id) {
-    case kSystem:
-    case kCommon:
-    case kVfo:
     case kAlign:
         return false;
     default:
@@ -157,9 +155,16 @@ void CMainFrame::BuildMenus() {
     }
 
     QMenu* common = menuBar()->addMenu("&Common");
-    AddCommand(common, kSystem, "&System");
-    AddCommand(common, kCommon, "&Common");
-    AddCommand(common, kVfo, "&VFO A/B");
+    // System changes what the grid shows and the bands: the view and the masks follow it.
+    connect(AddCommand(common, kSystem, "&System"), &QAction::triggered, this, [this] {
+        RunSystemParams(m_doc, m_state.PrivilegedMode == 1, this);
+        m_view->RefreshGrid();
+        UpdateCommandStates();
+    });
+    connect(AddCommand(common, kCommon, "&Common"), &QAction::triggered, this,
+            [this] { RunCommonSheet(m_doc, this); });
+    connect(AddCommand(common, kVfo, "&VFO A/B"), &QAction::triggered, this,
+            [this] { RunVfoSheet(m_doc, this); });
     AddCommand(menuBar()->addMenu("&Alignment"), kAlign, "&Align");
     QMenu* radio = menuBar()->addMenu("&Radio");
     AddCommand(radio, kUpload, "&Upload");

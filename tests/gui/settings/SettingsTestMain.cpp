@@ -12,6 +12,7 @@ namespace zt46 {
 std::unique_ptr<QObject> MakeSystemParamDlgTest();
 std::unique_ptr<QObject> MakeCommonSheetTest();
 std::unique_ptr<QObject> MakeVfoSheetTest();
+std::unique_ptr<QObject> MakeSettingsMenuTest();
 } // namespace zt46
 
 int main(int argc, char** argv) {
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
         {"SystemParamDlgTest", zt46::MakeSystemParamDlgTest},
         {"CommonSheetTest", zt46::MakeCommonSheetTest},
         {"VfoSheetTest", zt46::MakeVfoSheetTest},
+        {"SettingsMenuTest", zt46::MakeSettingsMenuTest},
     };
     const char* only = nullptr;
     std::vector<char*> args{argv[0]};

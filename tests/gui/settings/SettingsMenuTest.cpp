@@ -1,0 +1,152 @@
+// The Common menu of the running program: each command opens its dialog over the document, and what
+// the dialog does shows in the image bytes and, for System, in the grid.
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "SettingsTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "app/ZT46App.h"
+#include "controls/EnterComboBox.h"
+#include "controls/FilterConfirmEdit.h"
+#include "dialogs/CPtSheetS.h"
+#include "editor/CZT46View.h"
+#include "editor/ChannelTableModel.h"
+#include "editor/VfoSettings.h"
+#include "settings/CCmVFOPage.h"
+#include "settings/CComPage1.h"
+#include "settings/CSystemParamDlg.h"
+
+namespace zt46 {
+
+using namespace settings_test;
+
+class SettingsMenuTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ZT46App> app;
+    bool ran = false;
+
+    Document& Doc() { return app->Doc(); }
+    CMainFrame* Frame() { return app->Frame(); }
+
+    void Start(bool privileged) {
+        app = std::make_unique<ZT46App>(dir->path(), dir->path());
+        app->SetPasswordCheck([](int request) { return request == 1 ? 1 : 0; });
+        app->Prompts().SetScript(
+            [](const Prompt& p) { return p.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes; });
+        QVERIFY(app->Start(privileged ? QStringList{"/m"} : QStringList{}));
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+    }
+    // Runs `fn` on the modal dialog the command opens, then the command itself. A dialog that `fn` left
+    // open (a failed check) is cancelled, so a failure never hangs the run.
+    template <typename Dialog, typename Fn> void RunCommand(int id, Fn fn) {
+        ran = false;
+        QTimer::singleShot(0, this, [this, fn] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<Dialog*>(modal)) {
+                // A dialog shares activation with its parent: wait until it really has the keyboard.
+                QApplication::setActiveWindow(dialog);
+                if (QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; })) {
+                    ran = true;
+                    fn(dialog);
+                }
+            }
+            if (modal && modal->isVisible()) modal->close();
+        });
+        QVERIFY(Frame()->Action(id)->isEnabled());
+        Frame()->Action(id)->trigger();
+        QVERIFY(ran);
+    }
+    // The grid's texts of the first MR row.
+    QStringList FirstRow() {
+        ChannelTableModel* model = Frame()->View()->Model();
+        QStringList cells;
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells << model->index(0, c).data().toString();
+        return cells;
+    }
+
+private slots:
+    void init() { dir = std::make_unique<QTemporaryDir>(); }
+    void cleanup() {
+        if (app && Frame()) {
+            Doc().SetModified(false);
+            Frame()->close();
+        }
+        app.reset();
+    }
+
+    void systemRefitsTransmitFrequenciesAndTheGridShowsIt() {
+        Start(true);
+        CloneImage image = FactoryImage();
+        image[7] |= 0x02 | 0x04; // RX expansion, weather band
+        image[47] |= 0x01;       // TX expansion
+        const std::uint8_t rec[14] = {0x08, 0x49, 36, 36, 36, 36, 36, 36, 36, 36, 0x44, 0xC0, 0x57, 0x80};
+        std::copy(std::begin(rec), std::end(rec), &image[ChannelRecordOffset(0)]);
+        Doc().Image() = image;
+        Doc().ImageToModels();
+        Frame()->View()->RefreshGrid();
+        QVERIFY(FirstRow().contains("140.000"));
+
+        RunCommand<CSystemParamDlg>(cmd::kSystem, [](CSystemParamDlg* dlg) {
+            QTest::keyClick(dlg, Qt::Key_X, Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // "Disable"
+            QTest::mouseClick(dlg->Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        QCOMPARE(Doc().Channels().Entry(0).TxHz, 136975000);
+        QVERIFY(FirstRow().contains("136.975"));
+        QVERIFY(!FirstRow().contains("140.000"));
+        QVERIFY(Doc().ImageModified());
+    }
+
+    void commonCancelLeavesTheImageAsTheFrameWroteIt() {
+        Start(false);
+        Doc().ModelsToImage();
+        const CloneImage before = Doc().Image();
+        RunCommand<CPtSheetS>(cmd::kCommon, [](CPtSheetS* sheet) {
+            QCOMPARE(sheet->windowTitle(), QStringLiteral("Common"));
+            for (int page = 0; page < sheet->PageCount(); ++page) {
+                sheet->SetActivePage(page);
+                auto* combo = sheet->Page(page)->findChild<EnterComboBox*>();
+                QTest::keyClick(combo, Qt::Key_Down);
+            }
+            QTest::keyClick(sheet, Qt::Key_Escape);
+        });
+        QVERIFY(Doc().Image() == before);
+        QVERIFY(!Doc().ImageModified());
+    }
+
+    void vfoSheetStoresATypedFrequency() {
+        Start(false);
+        RunCommand<CPtSheetS>(cmd::kVfo, [](CPtSheetS* sheet) {
+            QCOMPARE(sheet->windowTitle(), QStringLiteral("VFO"));
+            auto* page = dynamic_cast<CCmVFOPage*>(sheet->Page(0));
+            QCOMPARE(QApplication::focusWidget(), page->RxEdit());
+            QTest::keyClicks(page->RxEdit(), "121.5");
+            QTest::keyClick(page->RxEdit(), Qt::Key_Return);
+            QVERIFY(sheet->isVisible());
+            QTest::mouseClick(
+                sheet->findChild<QDialogButtonBox*>("sheetButtons")->button(QDialogButtonBox::Ok),
+                Qt::LeftButton);
+        });
+        VfoSettings vfo = VfoSettings::A();
+        vfo.Load(Doc().Image(), Doc().Bands());
+        QCOMPARE(vfo.Entry().RxHz, 121500000);
+        QVERIFY(Doc().ImageModified());
+    }
+};
+
+std::unique_ptr<QObject> MakeSettingsMenuTest() {
+    return std::make_unique<SettingsMenuTest>();
+}
+
+} // namespace zt46
+
+#include "SettingsMenuTest.moc"
