@@ -1,6 +1,8 @@
 // Upload, Download and the port from the desktop program, through its real actions, against zt46-radio
 // on a pseudo-terminal.
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QProgressBar>
@@ -27,6 +29,7 @@
 #include "editor/CellEdit.h"
 #include "editor/ChannelTableModel.h"
 #include "link/CAccessGaugeDlg.h"
+#include "link/CConfigurationDlg.h"
 #include "link/PortHolder.h"
 #include "link/TransferController.h"
 #include "util/Messages.h"
@@ -340,6 +343,16 @@ void DesktopTransferTest::PortAtStartUpAndAfterConfiguration() {
     QVERIFY(ports.Port() && ports.Port()->IsOpen());
     ports.Configure(0, 3, QString());
     QCOMPARE(ports.PortName(), QString("COM3"));
+    // File > Configure: the radio's device typed into the port box; OK opens it and the header names it.
+    QTimer::singleShot(0, [device] {
+        auto* dialog = qobject_cast<CConfigurationDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->PortBox()->setEditText(device);
+        dialog->OkButton()->click();
+    });
+    desktop.Trigger(cmd::kConfigure);
+    QVERIFY(ports.Port() && ports.Port()->IsOpen());
+    QCOMPARE(desktop.Frame()->View()->HeaderField(2), device);
     // The choice is written to ZT46Win.ini when the window goes.
     ports.Configure(0, 2, device);
     QVERIFY(desktop.Frame()->close());
