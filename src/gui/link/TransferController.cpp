@@ -98,7 +98,12 @@ int TransferController::Run(TransferMode mode) {
     worker->start();
     emit RunStarted(&gauge);
     const int answer = gauge.exec();
-    // The gauge ends only on the worker's finished signal: this wait is for its last instructions.
+    // The gauge ends on the worker's finished signal. Should its loop have been left another way (the
+    // program quitting), the run is told to stop and the events are served until it has: the run may
+    // be waiting for a message box on this thread, so this thread never just blocks on it.
+    if (worker->isRunning()) cancel.store(true);
+    while (worker->isRunning())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     worker->wait();
     delete worker;
     disconnect(cancelled);
