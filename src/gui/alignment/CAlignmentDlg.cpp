@@ -328,7 +328,10 @@ void CAlignmentDlg::keyPressEvent(QKeyEvent* event) {
 bool CAlignmentDlg::eventFilter(QObject* watched, QEvent* event) {
     if (m_session.Busy() && IsInput(event->type()) && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
-        return true; // a step is on the radio: this input would start the next one out of turn
+        // The ways out are always open: leaving queues behind the step on the radio.
+        const bool escape =
+            event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+        if (watched != m_ok && !escape) return true; // it would start the next step out of turn
     }
     return CPromptDlg::eventFilter(watched, event);
 }

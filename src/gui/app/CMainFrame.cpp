@@ -12,12 +12,14 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "alignment/AlignmentCommand.h"
 #include "app/AppSettings.h"
 #include "app/CommandIds.h"
 #include "app/GuiPrompts.h"
 #include "app/HelpBrowser.h"
 #include "app/HelpDialog.h"
 #include "controls/FilterEdit.h"
+#include "document/CFileDataDlg.h"
 #include "editor/CZT46View.h"
 #include "editor/ChannelGrid.h"
 #include "editor/VisibleColumnsDlg.h"
@@ -33,16 +35,6 @@ using namespace cmd;
 
 constexpr const char* kItemTexts[kColumnFlagCount] = {
     "Mode", "TAG", "Frequency", "STEP", "Clock Shift", "TAG(Alfanumeric)", "SCAN", "Split"};
-
-// Commands whose dialogs or links are not part of the program yet: shown, but greyed.
-bool Built(int id) {
-    switch (id) {
-    case kAlign:
-        return false;
-    default:
-        return true;
-    }
-}
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -72,6 +64,10 @@ CMainFrame::CMainFrame(Document& document, AppState& state, AppSettings& setting
     m_doc.SetListener(this);
     m_prompts.SetOwner(this);
     connect(m_view, &CZT46View::DocumentModified, this, &CMainFrame::UpdateCommandStates);
+    connect(m_view, &CZT46View::FileDataRequested, this, [this] {
+        CFileDataDlg(m_doc, this).exec();
+        m_view->RefreshGrid(); // whatever the dialog's result
+    });
 
     auto* f10 = new QShortcut(Qt::Key_F10, this);
     connect(f10, &QShortcut::activated, this, [this] {
@@ -261,7 +257,7 @@ void CMainFrame::UpdateCommandStates() {
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const int id = it.key();
         if (id == kToolbar) continue;
-        it.value()->setEnabled(Built(id) && MaskAllows(id, privileged));
+        it.value()->setEnabled(MaskAllows(id, privileged));
     }
     for (int i = 0; i < kColumnFlagCount; ++i)
         m_actions.value(kItemFirst + i)->setChecked(m_state.ColumnVisible[static_cast<std::size_t>(i)] != 0);
@@ -400,6 +396,9 @@ void CMainFrame::AttachLink(PortHolder& ports) {
     connect(m_actions.value(kDownloadButton), &QAction::triggered, m_transfers, &TransferController::Download);
     connect(m_actions.value(kConfigure), &QAction::triggered, m_transfers, &TransferController::Configure);
     connect(m_transfers, &TransferController::RunFinished, this, &CMainFrame::DocumentReloaded);
+    auto* align = new AlignmentCommand(m_doc, *m_transfers, ports, m_prompts, this);
+    align->SetRefresh([this] { DocumentReloaded(); });
+    connect(m_actions.value(kAlign), &QAction::triggered, align, &AlignmentCommand::Run);
     connect(m_transfers, &TransferController::PortChanged, m_view, &CZT46View::RefreshHeader);
     connect(m_transfers, &TransferController::BackupWritten, this, [this](const QString& path) {
         statusBar()->showMessage("Backup of the radio's memory: " + QDir::toNativeSeparators(path));
