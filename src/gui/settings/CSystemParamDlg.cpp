@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/CommandIds.h"
 #include "controls/EnterComboBox.h"
 #include "settings/SettingsForm.h"
 
@@ -14,6 +15,7 @@ CSystemParamDlg::CSystemParamDlg(Document& document, bool privileged, QWidget* p
     : CPromptDlg(parent), m_editor(document, privileged), m_form(new SettingsForm(Body())) {
     setWindowTitle(tr("System Parameters"));
     setObjectName(QStringLiteral("CSystemParamDlg"));
+    setProperty("helpContext", cmd::HelpOfCommand(cmd::kSystem)); // F1: the command's help topic
 
     m_editor.Start();
     for (int row = 0; row < kSystemRowCount; ++row) {

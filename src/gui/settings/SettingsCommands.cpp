@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "app/CommandIds.h"
 #include "dialogs/CPtSheetS.h"
 #include "document/Document.h"
 #include "settings/CCmVFOPage1.h"
@@ -27,9 +28,10 @@ struct SheetPage {
 
 // Tab goes through the shown page's controls, then OK and Cancel, then the tabs (the hidden pages'
 // controls are skipped). The pages share one label column.
-std::unique_ptr<CPtSheetS> MakeSheet(const QString& caption, const std::vector<SheetPage>& pages,
+std::unique_ptr<CPtSheetS> MakeSheet(const QString& caption, int command, const std::vector<SheetPage>& pages,
                                      QWidget* parent) {
     auto sheet = std::make_unique<CPtSheetS>(caption, parent);
+    sheet->setProperty("helpContext", cmd::HelpOfCommand(command)); // F1: the command's help topic
     QWidget* previous = sheet->Tabs()->tabBar();
     for (const SheetPage& p : pages) {
         sheet->AddPage(p.page, p.title);
@@ -58,7 +60,7 @@ std::unique_ptr<CPtSheetS> MakeCommonSheet(Document& document, QWidget* parent) 
     auto* page1 = new CComPage1(document);
     auto* page2 = new CComPage2(document);
     auto* page3 = new CComPage3(document);
-    return MakeSheet(QStringLiteral("Common"),
+    return MakeSheet(QStringLiteral("Common"), cmd::kCommon,
                      {{page1, page1->Form(), QStringLiteral("Display && Sound")},
                       {page2, page2->Form(), QStringLiteral("TX/RX")},
                       {page3, page3->Form(), QStringLiteral("Key Set/Misc")}},
@@ -69,7 +71,7 @@ std::unique_ptr<CPtSheetS> MakeVfoSheet(Document& document, QWidget* parent) {
     auto* pageA = new CCmVFOPage1(document);
     auto* pageB = new CCmVFOPage2(document);
     return MakeSheet(
-        QStringLiteral("VFO"),
+        QStringLiteral("VFO"), cmd::kVfo,
         {{pageA, pageA->Form(), QStringLiteral("VFO A")}, {pageB, pageB->Form(), QStringLiteral("VFO B")}},
         parent);
 }

@@ -11,6 +11,7 @@
 #include "SettingsTestSupport.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
+#include "app/HelpBrowser.h"
 #include "app/ZT46App.h"
 #include "controls/EnterComboBox.h"
 #include "controls/FilterConfirmEdit.h"
@@ -95,7 +96,12 @@ private slots:
         Frame()->View()->RefreshGrid();
         QVERIFY(FirstRow().contains("140.000"));
 
-        RunCommand<CSystemParamDlg>(cmd::kSystem, [](CSystemParamDlg* dlg) {
+        RunCommand<CSystemParamDlg>(cmd::kSystem, [this](CSystemParamDlg* dlg) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            QVERIFY(Frame()->Help());
+            QCOMPARE(Frame()->Help()->ShownContext(), cmd::HelpOfCommand(cmd::kSystem));
+            QApplication::setActiveWindow(dlg);
+            QVERIFY(QTest::qWaitFor([dlg] { return QApplication::activeWindow() == dlg; }));
             QTest::keyClick(dlg, Qt::Key_X, Qt::AltModifier);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // "Disable"
             QTest::mouseClick(dlg->Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
@@ -127,6 +133,7 @@ private slots:
         Start(false);
         RunCommand<CPtSheetS>(cmd::kVfo, [](CPtSheetS* sheet) {
             QCOMPARE(sheet->windowTitle(), QStringLiteral("VFO"));
+            QCOMPARE(sheet->property("helpContext").toInt(), cmd::HelpOfCommand(cmd::kVfo));
             auto* page = dynamic_cast<CCmVFOPage*>(sheet->Page(0));
             QCOMPARE(QApplication::focusWidget(), page->RxEdit());
             QTest::keyClicks(page->RxEdit(), "121.5");
