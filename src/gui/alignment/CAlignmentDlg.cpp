@@ -203,7 +203,7 @@ void CAlignmentDlg::StepAnswered() {
     const bool keyed = m_session.Model().TransmitterKeyed();
     m_keyed->setVisible(keyed);
     if (m_editor) m_editor->SetTransmitting(keyed);
-    if (m_session.Model().LinkLost() && !m_lostReported) LinkLost();
+    if (m_session.Model().LinkLost() && !m_lostReported && !m_leaving) LinkLost();
 }
 
 void CAlignmentDlg::LinkLost() {
@@ -267,7 +267,8 @@ void CAlignmentDlg::Drive(int slot) {
             const bool accepted = editor.exec() == QDialog::Accepted && !m_lostReported;
             const int level = editor.Value();
             m_editor = nullptr;
-            if (m_lostReported) return;
+            // Leaving (or a lost radio) closed the editor: the leaving step unkeys on its own.
+            if (m_lostReported || m_leaving) return;
             const std::optional<int> taken = accepted ? std::optional<int>(level) : std::nullopt;
             m_session.Run([slot, taken](AlignmentModel& model) { model.FinishLive(slot, taken); },
                           [this, slot] {

@@ -242,6 +242,25 @@ private slots:
         QVERIFY(radio->StopAndReadMemory() == Memory());
     }
 
+    void theCloseBoxWhileALevelIsDrivenLeavesWithoutStoringIt() {
+        Start({});
+        WhenAligning([&](CAlignmentDlg* dlg) {
+            WhenModal<CAlignValueDlg>([&, dlg](CAlignValueDlg* editor) {
+                editor->Slider()->setFocus();
+                QTest::keyClick(editor->Slider(), Qt::Key_PageUp);
+                QVERIFY(QTest::qWaitFor([&] { return editor->Value() == 95 && !editor->Sending(); }, 5000));
+                dlg->close(); // the editor goes with it; the level was never accepted with OK
+            });
+            QTest::mouseClick(dlg->AdjButton(4), Qt::LeftButton);
+        });
+        AlignAction()->trigger();
+        QVERIFY(dialogSeen);
+        QVERIFY(asked.isEmpty()); // a clean way out: no lost-link message
+        QCOMPARE(int(app->Doc().Image()[75]), 75);
+        QVERIFY(!RadioInAlignment());
+        QVERIFY(radio->StopAndReadMemory() == Memory());
+    }
+
     void shiftF9OpensFileDataInPrivilegedMode() {
         Start({});
         bool opened = false;
