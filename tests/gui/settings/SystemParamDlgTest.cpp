@@ -85,13 +85,6 @@ private slots:
         if (mask == 0x02Fu || mask == 0x1AFu) QCOMPARE(dlg.Combo(kRowDualWatch)->currentText(), "Off");
     }
 
-    void wxWithoutWeatherBandOpensAsVfoAndIsStoredAtOnce() {
-        DocFixture f(WithSystemBytes(0, 0x08, 0));
-        CSystemParamDlg dlg(f.doc, false);
-        QCOMPARE(dlg.Combo(kRowCurrentMode)->currentText(), QStringLiteral("VFO    "));
-        QCOMPARE(f.doc.Image()[44] & 0xB8, 0x80);
-    }
-
     void keysChangeRowsAndOnlyTheOkButtonCloses() {
         DocFixture f;
         CSystemParamDlg dlg(f.doc, false);
