@@ -101,7 +101,9 @@ struct FaultCase {
     int message;
 };
 
-void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CloneFault : public ::testing::TestWithParam<FaultCase> {};
 

@@ -393,7 +393,8 @@ void CMainFrame::AttachLink(PortHolder& ports) {
     connect(m_actions.value(kUpload), &QAction::triggered, m_transfers, &TransferController::Upload);
     connect(m_actions.value(kUploadButton), &QAction::triggered, m_transfers, &TransferController::Upload);
     connect(m_actions.value(kDownload), &QAction::triggered, m_transfers, &TransferController::Download);
-    connect(m_actions.value(kDownloadButton), &QAction::triggered, m_transfers, &TransferController::Download);
+    connect(m_actions.value(kDownloadButton), &QAction::triggered, m_transfers,
+            &TransferController::Download);
     connect(m_actions.value(kConfigure), &QAction::triggered, m_transfers, &TransferController::Configure);
     connect(m_transfers, &TransferController::RunFinished, this, &CMainFrame::DocumentReloaded);
     auto* align = new AlignmentCommand(m_doc, *m_transfers, ports, m_prompts, this);
