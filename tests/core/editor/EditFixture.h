@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "document/FactoryImage.h"
 #include "editor/CellEdit.h"
 #include "image/SettingsGroups.h"
@@ -14,22 +15,8 @@
 
 namespace zt46::edit_test {
 
-class CountingPrompts : public UserPrompts {
-public:
-    Answer Show(const Prompt& prompt) override {
-        ids.push_back(prompt.id);
-        texts.push_back(prompt.text);
-        if (answers.empty()) return Answer::Yes;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void Beep() override { ++beeps; }
-    std::vector<int> ids;
-    std::vector<std::string> texts;
-    std::deque<Answer> answers;
-    int beeps = 0;
-};
+// Records message ids and counts beeps; answers from its script, Yes when it runs out.
+using CountingPrompts = test::RecordingPrompts;
 
 class ScriptedPicker : public StepPicker {
 public:
