@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zt46 {
 
@@ -12,10 +13,16 @@ enum class Icon { None, Stop, Question, Information };
 enum class Answer { Ok, Yes, No, Cancel };
 
 struct Prompt {
+    Prompt() = default;
+    Prompt(int id, std::string text, Buttons buttons = Buttons::Ok, Icon icon = Icon::Stop,
+           std::string caption = {})
+        : id(id), text(std::move(text)), buttons(buttons), icon(icon), caption(std::move(caption)) {}
+
     int id = 0;       // string id of the text
     std::string text; // the text with its placeholders filled
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::Stop;
+    std::string caption; // the box's caption; empty: the program's title
 };
 
 class UserPrompts {

@@ -225,14 +225,15 @@ void CAlignmentDlg::SelectChannel(int position) {
     m_loading->show();
     m_loading->raise();
     auto ok = std::make_shared<bool>(false);
-    m_session.Run([position, ok](AlignmentModel& model) { *ok = model.SelectChannel(position); },
-                  [this, ok] {
-                      m_loading->hide();
-                      Redisplay();
-                      if (!*ok && !m_session.Model().LinkLost())
-                          m_prompts.Show(Prompt{0, kChangeChannelError, Buttons::Ok, Icon::Stop});
-                  },
-                  this);
+    m_session.Run(
+        [position, ok](AlignmentModel& model) { *ok = model.SelectChannel(position); },
+        [this, ok] {
+            m_loading->hide();
+            Redisplay();
+            if (!*ok && !m_session.Model().LinkLost())
+                m_prompts.Show(Prompt{0, kChangeChannelError, Buttons::Ok, Icon::Stop, "Alignment"});
+        },
+        this);
 }
 
 void CAlignmentDlg::Adjust(int slot) {

@@ -23,7 +23,7 @@ Answer GuiPrompts::ShowHere(const Prompt& prompt) {
     if (m_script) return m_script(prompt);
 
     QMessageBox box(m_owner);
-    const std::string_view title = StringById(IDS_APP_TITLE);
+    const std::string_view title = prompt.caption.empty() ? StringById(IDS_APP_TITLE) : prompt.caption;
     box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     box.setText(text);
     switch (prompt.icon) {
