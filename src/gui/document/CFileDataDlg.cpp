@@ -74,7 +74,9 @@ CFileDataDlg::CFileDataDlg(Document& document, QWidget* parent) : QDialog(parent
     connect(m_editor, &FilterEdit::FocusLost, this, [this] { Commit(); });
 
     m_ok = new QPushButton("OK", this);
-    m_ok->setAutoDefault(false); // Enter elsewhere never closes the dialog
+    // Enter on the button itself presses it; the grid and the byte editor take Enter for their own
+    // use first, so Enter elsewhere never closes the dialog.
+    m_ok->setAutoDefault(true);
     m_ok->setDefault(false);
     connect(m_ok, &QPushButton::clicked, this, [this] { Apply(); });
 

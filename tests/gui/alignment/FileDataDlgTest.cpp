@@ -115,6 +115,17 @@ private slots:
         QCOMPARE(f->Entry(7).Masked, 1);
     }
 
+    void enterOnTheOkButtonAppliesTheCopy() {
+        Open();
+        GoTo(kAt);
+        QTest::keyClicks(dlg->Grid(), "7");
+        dlg->OkButton()->setFocus(); // leaving the editor commits
+        QVERIFY(dlg->isVisible());
+        QTest::keyClick(dlg->OkButton(), Qt::Key_Return);
+        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        QCOMPARE(f->doc->Image()[kAt], 0x07);
+    }
+
     void cancellingDropsTheBytesButTheDocumentCountsAsModified_data() {
         QTest::addColumn<bool>("escapeInEditor");
         QTest::newRow("Escape on the table") << false;
