@@ -6,13 +6,12 @@
 #include <QCoreApplication>
 #include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
-#include <poll.h>
+#include <memory>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <vector>
 
+#include "RadioProcess.h"
 #include "TransferRuns.h"
 #include "document/FactoryImage.h"
 #include "util/UserPrompts.h"
@@ -49,43 +48,15 @@ public:
     int failed = 0;
 };
 
-class Radio {
-public:
-    Radio() {
-        int out[2];
-        if (pipe(out) != 0) return;
-        m_pid = fork();
-        if (m_pid == 0) {
-            dup2(out[1], STDOUT_FILENO);
-            close(out[0]);
-            execl(ZT46_RADIO, ZT46_RADIO, "--baud", "9600", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(out[1]);
-        pollfd p{out[0], POLLIN, 0};
-        char c = 0;
-        while (poll(&p, 1, 5000) > 0 && read(out[0], &c, 1) == 1 && c != '\n')
-            m_device += c;
-        close(out[0]);
-    }
-    ~Radio() {
-        if (m_pid <= 0) return;
-        kill(m_pid, SIGTERM);
-        waitpid(m_pid, nullptr, 0);
-    }
-    const std::string& Device() const { return m_device; }
-
-private:
-    pid_t m_pid = -1;
-    std::string m_device;
-};
-
 void Measure(benchmark::State& state, TransferMode mode, double minimumMs) {
-    Radio radio;
-    if (radio.Device().empty()) {
+    std::unique_ptr<test::RadioProcess> process;
+    try {
+        process = std::make_unique<test::RadioProcess>(std::vector<std::string>{"--baud", "9600"});
+    } catch (const std::exception&) {
         state.SkipWithError("zt46-radio did not start");
         return;
     }
+    const test::RadioProcess& radio = *process;
     double totalMs = 0;
     for (auto _ : state) {
         QuietPrompts prompts;

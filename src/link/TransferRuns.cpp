@@ -15,11 +15,17 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-bool OpenPort(SerialPort& port, const TransferContext& context, TransferResult& result) {
-    if (port.Reopen()) return true;
-    result.portFailed = true;
-    MessageById(context.prompts, IDS_COMM_PORT_ERROR, Buttons::Ok, Icon::Stop);
-    return false;
+// Every run starts the same way: the port opened (message 80 when it cannot be), then the progress
+// dialog's caption and range.
+bool Begin(SerialPort& port, const TransferContext& context, TransferResult& result, int title, int frames) {
+    if (!port.Reopen()) {
+        result.portFailed = true;
+        MessageById(context.prompts, IDS_COMM_PORT_ERROR, Buttons::Ok, Icon::Stop);
+        return false;
+    }
+    context.progress.SetTitle(title);
+    context.progress.SetRange(frames);
+    return true;
 }
 
 std::array<std::uint8_t, 2> FirmwareOf(const CloneImage& image) {
@@ -54,9 +60,7 @@ bool KeepBackup(const CloneImage& asRead, const TransferJob& job, const Transfer
 
 TransferResult RunUpload(SerialPort& port, const TransferJob& job, const TransferContext& context) {
     TransferResult result;
-    if (!OpenPort(port, context, result)) return result;
-    context.progress.SetTitle(IDS_UPLOAD_FUNCTION);
-    context.progress.SetRange(clone::kFrames);
+    if (!Begin(port, context, result, IDS_UPLOAD_FUNCTION, clone::kFrames)) return result;
     CloneImage buffer = job.image;
     CloneProtocol protocol(port, context, job.privileged);
     if (protocol.Upload(buffer)) {
@@ -74,9 +78,7 @@ TransferResult RunUpload(SerialPort& port, const TransferJob& job, const Transfe
 
 TransferResult RunDownload(SerialPort& port, const TransferJob& job, const TransferContext& context) {
     TransferResult result;
-    if (!OpenPort(port, context, result)) return result;
-    context.progress.SetTitle(IDS_DOWNLOAD_FUNCTION);
-    context.progress.SetRange(2 * clone::kFrames);
+    if (!Begin(port, context, result, IDS_DOWNLOAD_FUNCTION, 2 * clone::kFrames)) return result;
     CloneImage buffer = job.image;
     CloneImage user = job.image;
     CloneImage asRead{};
@@ -94,9 +96,7 @@ TransferResult RunDownload(SerialPort& port, const TransferJob& job, const Trans
 
 TransferResult RunAlignmentEntry(SerialPort& port, const TransferJob& job, const TransferContext& context) {
     TransferResult result;
-    if (!OpenPort(port, context, result)) return result;
-    context.progress.SetTitle(IDS_UPLOAD_FUNCTION);
-    context.progress.SetRange(clone::kFrames);
+    if (!Begin(port, context, result, IDS_UPLOAD_FUNCTION, clone::kFrames)) return result;
     CloneImage buffer = job.image;
     CloneProtocol protocol(port, context, job.privileged);
     if (protocol.Upload(buffer)) {

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -34,6 +35,14 @@ std::string WriteClone(const std::string& path, const CloneImage& image, const I
     std::vector<unsigned char> bytes(image.begin(), image.end());
     bytes.insert(bytes.end(), trailer.begin(), trailer.end());
     return WriteBytes(path, bytes);
+}
+
+std::uint8_t* Record(CloneImage& image, int index) {
+    return &image[ChannelRecordOffset(index)];
+}
+
+void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t> bytes) {
+    std::copy(bytes.begin(), bytes.end(), Record(image, index));
 }
 
 DocFixture::DocFixture() {

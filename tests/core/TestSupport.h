@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,6 +69,10 @@ std::string WriteBytes(const std::string& path, const std::vector<unsigned char>
 std::vector<unsigned char> ReadBytes(const std::string& path);
 // A clone file of the given image with a recognisable trailer.
 std::string WriteClone(const std::string& path, const CloneImage& image, const ImageTrailer& trailer = {});
+
+// The 14-byte record of a channel index in an image, and a way to set it byte by byte.
+std::uint8_t* Record(CloneImage& image, int index);
+void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t> bytes);
 
 // A document over recording prompts and scripted dialogs, with both folders in a temporary folder.
 struct DocFixture {

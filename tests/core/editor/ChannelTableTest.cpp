@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include "document/FactoryImage.h"
 #include "editor/ChannelTable.h"
 #include "editor/VfoSettings.h"
@@ -9,13 +11,8 @@
 namespace zt46 {
 namespace {
 
-std::uint8_t* Record(CloneImage& image, int index) {
-    return &image[ChannelRecordOffset(index)];
-}
-
-void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t> bytes) {
-    std::copy(bytes.begin(), bytes.end(), Record(image, index));
-}
+using test::Record;
+using test::SetRecord;
 
 struct Loaded {
     CloneImage image = FactoryImage();

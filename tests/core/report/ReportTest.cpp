@@ -12,13 +12,8 @@
 namespace zt46 {
 namespace {
 
-std::uint8_t* Record(CloneImage& image, int index) {
-    return &image[ChannelRecordOffset(index)];
-}
-
-void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t> bytes) {
-    std::copy(bytes.begin(), bytes.end(), Record(image, index));
-}
+using test::Record;
+using test::SetRecord;
 
 void Unmask(CloneImage& image, int index) {
     image[kChannelMaskOffset + static_cast<std::size_t>(index / 8)] &=

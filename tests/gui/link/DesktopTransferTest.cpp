@@ -19,6 +19,7 @@
 
 #include "RadioProcess.h"
 #include "TestClasses.h"
+#include "TestSupport.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "app/ZT46App.h"
@@ -39,11 +40,7 @@ namespace {
 
 using Ids = std::vector<int>;
 
-class NoFileDialogs : public FileDialogs {
-public:
-    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-};
+using NoFileDialogs = ScriptedDialogs; // no script: every dialog is cancelled
 
 // The desktop program in a fresh working directory whose ZT46Win.ini names the radio's device.
 class Desktop {

@@ -6,27 +6,14 @@
 #include <memory>
 #include <vector>
 
+#include "TestSupport.h"
 #include "document/Document.h"
 #include "report/Report.h"
 #include "util/UserPrompts.h"
 
 namespace zt46::test {
 
-class RecordingPrompts : public UserPrompts {
-public:
-    Answer Show(const Prompt& prompt) override {
-        ids.push_back(prompt.id);
-        return Answer::Ok;
-    }
-    void Beep() override {}
-    std::vector<int> ids;
-};
-
-class NoDialogs : public FileDialogs {
-public:
-    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-};
+using NoDialogs = ScriptedDialogs; // no script: every dialog is cancelled
 
 struct TestDocument {
     // The factory image with exactly inUse channels in use: the ten Weather channels first, then MR 1,

@@ -8,28 +8,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestSupport.h"
 #include "document/Document.h"
 #include "document/FactoryImage.h"
 #include "util/UserPrompts.h"
 
 namespace zt46::settings_test {
 
-class SilentPrompts : public UserPrompts {
-public:
-    Answer Show(const Prompt& prompt) override {
-        ids.push_back(prompt.id);
-        return prompt.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
-    }
-    void Beep() override { ++beeps; }
-    std::vector<int> ids;
-    int beeps = 0;
-};
-
-class NoFileDialogs : public FileDialogs {
-public:
-    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-};
+using SilentPrompts = test::RecordingPrompts;
+using NoFileDialogs = test::ScriptedDialogs; // no script: every dialog is cancelled
 
 // The document as the frame hands it to a dialog: the image decoded, then written back.
 struct DocFixture {
