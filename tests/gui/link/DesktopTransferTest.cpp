@@ -19,7 +19,6 @@
 
 #include "RadioProcess.h"
 #include "TestClasses.h"
-#include "TestSupport.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "app/ZT46App.h"
@@ -40,7 +39,11 @@ namespace {
 
 using Ids = std::vector<int>;
 
-using NoFileDialogs = ScriptedDialogs; // no script: every dialog is cancelled
+class NoFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
+    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
+};
 
 // The desktop program in a fresh working directory whose ZT46Win.ini names the radio's device.
 class Desktop {
