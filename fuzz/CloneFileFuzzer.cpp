@@ -5,10 +5,10 @@
 #include <string>
 #include <unistd.h>
 
-#include "document/CloneFile.h"
-#include "document/Document.h"
-#include "report/Report.h"
-#include "util/UserPrompts.h"
+#include "core/document/CloneFile.h"
+#include "core/document/Document.h"
+#include "core/report/Report.h"
+#include "core/util/UserPrompts.h"
 
 namespace {
 

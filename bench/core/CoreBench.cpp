@@ -1,10 +1,10 @@
 // How long the document takes to decode and re-encode a full image, and to build the whole report.
 #include <benchmark/benchmark.h>
 
-#include "document/Document.h"
-#include "document/FactoryImage.h"
-#include "report/Report.h"
-#include "util/UserPrompts.h"
+#include "core/document/Document.h"
+#include "core/document/FactoryImage.h"
+#include "core/report/Report.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46 {
 namespace {

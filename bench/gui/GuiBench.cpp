@@ -12,11 +12,11 @@
 #include <QThread>
 #include <clocale>
 
-#include "app/AppState.h"
-#include "app/GuiPrompts.h"
-#include "document/Document.h"
-#include "editor/CZT46View.h"
-#include "editor/ChannelGrid.h"
+#include "core/document/Document.h"
+#include "gui/app/AppState.h"
+#include "gui/app/GuiPrompts.h"
+#include "gui/editor/ChannelEditorView.h"
+#include "gui/editor/ChannelTableView.h"
 
 namespace {
 
@@ -69,12 +69,12 @@ struct ViewFixture {
     NoDialogs dialogs;
     AppState appState;
     Document doc{prompts, dialogs, Document::Folders{dir.path().toStdString(), dir.path().toStdString()}};
-    std::unique_ptr<CZT46View> view;
+    std::unique_ptr<ChannelEditorView> view;
     ViewFixture() {
         doc.LoadImage();
         for (int i = 0; i < kMaskedChannelCount; ++i)
             doc.Channels().Entry(i).Masked = i % 3 == 0;
-        view = std::make_unique<CZT46View>(doc, appState, prompts);
+        view = std::make_unique<ChannelEditorView>(doc, appState, prompts);
         view->resize(835, 540);
         view->show();
         QApplication::processEvents();

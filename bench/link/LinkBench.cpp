@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "RadioProcess.h"
-#include "TransferRuns.h"
-#include "document/FactoryImage.h"
-#include "util/UserPrompts.h"
+#include "core/document/FactoryImage.h"
+#include "core/util/UserPrompts.h"
+#include "link/TransferRuns.h"
 
 namespace {
 
@@ -82,14 +82,15 @@ void Measure(benchmark::State& state, TransferMode mode, double minimumMs) {
     state.counters["minimum_ms"] = minimumMs;
     state.counters["ratio"] = meanMs / minimumMs;
     std::printf("%s at 9600 baud: %.0f ms, protocol minimum %.0f ms (%.3fx)\n",
-                mode == TransferMode::Upload ? "upload" : "download", meanMs, minimumMs, meanMs / minimumMs);
+                mode == TransferMode::ReadRadio ? "upload" : "download", meanMs, minimumMs,
+                meanMs / minimumMs);
 }
 
 void BM_Upload(benchmark::State& state) {
-    Measure(state, TransferMode::Upload, UploadMinimumMs());
+    Measure(state, TransferMode::ReadRadio, UploadMinimumMs());
 }
 void BM_Download(benchmark::State& state) {
-    Measure(state, TransferMode::Download, DownloadMinimumMs());
+    Measure(state, TransferMode::WriteRadio, DownloadMinimumMs());
 }
 
 BENCHMARK(BM_Upload)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);

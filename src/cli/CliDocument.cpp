@@ -1,4 +1,4 @@
-#include "CliDocument.h"
+#include "cli/CliDocument.h"
 
 #include <filesystem>
 #include <ostream>

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "CliPrompts.h"
-#include "Command.h"
-#include "document/Document.h"
+#include "cli/CliPrompts.h"
+#include "cli/Command.h"
+#include "core/document/Document.h"
 
 namespace zt46::cli {
 

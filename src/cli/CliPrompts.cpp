@@ -1,4 +1,4 @@
-#include "CliPrompts.h"
+#include "cli/CliPrompts.h"
 
 #include <ostream>
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "document/Document.h"
-#include "util/UserPrompts.h"
+#include "core/document/Document.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46::cli {
 

@@ -1,7 +1,7 @@
 // The one list of the tool's commands.
-#include "Command.h"
-#include "FileCommands.h"
-#include "LinkCommands.h"
+#include "cli/Command.h"
+#include "cli/FileCommands.h"
+#include "cli/LinkCommands.h"
 
 namespace zt46::cli {
 

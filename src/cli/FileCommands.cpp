@@ -1,16 +1,16 @@
 // info, report and save: commands over clone files.
-#include "FileCommands.h"
+#include "cli/FileCommands.h"
 
 #include <QGuiApplication>
 #include <optional>
 #include <ostream>
 
-#include "CliDocument.h"
-#include "image/Codecs.h"
-#include "report/Report.h"
+#include "cli/CliDocument.h"
+#include "core/image/Codecs.h"
+#include "core/report/Report.h"
+#include "core/util/Messages.h"
+#include "core/util/TextFormat.h"
 #include "report/ReportPdf.h"
-#include "util/Messages.h"
-#include "util/TextFormat.h"
 
 namespace zt46::cli {
 namespace {
@@ -100,7 +100,7 @@ private:
         case PdfResult::Written:
             return kExitOk;
         case PdfResult::CannotOpen:
-            MessageById1(cli.prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+            MessageById(cli.prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
             return kExitFile;
         case PdfResult::CannotWrite:
             MessageById(cli.prompts, IDS_WRITE_FILE_ERROR, Buttons::Ok, Icon::Stop);

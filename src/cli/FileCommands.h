@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "Command.h"
+#include "cli/Command.h"
 
 namespace zt46::cli {
 

@@ -1,6 +1,6 @@
 // upload and download: the clone transfers over a serial device, with a progress bar on a terminal
 // and Ctrl+C cancelling cleanly.
-#include "LinkCommands.h"
+#include "cli/LinkCommands.h"
 
 #include <QCoreApplication>
 #include <atomic>
@@ -11,11 +11,11 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "CliDocument.h"
-#include "TransferRuns.h"
-#include "document/Backup.h"
-#include "document/CloneFile.h"
-#include "util/Messages.h"
+#include "cli/CliDocument.h"
+#include "core/document/Backup.h"
+#include "core/document/CloneFile.h"
+#include "core/util/Messages.h"
+#include "link/TransferRuns.h"
 
 namespace zt46::cli {
 namespace {
@@ -187,7 +187,7 @@ public:
         if (job.privileged && !AskPassword(io)) return kExitUsage;
         LinkRun run(io);
         TransferResult result;
-        const int status = run.Run(TransferMode::Upload, args.Value("port"), job, result);
+        const int status = run.Run(TransferMode::ReadRadio, args.Value("port"), job, result);
         if (status != kExitOk || !result.imageTaken) return status;
         if (output.empty()) {
             const ImageTrailer trailer{};
@@ -230,8 +230,8 @@ public:
         job.backupFolder = kBackupFolderName;
         LinkRun run(io);
         TransferResult result;
-        const int status = run.Run(TransferMode::Download, args.Value("port"), job, result);
-        ApplyTransferResult(cli.document, TransferMode::Download, result);
+        const int status = run.Run(TransferMode::WriteRadio, args.Value("port"), job, result);
+        ApplyTransferResult(cli.document, TransferMode::WriteRadio, result);
         if (!result.backupPath.empty())
             io.out << "Backup of the radio's memory: " << result.backupPath << '\n';
         if (status != kExitOk && run.cliPrompts.LastId() == IDS_BACKUP_FAILED) return kExitFile;

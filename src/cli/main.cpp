@@ -3,7 +3,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "Command.h"
+#include "cli/Command.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);

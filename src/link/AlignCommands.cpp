@@ -1,8 +1,8 @@
-#include "AlignCommands.h"
+#include "link/AlignCommands.h"
 
 #include <algorithm>
 
-#include "CloneProtocol.h"
+#include "link/CloneProtocol.h"
 
 namespace zt46 {
 namespace {

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "SerialPort.h"
+#include "link/SerialPort.h"
 
 namespace zt46 {
 

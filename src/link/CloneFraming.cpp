@@ -1,8 +1,8 @@
-#include "CloneFraming.h"
+#include "link/CloneFraming.h"
 
 #include <algorithm>
 
-#include "image/Fields.h"
+#include "core/image/Fields.h"
 
 namespace zt46 {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46 {
 

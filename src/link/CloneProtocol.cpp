@@ -1,12 +1,12 @@
-#include "CloneProtocol.h"
+#include "link/CloneProtocol.h"
 
 #include <algorithm>
 #include <chrono>
 #include <thread>
 
-#include "CloneFraming.h"
-#include "util/Messages.h"
-#include "util/UserPrompts.h"
+#include "core/util/Messages.h"
+#include "core/util/UserPrompts.h"
+#include "link/CloneFraming.h"
 
 namespace zt46 {
 namespace {

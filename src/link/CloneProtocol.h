@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "SerialPort.h"
-#include "TransferContext.h"
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
+#include "link/SerialPort.h"
+#include "link/TransferContext.h"
 
 namespace zt46 {
 

@@ -1,6 +1,6 @@
-#include "PortSettings.h"
+#include "link/PortSettings.h"
 
-#include "util/Messages.h"
+#include "core/util/Messages.h"
 
 namespace zt46 {
 

@@ -1,6 +1,6 @@
-#include "SerialAlignmentRadio.h"
+#include "link/SerialAlignmentRadio.h"
 
-#include "CloneProtocol.h"
+#include "link/CloneProtocol.h"
 
 namespace zt46 {
 namespace {

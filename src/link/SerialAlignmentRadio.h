@@ -2,8 +2,8 @@
 // The alignment mode's radio over the serial link: each request is one command of the alignment
 // command layer, sent on the calling thread (which must own the port).
 
-#include "AlignCommands.h"
-#include "alignment/AlignmentRadio.h"
+#include "core/alignment/AlignmentRadio.h"
+#include "link/AlignCommands.h"
 
 namespace zt46 {
 

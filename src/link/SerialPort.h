@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "PortSettings.h"
+#include "link/PortSettings.h"
 
 class QSerialPort;
 class QThread;

@@ -1,14 +1,14 @@
-#include "TransferRuns.h"
+#include "link/TransferRuns.h"
 
 #include <algorithm>
 #include <chrono>
 
-#include "CloneFraming.h"
-#include "CloneProtocol.h"
-#include "document/Backup.h"
-#include "document/Document.h"
-#include "util/Messages.h"
-#include "util/UserPrompts.h"
+#include "core/document/Backup.h"
+#include "core/document/Document.h"
+#include "core/util/Messages.h"
+#include "core/util/UserPrompts.h"
+#include "link/CloneFraming.h"
+#include "link/CloneProtocol.h"
 
 namespace zt46 {
 namespace {
@@ -118,9 +118,9 @@ TransferResult RunAlignmentEntry(SerialPort& port, const TransferJob& job, const
 TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJob& job,
                            const TransferContext& context) {
     switch (mode) {
-    case TransferMode::Upload:
+    case TransferMode::ReadRadio:
         return RunUpload(port, job, context);
-    case TransferMode::Download:
+    case TransferMode::WriteRadio:
         return RunDownload(port, job, context);
     case TransferMode::AlignmentEntry:
         return RunAlignmentEntry(port, job, context);
@@ -129,7 +129,7 @@ TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJo
 }
 
 void ApplyTransferResult(Document& document, TransferMode mode, const TransferResult& result) {
-    if (result.imageTaken && mode == TransferMode::Upload) {
+    if (result.imageTaken && mode == TransferMode::ReadRadio) {
         document.TakeRadioImage(result.image);
         return;
     }

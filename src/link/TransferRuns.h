@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "SerialPort.h"
-#include "TransferContext.h"
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
+#include "link/SerialPort.h"
+#include "link/TransferContext.h"
 
 class QThread;
 
@@ -18,7 +18,7 @@ namespace zt46 {
 
 class Document;
 
-enum class TransferMode { Upload, Download, AlignmentEntry };
+enum class TransferMode { ReadRadio, WriteRadio, AlignmentEntry };
 
 struct TransferJob {
     CloneImage image{};         // the document's image, models written back into it

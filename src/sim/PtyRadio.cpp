@@ -1,4 +1,4 @@
-#include "PtyRadio.h"
+#include "sim/PtyRadio.h"
 
 #include <algorithm>
 #include <cerrno>

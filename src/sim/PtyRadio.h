@@ -7,7 +7,7 @@
 #include <deque>
 #include <string>
 
-#include "RadioModel.h"
+#include "sim/RadioModel.h"
 
 namespace zt46::sim {
 

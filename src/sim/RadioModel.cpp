@@ -1,4 +1,4 @@
-#include "RadioModel.h"
+#include "sim/RadioModel.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include <set>
 #include <vector>
 
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46::sim {
 

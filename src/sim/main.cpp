@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "PtyRadio.h"
-#include "RadioModel.h"
-#include "document/FactoryImage.h"
-#include "image/Fields.h"
+#include "core/document/FactoryImage.h"
+#include "core/image/Fields.h"
+#include "sim/PtyRadio.h"
+#include "sim/RadioModel.h"
 
 namespace {
 

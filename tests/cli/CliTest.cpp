@@ -5,9 +5,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "Command.h"
 #include "TestSupport.h"
-#include "document/FactoryImage.h"
+#include "cli/Command.h"
+#include "core/document/FactoryImage.h"
 
 namespace zt46::cli {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "document/Document.h"
-#include "util/UserPrompts.h"
+#include "core/document/Document.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46::test {
 

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "RadioProcess.h"
-#include "SerialAlignmentRadio.h"
-#include "TransferRuns.h"
-#include "alignment/AlignmentModel.h"
-#include "document/FactoryImage.h"
-#include "editor/ChannelTable.h"
-#include "image/SettingsGroups.h"
+#include "core/alignment/AlignmentModel.h"
+#include "core/document/FactoryImage.h"
+#include "core/editor/ChannelTable.h"
+#include "core/image/SettingsGroups.h"
+#include "link/SerialAlignmentRadio.h"
+#include "link/TransferRuns.h"
 
 namespace zt46::test {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <fstream>
 
-#include "AlignCommands.h"
 #include "RadioProcess.h"
-#include "TransferRuns.h"
-#include "document/FactoryImage.h"
+#include "core/document/FactoryImage.h"
+#include "link/AlignCommands.h"
+#include "link/TransferRuns.h"
 
 namespace zt46::test {
 namespace {

@@ -10,9 +10,9 @@
 #include <thread>
 #include <unistd.h>
 
-#include "CloneFraming.h"
 #include "RadioProcess.h"
-#include "document/Backup.h"
+#include "core/document/Backup.h"
+#include "link/CloneFraming.h"
 
 namespace zt46::test {
 namespace {

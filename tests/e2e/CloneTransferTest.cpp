@@ -4,14 +4,14 @@
 #include <csignal>
 #include <thread>
 
-#include "CloneFraming.h"
 #include "RadioProcess.h"
-#include "TransferRuns.h"
-#include "document/Backup.h"
-#include "document/Document.h"
-#include "document/FactoryImage.h"
-#include "image/Fields.h"
-#include "util/Messages.h"
+#include "core/document/Backup.h"
+#include "core/document/Document.h"
+#include "core/document/FactoryImage.h"
+#include "core/image/Fields.h"
+#include "core/util/Messages.h"
+#include "link/CloneFraming.h"
+#include "link/TransferRuns.h"
 
 namespace zt46::test {
 namespace {
@@ -65,7 +65,7 @@ TEST(CloneUpload, ReadsTheRadioByteExactInBothHandshakePaths) {
             });
         }
         Transfer run;
-        run.Go(TransferMode::Upload, radio.Device(), Job(FactoryImage()));
+        run.Go(TransferMode::ReadRadio, radio.Device(), Job(FactoryImage()));
         if (switchOn.joinable()) switchOn.join();
         EXPECT_TRUE(run.result.succeeded);
         EXPECT_TRUE(run.result.imageTaken);
@@ -85,7 +85,7 @@ TEST(CloneUpload, AsksBeforeReplacingModifiedData) {
         run.prompts.answer = answer;
         TransferJob job = Job(FactoryImage());
         job.imageModified = true;
-        run.Go(TransferMode::Upload, radio.Device(), job);
+        run.Go(TransferMode::ReadRadio, radio.Device(), job);
         EXPECT_TRUE(run.result.succeeded);
         EXPECT_EQ(run.result.imageTaken, answer == Answer::Yes);
         const Ids expected =
@@ -120,7 +120,7 @@ TEST_P(CloneFault, EndsWithItsMessageAndLeavesTheDocumentAlone) {
     EXPECT_FALSE(run.result.cancelled);
     EXPECT_EQ(run.prompts.ids, Ids{c.message});
     // A download that failed after the radio was read carries the radio's firmware version.
-    const bool radioRead = c.mode == TransferMode::Download && c.message != IDS_CHECK_LEAD;
+    const bool radioRead = c.mode == TransferMode::WriteRadio && c.message != IDS_CHECK_LEAD;
     ASSERT_EQ(run.result.firmwareVersion.has_value(), radioRead);
     if (radioRead) {
         EXPECT_EQ(*run.result.firmwareVersion, (std::array<std::uint8_t, 2>{memory[0], memory[1]}));
@@ -133,17 +133,19 @@ TEST_P(CloneFault, EndsWithItsMessageAndLeavesTheDocumentAlone) {
 INSTANTIATE_TEST_SUITE_P(
     Radio, CloneFault,
     ::testing::Values(
-        FaultCase{"BadCheckByte", TransferMode::Upload, {"--bad-check", "3"}, IDS_BCC_ERROR},
-        FaultCase{"SilentAfterFrame", TransferMode::Upload, {"--silent-after", "5"}, IDS_TIMEOUT},
-        FaultCase{"FrameCutShort", TransferMode::Upload, {"--truncate", "2"}, IDS_TIMEOUT},
-        FaultCase{"LengthBelowThree", TransferMode::Upload, {"--bad-length", "0:2"}, IDS_COMM_ERROR},
-        FaultCase{
-            "LengthPastTheImage", TransferMode::Upload, {"--frame-size", "100", "--overrun"}, IDS_COMM_ERROR},
-        FaultCase{"NoEcho", TransferMode::Upload, {"--no-echo"}, IDS_CHECK_LEAD},
-        FaultCase{"NoEchoDownload", TransferMode::Download, {"--no-echo"}, IDS_CHECK_LEAD},
-        FaultCase{"DownloadRefused", TransferMode::Download, {"--nak-download", "4"}, IDS_BCC_ERROR},
-        FaultCase{"DownloadNotAnswered", TransferMode::Download, {"--mute-download", "2"}, IDS_TIMEOUT},
-        FaultCase{"OtherHardware", TransferMode::Download, {"--hardware", "2"}, IDS_HARDWARE_MISMATCH}),
+        FaultCase{"BadCheckByte", TransferMode::ReadRadio, {"--bad-check", "3"}, IDS_BCC_ERROR},
+        FaultCase{"SilentAfterFrame", TransferMode::ReadRadio, {"--silent-after", "5"}, IDS_TIMEOUT},
+        FaultCase{"FrameCutShort", TransferMode::ReadRadio, {"--truncate", "2"}, IDS_TIMEOUT},
+        FaultCase{"LengthBelowThree", TransferMode::ReadRadio, {"--bad-length", "0:2"}, IDS_COMM_ERROR},
+        FaultCase{"LengthPastTheImage",
+                  TransferMode::ReadRadio,
+                  {"--frame-size", "100", "--overrun"},
+                  IDS_COMM_ERROR},
+        FaultCase{"NoEcho", TransferMode::ReadRadio, {"--no-echo"}, IDS_CHECK_LEAD},
+        FaultCase{"NoEchoDownload", TransferMode::WriteRadio, {"--no-echo"}, IDS_CHECK_LEAD},
+        FaultCase{"DownloadRefused", TransferMode::WriteRadio, {"--nak-download", "4"}, IDS_BCC_ERROR},
+        FaultCase{"DownloadNotAnswered", TransferMode::WriteRadio, {"--mute-download", "2"}, IDS_TIMEOUT},
+        FaultCase{"OtherHardware", TransferMode::WriteRadio, {"--hardware", "2"}, IDS_HARDWARE_MISMATCH}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CloneDownload, MergesTheUsersBytesIntoTheRadiosInBothModes) {
@@ -156,7 +158,7 @@ TEST(CloneDownload, MergesTheUsersBytesIntoTheRadiosInBothModes) {
         TempDir backups;
         TransferJob job = Job(user, privileged);
         job.backupFolder = backups.File("backups");
-        run.Go(TransferMode::Download, radio.Device(), job);
+        run.Go(TransferMode::WriteRadio, radio.Device(), job);
         EXPECT_TRUE(run.result.succeeded);
         EXPECT_EQ(run.prompts.ids, Ids{IDS_DOWNLOAD_COMPLETED});
         EXPECT_EQ(run.progress.range, 64);
@@ -184,7 +186,7 @@ TEST(CloneDownload, NothingIsWrittenWhenTheBackupCannotBe) {
     Transfer run;
     TransferJob job = Job(PatternImage(7));
     job.backupFolder = dir.File("backups");
-    run.Go(TransferMode::Download, radio.Device(), job);
+    run.Go(TransferMode::WriteRadio, radio.Device(), job);
     EXPECT_FALSE(run.result.succeeded);
     EXPECT_EQ(run.prompts.ids, Ids{IDS_BACKUP_FAILED});
     EXPECT_EQ(radio.StopAndReadMemory(), radioMemory);
@@ -206,8 +208,8 @@ TEST(CloneDownload, HardwareMismatchLeavesTheDocumentWithTheRadiosFirmwareVersio
     document.ImageToModels();
     CloneImage before = document.Image();
     Transfer run;
-    run.Go(TransferMode::Download, radio.Device(), Job(document.Image()));
-    ApplyTransferResult(document, TransferMode::Download, run.result);
+    run.Go(TransferMode::WriteRadio, radio.Device(), Job(document.Image()));
+    ApplyTransferResult(document, TransferMode::WriteRadio, run.result);
     EXPECT_EQ(run.prompts.ids, Ids{IDS_HARDWARE_MISMATCH});
     before[0] = radioMemory[0];
     before[1] = radioMemory[1];
@@ -216,7 +218,7 @@ TEST(CloneDownload, HardwareMismatchLeavesTheDocumentWithTheRadiosFirmwareVersio
 }
 
 TEST(CloneTransfer, CancelWhileWaitingForTheRadioEndsSilently) {
-    for (TransferMode mode : {TransferMode::Upload, TransferMode::Download}) {
+    for (TransferMode mode : {TransferMode::ReadRadio, TransferMode::WriteRadio}) {
         RadioProcess radio({"--fast", "--off"});
         Transfer run;
         std::thread cancel([&] {
@@ -234,7 +236,7 @@ TEST(CloneTransfer, CancelWhileWaitingForTheRadioEndsSilently) {
 
 TEST(CloneTransfer, APortThatCannotBeOpenedIsMessage80) {
     Transfer run;
-    run.Go(TransferMode::Upload, "/nonexistent/tty", Job(FactoryImage()));
+    run.Go(TransferMode::ReadRadio, "/nonexistent/tty", Job(FactoryImage()));
     EXPECT_TRUE(run.result.portFailed);
     EXPECT_EQ(run.prompts.ids, Ids{IDS_COMM_PORT_ERROR});
 }

@@ -10,8 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "document/FactoryImage.h"
-#include "image/Fields.h"
+#include "core/document/FactoryImage.h"
+#include "core/image/Fields.h"
 
 namespace zt46::test {
 

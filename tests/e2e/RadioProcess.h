@@ -8,9 +8,9 @@
 #include <sys/types.h>
 #include <vector>
 
-#include "TransferContext.h"
-#include "image/CloneImage.h"
-#include "util/UserPrompts.h"
+#include "core/image/CloneImage.h"
+#include "core/util/UserPrompts.h"
+#include "link/TransferContext.h"
 
 namespace zt46::test {
 

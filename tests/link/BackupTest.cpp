@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "document/Backup.h"
+#include "core/document/Backup.h"
 
 namespace zt46 {
 namespace {

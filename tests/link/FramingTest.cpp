@@ -1,9 +1,9 @@
 // The pure rules of the link: frames, check sums, port names and the backup files.
 #include <gtest/gtest.h>
 
-#include "AlignCommands.h"
-#include "CloneFraming.h"
-#include "PortSettings.h"
+#include "link/AlignCommands.h"
+#include "link/CloneFraming.h"
+#include "link/PortSettings.h"
 
 namespace zt46 {
 namespace {

@@ -11,7 +11,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "SerialPort.h"
+#include "link/SerialPort.h"
 
 namespace zt46 {
 namespace {

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "RadioProcess.h"
-#include "app/CMainFrame.h"
-#include "app/CommandIds.h"
-#include "app/ZT46App.h"
-#include "link/CAccessGaugeDlg.h"
-#include "link/TransferController.h"
-#include "util/UserPrompts.h"
+#include "core/util/UserPrompts.h"
+#include "gui/app/Application.h"
+#include "gui/app/CommandIds.h"
+#include "gui/app/MainWindow.h"
+#include "gui/link/TransferController.h"
+#include "gui/link/TransferProgressDialog.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ struct Gaps {
 // A 1 ms precise timer fires on the first pass of the event loop after each millisecond: the time
 // between two firings is how long the loop was away (a 0 ms timer would spin and take a core from the
 // run it measures). Measured from the gauge's opening to its closing.
-Gaps Measure(ZT46App& app, int command) {
+Gaps Measure(Application& app, int command) {
     QElapsedTimer clock;
     std::vector<qint64> stamps;
     QTimer turn;
@@ -46,7 +46,7 @@ Gaps Measure(ZT46App& app, int command) {
     TransferController* transfers = app.Frame()->Transfers();
     qint64 end = 0;
     const auto started =
-        QObject::connect(transfers, &TransferController::RunStarted, [&](CAccessGaugeDlg* gauge) {
+        QObject::connect(transfers, &TransferController::RunStarted, [&](TransferProgressDialog* gauge) {
             clock.start();
             turn.start();
             QObject::connect(gauge, &QDialog::finished, [&] {
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
         ini.setValue("Initialize/PORT_DEVICE", QString::fromStdString(radio.Device()));
     }
     const QString folder = QString::fromStdString(dir.Path().string());
-    ZT46App app(folder, folder);
+    Application app(folder, folder);
     app.SetPasswordCheck([](int) { return 0; });
     // The completion messages are answered at once, as a user would click them away.
     app.Prompts().SetScript(

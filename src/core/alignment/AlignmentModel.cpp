@@ -1,13 +1,13 @@
-#include "alignment/AlignmentModel.h"
+#include "core/alignment/AlignmentModel.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "editor/ChannelTable.h"
-#include "image/Codecs.h"
-#include "image/ValueTexts.h"
-#include "util/Frequency.h"
-#include "util/TextFormat.h"
+#include "core/editor/ChannelTable.h"
+#include "core/image/Codecs.h"
+#include "core/image/ValueTexts.h"
+#include "core/util/Frequency.h"
+#include "core/util/TextFormat.h"
 
 namespace zt46 {
 namespace {

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "alignment/AlignmentRadio.h"
-#include "image/CloneImage.h"
+#include "core/alignment/AlignmentRadio.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46 {
 

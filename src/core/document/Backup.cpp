@@ -1,4 +1,4 @@
-#include "Backup.h"
+#include "core/document/Backup.h"
 
 #include <algorithm>
 #include <ctime>
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <vector>
 
-#include "image/Codecs.h"
+#include "core/image/Codecs.h"
 
 namespace zt46 {
 namespace fs = std::filesystem;

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46 {
 

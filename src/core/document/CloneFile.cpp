@@ -1,12 +1,12 @@
-#include "document/CloneFile.h"
+#include "core/document/CloneFile.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <system_error>
 
-#include "util/Messages.h"
-#include "util/UserPrompts.h"
+#include "core/util/Messages.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46 {
 
@@ -32,13 +32,13 @@ std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& tempPath) {
 bool ReadCloneFile(const std::string& path, CloneImage& image, ImageTrailer& trailer, UserPrompts& prompts) {
     std::FILE* f = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
     if (!f) {
-        MessageById1(prompts, IDS_OPEN_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+        MessageById(prompts, IDS_OPEN_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
         return false;
     }
     CloneImage buffer;
     if (std::fread(buffer.data(), 1, buffer.size(), f) != buffer.size()) {
         std::fclose(f);
-        MessageById1(prompts, IDS_READ_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+        MessageById(prompts, IDS_READ_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
         return false;
     }
     image = buffer;
@@ -54,13 +54,13 @@ bool WriteCloneFile(const std::string& path, const CloneImage& image, const Imag
     if (fs::is_symlink(fs::symlink_status(target, ec)))
         target = fs::weakly_canonical(target, ec); // through the link
     if (path.empty() || fs::is_directory(fs::status(target, ec))) {
-        MessageById1(prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+        MessageById(prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
         return false;
     }
     fs::path temp;
     std::FILE* f = CreateTemporaryBeside(target, temp);
     if (!f) {
-        MessageById1(prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+        MessageById(prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
         return false;
     }
     bool ok = std::fwrite(image.data(), 1, image.size(), f) == image.size();

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46 {
 

@@ -1,15 +1,15 @@
-#include "document/Document.h"
+#include "core/document/Document.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 
-#include "document/CloneFile.h"
-#include "document/FactoryImage.h"
-#include "util/FileChecks.h"
-#include "util/Messages.h"
-#include "util/TextFormat.h"
-#include "util/UserPrompts.h"
+#include "core/document/CloneFile.h"
+#include "core/document/FactoryImage.h"
+#include "core/util/FileChecks.h"
+#include "core/util/Messages.h"
+#include "core/util/TextFormat.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46 {
 
@@ -134,10 +134,10 @@ bool Document::CheckOpenable(const std::string& path) {
     case 0:
         return true;
     case 1:
-        MessageById1(m_prompts, IDS_OPEN_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+        MessageById(m_prompts, IDS_OPEN_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
         return false;
     case 2:
-        MessageById1(m_prompts, IDS_READ_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+        MessageById(m_prompts, IDS_READ_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
         return false;
     default:
         MessageById(m_prompts, IDS_INVALID_FORMAT, Buttons::Ok, Icon::Stop);
@@ -174,7 +174,7 @@ void Document::OpenNamedFile(const std::string& path) {
 
 bool Document::Save() {
     if (IsReadOnlyFile(m_fileName)) {
-        MessageById1(m_prompts, IDS_READ_ONLY, Buttons::Ok, Icon::Stop, m_fileName);
+        MessageById(m_prompts, IDS_READ_ONLY, Buttons::Ok, Icon::Stop, m_fileName);
         return false;
     }
     if (IsDefaultFileName(m_fileName) &&
@@ -199,7 +199,7 @@ bool Document::SaveAs() {
 
 bool Document::AskToSave() {
     if (!m_modified) return true;
-    switch (MessageById1(m_prompts, IDS_SAVE_CHANGES, Buttons::YesNoCancel, Icon::Question, m_fileName)) {
+    switch (MessageById(m_prompts, IDS_SAVE_CHANGES, Buttons::YesNoCancel, Icon::Question, m_fileName)) {
     case Answer::Yes:
         // The changes are dropped only when they really reached a file.
         if (!SaveAs()) return false;

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "editor/ChannelTable.h"
-#include "image/CloneImage.h"
-#include "image/SettingsGroups.h"
+#include "core/editor/ChannelTable.h"
+#include "core/image/CloneImage.h"
+#include "core/image/SettingsGroups.h"
 
 namespace zt46 {
 

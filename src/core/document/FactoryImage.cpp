@@ -1,4 +1,4 @@
-#include "document/FactoryImage.h"
+#include "core/document/FactoryImage.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // The radio's factory content, used when no clone file can be loaded.
 
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46 {
 

@@ -1,12 +1,12 @@
-#include "editor/CellEdit.h"
+#include "core/editor/CellEdit.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "image/ValueTexts.h"
-#include "util/Frequency.h"
-#include "util/TextFormat.h"
-#include "util/UserPrompts.h"
+#include "core/image/ValueTexts.h"
+#include "core/util/Frequency.h"
+#include "core/util/TextFormat.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46 {
 namespace {

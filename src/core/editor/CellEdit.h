@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "editor/ChannelTable.h"
-#include "editor/FrequencyRules.h"
+#include "core/editor/ChannelTable.h"
+#include "core/editor/FrequencyRules.h"
 
 namespace zt46 {
 

@@ -1,8 +1,8 @@
-#include "editor/ChannelEntry.h"
+#include "core/editor/ChannelEntry.h"
 
 #include <cstring>
 
-#include "util/Digits.h"
+#include "core/util/Digits.h"
 
 namespace zt46 {
 

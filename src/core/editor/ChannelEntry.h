@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "image/Codecs.h"
+#include "core/image/Codecs.h"
 
 namespace zt46 {
 

@@ -1,13 +1,13 @@
-#include "editor/ChannelPaste.h"
+#include "core/editor/ChannelPaste.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "editor/InputFilters.h"
-#include "image/ValueTexts.h"
-#include "util/Messages.h"
-#include "util/TextFormat.h"
-#include "util/UserPrompts.h"
+#include "core/editor/InputFilters.h"
+#include "core/image/ValueTexts.h"
+#include "core/util/Messages.h"
+#include "core/util/TextFormat.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46 {
 namespace {
@@ -117,8 +117,8 @@ CellChange ChannelPaste::PasteChannel(int index, std::string_view text) {
     const long source = n - 1;
     if (source < 0 || source >= kChannelCount || source == index) return Fail();
     const int from = static_cast<int>(source);
-    if (MessageById2(m_prompts, IDS_COPY_CHANNEL, Buttons::YesNo, Icon::Question, ChannelLabel(from),
-                     ChannelLabel(index)) == Answer::Yes) {
+    if (MessageById(m_prompts, IDS_COPY_CHANNEL, Buttons::YesNo, Icon::Question, ChannelLabel(from),
+                    ChannelLabel(index)) == Answer::Yes) {
         CopyChannelColumns(from, index);
     }
     // Answered Yes or No, the paste counts as done.

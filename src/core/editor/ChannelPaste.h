@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/CellEdit.h"
+#include "core/editor/CellEdit.h"
 
 namespace zt46 {
 

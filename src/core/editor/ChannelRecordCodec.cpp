@@ -1,7 +1,7 @@
-#include "editor/ChannelRecordCodec.h"
+#include "core/editor/ChannelRecordCodec.h"
 
-#include "image/Fields.h"
-#include "util/Frequency.h"
+#include "core/image/Fields.h"
+#include "core/util/Frequency.h"
 
 namespace zt46 {
 

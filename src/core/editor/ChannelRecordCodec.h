@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "editor/ChannelEntry.h"
-#include "editor/FrequencyRules.h"
+#include "core/editor/ChannelEntry.h"
+#include "core/editor/FrequencyRules.h"
 
 namespace zt46 {
 

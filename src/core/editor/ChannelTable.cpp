@@ -1,9 +1,9 @@
-#include "editor/ChannelTable.h"
+#include "core/editor/ChannelTable.h"
 
 #include <algorithm>
 
-#include "editor/ChannelRecordCodec.h"
-#include "image/SettingsGroups.h"
+#include "core/editor/ChannelRecordCodec.h"
+#include "core/image/SettingsGroups.h"
 
 namespace zt46 {
 namespace {

@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
-#include "editor/ChannelEntry.h"
-#include "editor/FrequencyRules.h"
-#include "image/CloneImage.h"
+#include "core/editor/ChannelEntry.h"
+#include "core/editor/FrequencyRules.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46 {
 

@@ -1,9 +1,9 @@
-#include "editor/FrequencyRules.h"
+#include "core/editor/FrequencyRules.h"
 
 #include <cmath>
 
-#include "image/SettingsGroups.h"
-#include "util/Frequency.h"
+#include "core/image/SettingsGroups.h"
+#include "core/util/Frequency.h"
 
 namespace zt46 {
 namespace {

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "editor/ChannelEntry.h"
+#include "core/editor/ChannelEntry.h"
 
 namespace zt46 {
 

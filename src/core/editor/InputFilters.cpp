@@ -1,4 +1,4 @@
-#include "editor/InputFilters.h"
+#include "core/editor/InputFilters.h"
 
 #include <string_view>
 

@@ -1,11 +1,11 @@
-#include "editor/VfoSettings.h"
+#include "core/editor/VfoSettings.h"
 
 #include <cstdlib>
 #include <string>
 
-#include "editor/ChannelRecordCodec.h"
-#include "util/Frequency.h"
-#include "util/TextFormat.h"
+#include "core/editor/ChannelRecordCodec.h"
+#include "core/util/Frequency.h"
+#include "core/util/TextFormat.h"
 
 namespace zt46 {
 

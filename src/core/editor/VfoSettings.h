@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "editor/ChannelEntry.h"
-#include "editor/FrequencyRules.h"
-#include "image/CloneImage.h"
+#include "core/editor/ChannelEntry.h"
+#include "core/editor/FrequencyRules.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46 {
 

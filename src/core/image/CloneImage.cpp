@@ -1,4 +1,4 @@
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46 {
 

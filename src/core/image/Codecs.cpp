@@ -1,9 +1,9 @@
-#include "image/Codecs.h"
+#include "core/image/Codecs.h"
 
 #include <cmath>
 
-#include "util/Digits.h"
-#include "util/TextFormat.h"
+#include "core/util/Digits.h"
+#include "core/util/TextFormat.h"
 
 namespace zt46 {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46 {
 

@@ -2,7 +2,7 @@
 // Where each setting lives: one BitField per field of the memory map, and the fields of a 14-byte
 // channel record (offsets relative to the record).
 
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46::fields {
 

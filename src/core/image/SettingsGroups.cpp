@@ -1,12 +1,12 @@
-#include "image/SettingsGroups.h"
+#include "core/image/SettingsGroups.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 
-#include "image/Codecs.h"
-#include "image/Fields.h"
-#include "util/TextFormat.h"
+#include "core/image/Codecs.h"
+#include "core/image/Fields.h"
+#include "core/util/TextFormat.h"
 
 namespace zt46 {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "image/CloneImage.h"
+#include "core/image/CloneImage.h"
 
 namespace zt46 {
 

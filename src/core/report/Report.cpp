@@ -1,11 +1,11 @@
-#include "report/Report.h"
+#include "core/report/Report.h"
 
 #include <array>
 #include <string_view>
 
-#include "document/Document.h"
-#include "image/ValueTexts.h"
-#include "util/TextFormat.h"
+#include "core/document/Document.h"
+#include "core/image/ValueTexts.h"
+#include "core/util/TextFormat.h"
 
 namespace zt46 {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/VfoSettings.h"
-#include "image/SettingsGroups.h"
+#include "core/editor/VfoSettings.h"
+#include "core/image/SettingsGroups.h"
 
 namespace zt46 {
 

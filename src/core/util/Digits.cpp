@@ -1,4 +1,4 @@
-#include "util/Digits.h"
+#include "core/util/Digits.h"
 
 #include <cctype>
 #include <string_view>

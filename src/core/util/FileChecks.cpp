@@ -1,4 +1,4 @@
-#include "util/FileChecks.h"
+#include "core/util/FileChecks.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "util/Frequency.h"
+#include "core/util/Frequency.h"
 
-#include "util/TextFormat.h"
+#include "core/util/TextFormat.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "util/Messages.h"
+#include "core/util/Messages.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "util/TextFormat.h"
+#include "core/util/TextFormat.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
-#include "util/UserPrompts.h"
+#include "core/util/UserPrompts.h"
 
-#include "util/Messages.h"
+#include "core/util/Messages.h"
 
 namespace zt46 {
 
@@ -8,12 +8,12 @@ Answer MessageById(UserPrompts& prompts, int id, Buttons buttons, Icon icon) {
     return prompts.Show(Prompt{id, std::string(StringById(id)), buttons, icon});
 }
 
-Answer MessageById1(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1) {
+Answer MessageById(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1) {
     return prompts.Show(Prompt{id, FormatString(id, text1), buttons, icon});
 }
 
-Answer MessageById2(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1,
-                    std::string_view text2) {
+Answer MessageById(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1,
+                   std::string_view text2) {
     return prompts.Show(Prompt{id, FormatString(id, text1, text2), buttons, icon});
 }
 

@@ -35,8 +35,8 @@ public:
 };
 
 Answer MessageById(UserPrompts& prompts, int id, Buttons buttons, Icon icon);
-Answer MessageById1(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1);
-Answer MessageById2(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1,
-                    std::string_view text2);
+Answer MessageById(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1);
+Answer MessageById(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1,
+                   std::string_view text2);
 
 } // namespace zt46

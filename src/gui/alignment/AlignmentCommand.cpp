@@ -1,17 +1,17 @@
-#include "alignment/AlignmentCommand.h"
+#include "gui/alignment/AlignmentCommand.h"
 
 #include <algorithm>
 
-#include "SerialAlignmentRadio.h"
-#include "alignment/AlignmentModel.h"
-#include "alignment/AlignmentSession.h"
-#include "alignment/CAlignmentDlg.h"
-#include "document/Document.h"
-#include "editor/ChannelTable.h"
-#include "link/PortHolder.h"
-#include "link/TransferController.h"
-#include "util/Messages.h"
-#include "util/UserPrompts.h"
+#include "core/alignment/AlignmentModel.h"
+#include "core/document/Document.h"
+#include "core/editor/ChannelTable.h"
+#include "core/util/Messages.h"
+#include "core/util/UserPrompts.h"
+#include "gui/alignment/AlignmentDialog.h"
+#include "gui/alignment/AlignmentSession.h"
+#include "gui/link/PortHolder.h"
+#include "gui/link/TransferController.h"
+#include "link/SerialAlignmentRadio.h"
 
 namespace zt46 {
 
@@ -68,7 +68,7 @@ bool AlignmentCommand::Run() {
     bool accepted = false;
     {
         AlignmentSession session(m_doc.Channels(), m_doc.Image(), *m_ports.Port());
-        CAlignmentDlg dialog(session, m_prompts, m_owner);
+        AlignmentDialog dialog(session, m_prompts, m_owner);
         accepted = dialog.exec() == QDialog::Accepted;
         // Unkeys and leaves alignment mode if the dialog could not (the program is ending).
         session.Shutdown();

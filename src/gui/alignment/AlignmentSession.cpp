@@ -1,8 +1,8 @@
-#include "alignment/AlignmentSession.h"
+#include "gui/alignment/AlignmentSession.h"
 
 #include <QThread>
 
-#include "SerialAlignmentRadio.h"
+#include "link/SerialAlignmentRadio.h"
 
 namespace zt46 {
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "alignment/AlignmentModel.h"
+#include "core/alignment/AlignmentModel.h"
 
 class QThread;
 

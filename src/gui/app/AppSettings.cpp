@@ -1,4 +1,4 @@
-#include "app/AppSettings.h"
+#include "gui/app/AppSettings.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QSize>
 
-#include "app/AppState.h"
+#include "gui/app/AppState.h"
 
 namespace zt46 {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "editor/CellEdit.h"
+#include "core/editor/CellEdit.h"
 
 namespace zt46 {
 

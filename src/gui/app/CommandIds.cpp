@@ -1,4 +1,4 @@
-#include "app/CommandIds.h"
+#include "gui/app/CommandIds.h"
 
 namespace zt46::cmd {
 namespace {

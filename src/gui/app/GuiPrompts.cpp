@@ -1,10 +1,10 @@
-#include "app/GuiPrompts.h"
+#include "gui/app/GuiPrompts.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
 
-#include "util/Messages.h"
+#include "core/util/Messages.h"
 
 namespace zt46 {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "util/UserPrompts.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46 {
 

@@ -1,9 +1,9 @@
-#include "app/HelpBrowser.h"
+#include "gui/app/HelpBrowser.h"
 
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "app/HelpTopics.h"
+#include "gui/app/HelpTopics.h"
 
 namespace zt46 {
 

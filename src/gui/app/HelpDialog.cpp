@@ -1,4 +1,4 @@
-#include "app/HelpDialog.h"
+#include "gui/app/HelpDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "app/CommandIds.h"
-#include "util/Messages.h"
+#include "core/util/Messages.h"
+#include "gui/app/CommandIds.h"
 
 namespace zt46 {
 namespace {

@@ -1,7 +1,7 @@
-#include "app/HelpTopics.h"
+#include "gui/app/HelpTopics.h"
 
-#include "app/CommandIds.h"
-#include "editor/CellEdit.h"
+#include "core/editor/CellEdit.h"
+#include "gui/app/CommandIds.h"
 
 namespace zt46 {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/PasswordDialog.h"
+#include "gui/app/PasswordDialog.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

@@ -7,9 +7,9 @@
 #include <clocale>
 #include <cstdio>
 
-#include "app/CMainFrame.h"
-#include "app/SingleInstance.h"
-#include "app/ZT46App.h"
+#include "gui/app/Application.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/SingleInstance.h"
 
 int main(int argc, char** argv) {
     QElapsedTimer started;
@@ -23,10 +23,10 @@ int main(int argc, char** argv) {
     zt46::SingleInstance instance(workingDir);
     if (!instance.Acquire()) return 0; // the running copy comes to the front instead
 
-    zt46::ZT46App app(workingDir, QCoreApplication::applicationDirPath());
+    zt46::Application app(workingDir, QCoreApplication::applicationDirPath());
     if (!app.Start(QCoreApplication::arguments().mid(1))) return 1;
     QObject::connect(&instance, &zt46::SingleInstance::RaiseRequested, app.Frame(),
-                     &zt46::CMainFrame::BringToFront);
+                     &zt46::MainWindow::BringToFront);
 
     // For the start-up measurement: report the time to the first shown window and leave.
     if (qEnvironmentVariableIsSet("ZT46WIN_EXIT_AFTER_SHOW")) {

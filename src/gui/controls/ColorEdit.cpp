@@ -1,4 +1,4 @@
-#include "controls/ColorEdit.h"
+#include "gui/controls/ColorEdit.h"
 
 #include <QApplication>
 #include <QEvent>

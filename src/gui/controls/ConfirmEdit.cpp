@@ -1,4 +1,4 @@
-#include "controls/ConfirmEdit.h"
+#include "gui/controls/ConfirmEdit.h"
 
 #include <QKeyEvent>
 

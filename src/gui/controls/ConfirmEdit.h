@@ -3,7 +3,7 @@
 // click) and confirms the edit the same way or by leaving the field. The owner reads and clears the
 // modified mark to take the new value.
 
-#include "controls/ColorEdit.h"
+#include "gui/controls/ColorEdit.h"
 
 namespace zt46 {
 

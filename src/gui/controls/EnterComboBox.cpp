@@ -1,4 +1,4 @@
-#include "controls/EnterComboBox.h"
+#include "gui/controls/EnterComboBox.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

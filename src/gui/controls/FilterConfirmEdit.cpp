@@ -1,8 +1,8 @@
-#include "controls/FilterConfirmEdit.h"
+#include "gui/controls/FilterConfirmEdit.h"
 
 #include <QKeyEvent>
 
-#include "editor/InputFilters.h"
+#include "core/editor/InputFilters.h"
 
 namespace zt46 {
 

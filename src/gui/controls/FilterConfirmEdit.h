@@ -2,7 +2,7 @@
 // A confirm edit that lets through only the characters of its filter kind (see editor/InputFilters.h).
 // A valid key on the shown value starts an edit with that key; Escape puts the old value back.
 
-#include "controls/ConfirmEdit.h"
+#include "gui/controls/ConfirmEdit.h"
 
 namespace zt46 {
 

@@ -1,10 +1,10 @@
-#include "controls/FilterEdit.h"
+#include "gui/controls/FilterEdit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-#include "editor/InputFilters.h"
+#include "core/editor/InputFilters.h"
 
 namespace zt46 {
 

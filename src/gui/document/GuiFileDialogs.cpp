@@ -1,4 +1,4 @@
-#include "document/GuiFileDialogs.h"
+#include "gui/document/GuiFileDialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "document/Document.h"
+#include "core/document/Document.h"
 
 namespace zt46 {
 

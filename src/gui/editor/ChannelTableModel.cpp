@@ -1,11 +1,11 @@
-#include "editor/ChannelTableModel.h"
+#include "gui/editor/ChannelTableModel.h"
 
 #include <QApplication>
 #include <QPalette>
 #include <bit>
 
-#include "document/Document.h"
-#include "util/UserPrompts.h"
+#include "core/document/Document.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46 {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <QAbstractTableModel>
 
-#include "editor/CellEdit.h"
+#include "core/editor/CellEdit.h"
 
 namespace zt46 {
 

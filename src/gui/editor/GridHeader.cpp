@@ -1,9 +1,9 @@
-#include "editor/GridHeader.h"
+#include "gui/editor/GridHeader.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>
 
-#include "editor/ChannelTableModel.h"
+#include "gui/editor/ChannelTableModel.h"
 
 namespace zt46 {
 

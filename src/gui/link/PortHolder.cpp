@@ -1,8 +1,8 @@
-#include "link/PortHolder.h"
+#include "gui/link/PortHolder.h"
 
-#include "app/AppState.h"
-#include "util/Messages.h"
-#include "util/UserPrompts.h"
+#include "core/util/Messages.h"
+#include "core/util/UserPrompts.h"
+#include "gui/app/AppState.h"
 
 namespace zt46 {
 

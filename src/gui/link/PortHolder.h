@@ -6,8 +6,8 @@
 #include <QString>
 #include <memory>
 
-#include "PortSettings.h"
-#include "SerialPort.h"
+#include "link/PortSettings.h"
+#include "link/SerialPort.h"
 
 namespace zt46 {
 

@@ -1,16 +1,16 @@
-#include "link/TransferController.h"
+#include "gui/link/TransferController.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QThread>
 #include <memory>
 
-#include "app/AppState.h"
-#include "document/Backup.h"
-#include "document/Document.h"
-#include "link/CAccessGaugeDlg.h"
-#include "link/CConfigurationDlg.h"
-#include "link/PortHolder.h"
+#include "core/document/Backup.h"
+#include "core/document/Document.h"
+#include "gui/app/AppState.h"
+#include "gui/link/PortConfigurationDialog.h"
+#include "gui/link/PortHolder.h"
+#include "gui/link/TransferProgressDialog.h"
 
 namespace zt46 {
 namespace {
@@ -19,31 +19,31 @@ namespace {
 // arrives after the gauge has gone is dropped with it.
 class GaugeProgress : public ProgressSink {
 public:
-    explicit GaugeProgress(CAccessGaugeDlg* gauge) : m_gauge(gauge) {}
-    void SetRange(int frames) override { Post(&CAccessGaugeDlg::SetRange, frames); }
-    void SetStep(int done) override { Post(&CAccessGaugeDlg::SetStep, done); }
-    void SetText(int id) override { Post(&CAccessGaugeDlg::SetText, id); }
-    void SetTitle(int id) override { Post(&CAccessGaugeDlg::SetTitle, id); }
+    explicit GaugeProgress(TransferProgressDialog* gauge) : m_gauge(gauge) {}
+    void SetRange(int frames) override { Post(&TransferProgressDialog::SetRange, frames); }
+    void SetStep(int done) override { Post(&TransferProgressDialog::SetStep, done); }
+    void SetText(int id) override { Post(&TransferProgressDialog::SetText, id); }
+    void SetTitle(int id) override { Post(&TransferProgressDialog::SetTitle, id); }
 
 private:
-    void Post(void (CAccessGaugeDlg::*slot)(int), int value) {
-        CAccessGaugeDlg* gauge = m_gauge;
+    void Post(void (TransferProgressDialog::*slot)(int), int value) {
+        TransferProgressDialog* gauge = m_gauge;
         QMetaObject::invokeMethod(
             gauge, [gauge, slot, value] { (gauge->*slot)(value); }, Qt::QueuedConnection);
     }
-    CAccessGaugeDlg* m_gauge;
+    TransferProgressDialog* m_gauge;
 };
 
-CAccessGaugeDlg::Mode GaugeMode(TransferMode mode) {
+TransferProgressDialog::Mode GaugeMode(TransferMode mode) {
     switch (mode) {
-    case TransferMode::Upload:
-        return CAccessGaugeDlg::Upload;
-    case TransferMode::Download:
-        return CAccessGaugeDlg::Download;
+    case TransferMode::ReadRadio:
+        return TransferProgressDialog::Upload;
+    case TransferMode::WriteRadio:
+        return TransferProgressDialog::Download;
     case TransferMode::AlignmentEntry:
         break;
     }
-    return CAccessGaugeDlg::AlignmentEntry;
+    return TransferProgressDialog::AlignmentEntry;
 }
 
 } // namespace
@@ -51,7 +51,7 @@ CAccessGaugeDlg::Mode GaugeMode(TransferMode mode) {
 TransferController::TransferController(Document& document, AppState& state, PortHolder& ports,
                                        UserPrompts& prompts, QWidget* owner)
     : QObject(owner), m_doc(document), m_state(state), m_ports(ports), m_prompts(prompts), m_owner(owner),
-      m_gaugeDialog(std::make_unique<CAccessGaugeDlg>(CAccessGaugeDlg::Upload, owner)) {
+      m_gaugeDialog(std::make_unique<TransferProgressDialog>(TransferProgressDialog::Upload, owner)) {
     m_gaugeDialog->ensurePolished();
     m_gaugeDialog->adjustSize();
 }
@@ -70,7 +70,7 @@ int TransferController::Run(TransferMode mode) {
     job.image = m_doc.Image();
     job.imageModified = m_doc.ImageModified();
     job.privileged = m_state.PrivilegedMode == 1;
-    if (mode != TransferMode::Upload) job.backupFolder = BackupFolder();
+    if (mode != TransferMode::ReadRadio) job.backupFolder = BackupFolder();
     QThread* uiThread = QThread::currentThread();
     if (mode == TransferMode::AlignmentEntry) job.portThread = uiThread;
 
@@ -81,7 +81,7 @@ int TransferController::Run(TransferMode mode) {
 
     // The flag exists before the gauge can take a Cancel, so a Cancel pressed at once is never lost.
     std::atomic<bool> cancel{false};
-    CAccessGaugeDlg& gauge = *m_gaugeDialog;
+    TransferProgressDialog& gauge = *m_gaugeDialog;
     gauge.Begin(GaugeMode(mode));
     m_gauge = &gauge;
     GaugeProgress progress(&gauge);
@@ -93,8 +93,8 @@ int TransferController::Run(TransferMode mode) {
         if (mode != TransferMode::AlignmentEntry) port.HandTo(uiThread);
     });
     const auto cancelled =
-        connect(&gauge, &CAccessGaugeDlg::CancelPressed, this, [&cancel] { cancel.store(true); });
-    connect(worker, &QThread::finished, &gauge, &CAccessGaugeDlg::RunEnded);
+        connect(&gauge, &TransferProgressDialog::CancelPressed, this, [&cancel] { cancel.store(true); });
+    connect(worker, &QThread::finished, &gauge, &TransferProgressDialog::RunEnded);
     worker->start();
     emit RunStarted(&gauge);
     const int answer = gauge.exec();
@@ -120,12 +120,12 @@ int TransferController::Run(TransferMode mode) {
 }
 
 void TransferController::Upload() {
-    Run(TransferMode::Upload);
+    Run(TransferMode::ReadRadio);
     m_ports.EndRun();
 }
 
 void TransferController::Download() {
-    Run(TransferMode::Download);
+    Run(TransferMode::WriteRadio);
     m_ports.EndRun();
 }
 
@@ -141,7 +141,7 @@ void TransferController::EndAlignment() {
 }
 
 void TransferController::Configure() {
-    CConfigurationDlg dialog(m_state, m_owner);
+    PortConfigurationDialog dialog(m_state, m_owner);
     if (dialog.exec() == QDialog::Accepted)
         m_ports.Configure(dialog.SelectedPortType(), dialog.SelectedComPort(), dialog.SelectedDevice());
     emit PortChanged();

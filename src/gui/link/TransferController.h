@@ -8,14 +8,14 @@
 #include <atomic>
 #include <memory>
 
-#include "TransferRuns.h"
+#include "link/TransferRuns.h"
 
 class QWidget;
 
 namespace zt46 {
 
 struct AppState;
-class CAccessGaugeDlg;
+class TransferProgressDialog;
 class Document;
 class PortHolder;
 class UserPrompts;
@@ -43,11 +43,11 @@ public:
     // Where the radio's memory is kept before it is written: "backups" in the working directory.
     std::string BackupFolder() const;
     // The gauge while a run is on (null otherwise).
-    CAccessGaugeDlg* Gauge() const { return m_gauge; }
+    TransferProgressDialog* Gauge() const { return m_gauge; }
 
 signals:
     // The gauge is up and the run has started.
-    void RunStarted(CAccessGaugeDlg* gauge);
+    void RunStarted(TransferProgressDialog* gauge);
     // After every run: the document has taken the result and its models are decoded again.
     void RunFinished(int mode, bool accepted);
     void BackupWritten(const QString& path);
@@ -63,8 +63,8 @@ private:
     TransferResult m_result;
     // One gauge for the whole run of the program, built and laid out up front, so that showing it
     // costs the first transfer no pause of the window.
-    std::unique_ptr<CAccessGaugeDlg> m_gaugeDialog;
-    CAccessGaugeDlg* m_gauge = nullptr; // only while a run is on
+    std::unique_ptr<TransferProgressDialog> m_gaugeDialog;
+    TransferProgressDialog* m_gauge = nullptr; // only while a run is on
     bool m_running = false;
 };
 

@@ -1,24 +1,41 @@
-#include "report/PrintController.h"
+#include "gui/report/PrintController.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "document/Document.h"
+#include "core/document/Document.h"
+#include "core/report/Report.h"
+#include "core/util/Messages.h"
+#include "core/util/UserPrompts.h"
+#include "gui/report/PrintSetupDialog.h"
 #include "report/PageSequence.h"
-#include "report/PrintSetupDialog.h"
-#include "report/Report.h"
 #include "report/ReportPainter.h"
 #include "report/ReportPdf.h"
-#include "util/Messages.h"
-#include "util/UserPrompts.h"
 
 namespace zt46 {
 namespace {
+
+// The choice the printer carries after its print dialog.
+PageChoice PrinterPageChoice(const QPrinter& printer) {
+    PageChoice choice;
+    if (printer.printRange() == QPrinter::PageRange) {
+        const QPageRanges ranges = printer.pageRanges();
+        // No range set is the printer's "every page".
+        for (const QPageRanges::Range& r : ranges.toRangeList())
+            choice.ranges.emplace_back(r.from, r.to);
+    }
+    // A printer that makes its copies itself gets each page once.
+    choice.copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
+    choice.collate = printer.collateCopies();
+    choice.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
+    return choice;
+}
 
 // PrintingActive for the span of a job or the preview; put back as it was, since a preview can run a
 // print job of its own.
@@ -61,8 +78,8 @@ bool PrintController::PrintOn(QPrinter& printer) {
     PrintingActiveScope active(m_document);
     if (PaintReport(printer, report, pages)) return true;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        MessageById1(m_prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop,
-                     QDir::toNativeSeparators(printer.outputFileName()).toStdString());
+        MessageById(m_prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop,
+                    QDir::toNativeSeparators(printer.outputFileName()).toStdString());
     } else {
         m_prompts.Show({0, "Problem with printer\r\nPrinter = " + printer.printerName().toStdString(),
                         Buttons::Ok, Icon::Stop});
@@ -78,8 +95,8 @@ bool PrintController::ExportPdfTo(const QString& path) {
     case PdfResult::Written:
         return true;
     case PdfResult::CannotOpen:
-        MessageById1(m_prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop,
-                     QDir::toNativeSeparators(path).toStdString());
+        MessageById(m_prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop,
+                    QDir::toNativeSeparators(path).toStdString());
         return false;
     case PdfResult::CannotWrite:
         MessageById(m_prompts, IDS_WRITE_FILE_ERROR, Buttons::Ok, Icon::Stop);

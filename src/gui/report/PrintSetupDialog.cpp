@@ -1,4 +1,4 @@
-#include "report/PrintSetupDialog.h"
+#include "gui/report/PrintSetupDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "settings/SettingsCommands.h"
+#include "gui/settings/SettingsCommands.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -6,31 +6,30 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "app/CommandIds.h"
-#include "dialogs/CPtSheetS.h"
-#include "document/Document.h"
-#include "settings/CCmVFOPage1.h"
-#include "settings/CCmVFOPage2.h"
-#include "settings/CComPage1.h"
-#include "settings/CComPage2.h"
-#include "settings/CComPage3.h"
-#include "settings/CSystemParamDlg.h"
-#include "settings/SettingsForm.h"
+#include "core/document/Document.h"
+#include "gui/app/CommandIds.h"
+#include "gui/controls/PromptBarSheet.h"
+#include "gui/settings/DisplaySoundPage.h"
+#include "gui/settings/KeysMiscPage.h"
+#include "gui/settings/SettingsForm.h"
+#include "gui/settings/SystemSettingsDialog.h"
+#include "gui/settings/TransmitReceivePage.h"
+#include "gui/settings/VfoPage.h"
 
 namespace zt46 {
 namespace {
 
 struct SheetPage {
-    CPromptPage* page;
+    PromptBarPage* page;
     SettingsForm* form;
     QString title;
 };
 
 // Tab goes through the shown page's controls, then OK and Cancel, then the tabs (the hidden pages'
 // controls are skipped). The pages share one label column.
-std::unique_ptr<CPtSheetS> MakeSheet(const QString& caption, int command, const std::vector<SheetPage>& pages,
-                                     QWidget* parent) {
-    auto sheet = std::make_unique<CPtSheetS>(caption, parent);
+std::unique_ptr<PromptBarSheet> MakeSheet(const QString& caption, int command,
+                                          const std::vector<SheetPage>& pages, QWidget* parent) {
+    auto sheet = std::make_unique<PromptBarSheet>(caption, parent);
     sheet->setProperty("helpContext", cmd::HelpOfCommand(command)); // F1: the command's help topic
     QWidget* previous = sheet->Tabs()->tabBar();
     for (const SheetPage& p : pages) {
@@ -56,10 +55,10 @@ std::unique_ptr<CPtSheetS> MakeSheet(const QString& caption, int command, const 
 
 } // namespace
 
-std::unique_ptr<CPtSheetS> MakeCommonSheet(Document& document, QWidget* parent) {
-    auto* page1 = new CComPage1(document);
-    auto* page2 = new CComPage2(document);
-    auto* page3 = new CComPage3(document);
+std::unique_ptr<PromptBarSheet> MakeCommonSheet(Document& document, QWidget* parent) {
+    auto* page1 = new DisplaySoundPage(document);
+    auto* page2 = new TransmitReceivePage(document);
+    auto* page3 = new KeysMiscPage(document);
     return MakeSheet(QStringLiteral("Common"), cmd::kCommon,
                      {{page1, page1->Form(), QStringLiteral("Display && Sound")},
                       {page2, page2->Form(), QStringLiteral("TX/RX")},
@@ -67,9 +66,9 @@ std::unique_ptr<CPtSheetS> MakeCommonSheet(Document& document, QWidget* parent) 
                      parent);
 }
 
-std::unique_ptr<CPtSheetS> MakeVfoSheet(Document& document, QWidget* parent) {
-    auto* pageA = new CCmVFOPage1(document);
-    auto* pageB = new CCmVFOPage2(document);
+std::unique_ptr<PromptBarSheet> MakeVfoSheet(Document& document, QWidget* parent) {
+    auto* pageA = new VfoPage(document, kVfoAIds, kVfoAOffset);
+    auto* pageB = new VfoPage(document, kVfoBIds, kVfoBOffset);
     return MakeSheet(
         QStringLiteral("VFO"), cmd::kVfo,
         {{pageA, pageA->Form(), QStringLiteral("VFO A")}, {pageB, pageB->Form(), QStringLiteral("VFO B")}},
@@ -78,7 +77,7 @@ std::unique_ptr<CPtSheetS> MakeVfoSheet(Document& document, QWidget* parent) {
 
 bool RunSystemParams(Document& document, bool privileged, QWidget* parent) {
     document.ModelsToImage();
-    CSystemParamDlg dialog(document, privileged, parent);
+    SystemSettingsDialog dialog(document, privileged, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

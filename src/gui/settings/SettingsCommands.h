@@ -9,13 +9,13 @@ class QWidget;
 
 namespace zt46 {
 
-class CPtSheetS;
+class PromptBarSheet;
 class Document;
 
 // The "Common" sheet with "Display & Sound", "TX/RX" and "Key Set/Misc", and the "VFO" sheet with
 // "VFO A" and "VFO B", ready to run; the first page takes the focus.
-std::unique_ptr<CPtSheetS> MakeCommonSheet(Document& document, QWidget* parent);
-std::unique_ptr<CPtSheetS> MakeVfoSheet(Document& document, QWidget* parent);
+std::unique_ptr<PromptBarSheet> MakeCommonSheet(Document& document, QWidget* parent);
+std::unique_ptr<PromptBarSheet> MakeVfoSheet(Document& document, QWidget* parent);
 
 // Each returns whether the dialog closed with OK.
 bool RunSystemParams(Document& document, bool privileged, QWidget* parent);

@@ -1,11 +1,11 @@
-#include "settings/SettingsForm.h"
+#include "gui/settings/SettingsForm.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <algorithm>
 
-#include "controls/EnterComboBox.h"
-#include "dialogs/PromptBar.h"
+#include "gui/controls/EnterComboBox.h"
+#include "gui/controls/PromptBar.h"
 
 namespace zt46 {
 namespace {

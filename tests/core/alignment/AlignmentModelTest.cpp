@@ -3,10 +3,10 @@
 #include <map>
 #include <set>
 
-#include "alignment/AlignmentModel.h"
-#include "document/FactoryImage.h"
-#include "editor/ChannelTable.h"
-#include "image/SettingsGroups.h"
+#include "core/alignment/AlignmentModel.h"
+#include "core/document/FactoryImage.h"
+#include "core/editor/ChannelTable.h"
+#include "core/image/SettingsGroups.h"
 
 namespace zt46 {
 namespace {

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "TestSupport.h"
-#include "document/CloneFile.h"
-#include "document/FactoryImage.h"
-#include "util/Messages.h"
+#include "core/document/CloneFile.h"
+#include "core/document/FactoryImage.h"
+#include "core/util/Messages.h"
 
 namespace zt46 {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EditFixture.h"
-#include "util/Frequency.h"
+#include "core/util/Frequency.h"
 
 namespace zt46 {
 namespace {

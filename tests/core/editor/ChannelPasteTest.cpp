@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "EditFixture.h"
-#include "editor/ChannelPaste.h"
-#include "util/Messages.h"
+#include "core/editor/ChannelPaste.h"
+#include "core/util/Messages.h"
 
 namespace zt46 {
 namespace {

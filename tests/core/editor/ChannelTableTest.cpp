@@ -2,11 +2,11 @@
 
 #include "TestSupport.h"
 
-#include "document/FactoryImage.h"
-#include "editor/ChannelTable.h"
-#include "editor/VfoSettings.h"
-#include "image/Fields.h"
-#include "image/SettingsGroups.h"
+#include "core/document/FactoryImage.h"
+#include "core/editor/ChannelTable.h"
+#include "core/editor/VfoSettings.h"
+#include "core/image/Fields.h"
+#include "core/image/SettingsGroups.h"
 
 namespace zt46 {
 namespace {

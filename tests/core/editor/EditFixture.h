@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "document/FactoryImage.h"
-#include "editor/CellEdit.h"
-#include "image/SettingsGroups.h"
-#include "util/UserPrompts.h"
+#include "core/document/FactoryImage.h"
+#include "core/editor/CellEdit.h"
+#include "core/image/SettingsGroups.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46::edit_test {
 

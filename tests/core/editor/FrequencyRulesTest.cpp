@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "editor/FrequencyRules.h"
-#include "util/Frequency.h"
+#include "core/editor/FrequencyRules.h"
+#include "core/util/Frequency.h"
 
 namespace zt46 {
 namespace {

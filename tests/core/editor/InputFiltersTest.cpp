@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/InputFilters.h"
+#include "core/editor/InputFilters.h"
 
 namespace zt46 {
 namespace {

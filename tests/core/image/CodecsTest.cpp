@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "document/FactoryImage.h"
-#include "image/Codecs.h"
-#include "image/Fields.h"
-#include "image/SettingsGroups.h"
+#include "core/document/FactoryImage.h"
+#include "core/image/Codecs.h"
+#include "core/image/Fields.h"
+#include "core/image/SettingsGroups.h"
 
 namespace zt46 {
 namespace {

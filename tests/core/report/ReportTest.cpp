@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "TestSupport.h"
-#include "document/FactoryImage.h"
-#include "image/Fields.h"
-#include "report/Report.h"
+#include "core/document/FactoryImage.h"
+#include "core/image/Fields.h"
+#include "core/report/Report.h"
 
 namespace zt46 {
 namespace {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "document/FactoryImage.h"
-#include "image/Fields.h"
-#include "settings/CommonPages.h"
-#include "settings/SystemParams.h"
-#include "settings/VfoPage.h"
-#include "util/Frequency.h"
+#include "core/document/FactoryImage.h"
+#include "core/image/Fields.h"
+#include "core/settings/ComboPageModels.h"
+#include "core/settings/SystemSettingsModel.h"
+#include "core/settings/VfoPageModel.h"
+#include "core/util/Frequency.h"
 
 namespace zt46 {
 namespace {
@@ -45,7 +45,7 @@ TEST(SystemParamsTest, StartCorrectsWxWithoutWeatherBandAndEmergencyLocksDualWat
     image[44] = 0x08;  // WX
     image[45] |= 0x40; // dual watch on
     LoadImage(f, image);
-    SystemParamsEditor editor(f.doc, false);
+    SystemSettingsModel editor(f.doc, false);
     editor.Start();
     EXPECT_EQ(f.doc.Image()[44] & 0xB8, 0x80); // stored back as VFO at once
     EXPECT_EQ(editor.Items(kRowCurrentMode).size(), 3u);
@@ -62,7 +62,7 @@ TEST(SystemParamsTest, StartCorrectsWxWithoutWeatherBandAndEmergencyLocksDualWat
 TEST(SystemParamsTest, CancelRestoresEverySettingFromTheImage) {
     test::DocFixture f;
     LoadImage(f, FactoryImage());
-    SystemParamsEditor editor(f.doc, true);
+    SystemSettingsModel editor(f.doc, true);
     editor.Start();
     const CloneImage before = f.doc.Image();
     editor.Select(kRowAnlStatus, 1);
@@ -94,7 +94,7 @@ TEST(SystemParamsTest, SwitchingTxExpansionOffRefitsEveryTransmitFrequency) {
         test::DocFixture f;
         LoadImage(f, ExpandedImage());
         ASSERT_EQ(f.doc.Channels().Entry(0).TxHz, 140000000);
-        SystemParamsEditor editor(f.doc, true);
+        SystemSettingsModel editor(f.doc, true);
         editor.Start();
         for (int index : c.selections)
             editor.Select(kRowTxExpansion, index);
@@ -112,9 +112,9 @@ TEST(CommonPagesTest, PagesLoadOnFirstShowAndStoreOnlyWhenShown) {
     image[123] = 0x20;                           // WX display mode 2
     image[116] = (image[116] & 0x1F) | (4 << 5); // user key 1 = 4 ("ALRT" has no item)
     LoadImage(f, image);
-    DisplaySoundPage page1(f.doc, DisplaySoundRows());
-    TxRxPage page2(f.doc, TxRxRows());
-    KeyMiscPage page3(f.doc);
+    DisplaySoundPageModel page1(f.doc, DisplaySoundRows());
+    TransmitReceivePageModel page2(f.doc, TxRxRows());
+    KeysMiscPageModel page3(f.doc);
     page1.Start();
     page3.Start();
     EXPECT_EQ(page1.Value(kWxModeComboId), 0);
@@ -135,7 +135,7 @@ TEST(CommonPagesTest, SelectingTheSameItemAndCommittingTheOffsetCountAsChanges) 
     for (int variant = 0; variant < 2; ++variant) {
         test::DocFixture f;
         LoadImage(f, FactoryImage());
-        KeyMiscPage page(f.doc);
+        KeysMiscPageModel page(f.doc);
         page.Start();
         if (variant == 0) {
             page.Select(4741, page.Value(4741));
@@ -156,7 +156,7 @@ TEST(VfoPageTest, ControlStatesFollowTheRecord) {
     CloneImage image = FactoryImage();
     image[7] |= 0x02; // RX expansion
     LoadImage(f, image);
-    VfoPage page(f.doc, kVfoAOffset);
+    VfoPageModel page(f.doc, kVfoAOffset);
     page.Start();
     EXPECT_TRUE(page.States().amStep);
     EXPECT_FALSE(page.States().split); // 118 MHz cannot be split
@@ -188,7 +188,7 @@ TEST(VfoPageTest, CancelledSheetLeavesTheRecords) {
     test::DocFixture f;
     LoadImage(f, FactoryImage());
     const CloneImage before = f.doc.Image();
-    VfoPage page(f.doc, kVfoBOffset);
+    VfoPageModel page(f.doc, kVfoBOffset);
     page.Start();
     page.CommitRx("120");
     // No Accept: the sheet was cancelled.

@@ -17,18 +17,18 @@
 #include <QTimer>
 #include <deque>
 
-#include "AlignCommands.h"
 #include "GuiTests.h"
 #include "RadioProcess.h"
-#include "alignment/CAlignValueDlg.h"
-#include "alignment/CAlignmentDlg.h"
-#include "app/CMainFrame.h"
-#include "app/ZT46App.h"
-#include "controls/EnterComboBox.h"
-#include "document/CFileDataDlg.h"
-#include "document/FactoryImage.h"
-#include "editor/CZT46View.h"
-#include "editor/ChannelGrid.h"
+#include "core/document/FactoryImage.h"
+#include "gui/alignment/AlignmentDialog.h"
+#include "gui/alignment/AlignmentLevelDialog.h"
+#include "gui/app/Application.h"
+#include "gui/app/MainWindow.h"
+#include "gui/controls/EnterComboBox.h"
+#include "gui/document/ImageBytesDialog.h"
+#include "gui/editor/ChannelEditorView.h"
+#include "gui/editor/ChannelTableView.h"
+#include "link/AlignCommands.h"
 
 namespace zt46 {
 
@@ -37,7 +37,7 @@ class AlignmentFlowTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<test::RadioProcess> radio;
-    std::unique_ptr<ZT46App> app;
+    std::unique_ptr<Application> app;
     QList<int> asked;
     std::deque<Answer> answers;
     bool dialogSeen = false;
@@ -60,7 +60,7 @@ class AlignmentFlowTest : public QObject {
             ini.setValue("Initialize/PORT_TYPE", 1); // the port is open only during the run
             ini.setValue("Initialize/PORT_DEVICE", QString::fromStdString(radio->Device()));
         }
-        app = std::make_unique<ZT46App>(dir->path(), dir->path());
+        app = std::make_unique<Application>(dir->path(), dir->path());
         app->SetPasswordCheck([](int request) { return request; });
         app->Prompts().SetScript([this](const Prompt& p) {
             asked << p.id;
@@ -102,16 +102,16 @@ class AlignmentFlowTest : public QObject {
         poll->start();
     }
     // The Alignment dialog once its test channel is selected.
-    void WhenAligning(std::function<void(CAlignmentDlg*)> fn) {
-        WhenModal<CAlignmentDlg>(
-            [this, fn](CAlignmentDlg* dlg) {
+    void WhenAligning(std::function<void(AlignmentDialog*)> fn) {
+        WhenModal<AlignmentDialog>(
+            [this, fn](AlignmentDialog* dlg) {
                 dialogSeen = true;
                 fn(dlg);
             },
-            [](CAlignmentDlg* dlg) { return !dlg->StatusLabel()->isVisible(); });
+            [](AlignmentDialog* dlg) { return !dlg->StatusLabel()->isVisible(); });
     }
     // Waits for the dialog's steps to answer.
-    static bool Settled(CAlignmentDlg* dlg, const QString& slot0) {
+    static bool Settled(AlignmentDialog* dlg, const QString& slot0) {
         return QTest::qWaitFor([&] { return dlg->ValueText(0) == slot0; }, 5000);
     }
 
@@ -147,13 +147,13 @@ private slots:
         QAction* align = AlignAction();
         QVERIFY(align && align->isEnabled());
         bool keyedWhileEditing = false;
-        WhenAligning([&](CAlignmentDlg* dlg) {
+        WhenAligning([&](AlignmentDialog* dlg) {
             QCOMPARE(dlg->ChannelList()->count(), 1);
             QCOMPARE(dlg->ChannelField(2820)->text(), QString("AM"));
             QCOMPARE(dlg->ValueText(4), QString("75")); // TX power from image byte 75
             QVERIFY(!dlg->TransmittingLabel()->isVisible());
             // TX power: the editor opens with the transmitter keyed; PageUp drives the level up by 20.
-            WhenModal<CAlignValueDlg>([&, dlg](CAlignValueDlg* editor) {
+            WhenModal<AlignmentLevelDialog>([&, dlg](AlignmentLevelDialog* editor) {
                 keyedWhileEditing =
                     dlg->TransmittingLabel()->isVisible() && editor->TransmittingLabel()->isVisible();
                 editor->Slider()->setFocus();
@@ -207,7 +207,7 @@ private slots:
         const CloneImage edited = doc.Image();
         const QString title = app->Frame()->windowTitle();
         answers = {overwrite ? Answer::Yes : Answer::No};
-        WhenAligning([](CAlignmentDlg* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); });
+        WhenAligning([](AlignmentDialog* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); });
         AlignAction()->trigger();
         QCOMPARE(asked, QList<int>{100});
         QCOMPARE(dialogSeen, overwrite);
@@ -226,7 +226,7 @@ private slots:
 
     void aRadioThatFallsSilentIsReportedOnceAndLeavesOnlyTheWaysOut() {
         Start({"--align-silent", "31"});
-        WhenAligning([&](CAlignmentDlg* dlg) {
+        WhenAligning([&](AlignmentDialog* dlg) {
             QTest::mouseClick(dlg->AdjButton(0), Qt::LeftButton);
             QVERIFY(QTest::qWaitFor([&] { return asked.contains(96); }, 8000));
             QVERIFY(!dlg->AdjButton(4)->isEnabled());
@@ -244,8 +244,8 @@ private slots:
 
     void theCloseBoxWhileALevelIsDrivenLeavesWithoutStoringIt() {
         Start({});
-        WhenAligning([&](CAlignmentDlg* dlg) {
-            WhenModal<CAlignValueDlg>([&, dlg](CAlignValueDlg* editor) {
+        WhenAligning([&](AlignmentDialog* dlg) {
+            WhenModal<AlignmentLevelDialog>([&, dlg](AlignmentLevelDialog* editor) {
                 editor->Slider()->setFocus();
                 QTest::keyClick(editor->Slider(), Qt::Key_PageUp);
                 QVERIFY(QTest::qWaitFor([&] { return editor->Value() == 95 && !editor->Sending(); }, 5000));
@@ -264,7 +264,7 @@ private slots:
     void shiftF9OpensFileDataInPrivilegedMode() {
         Start({});
         bool opened = false;
-        WhenModal<CFileDataDlg>([&](CFileDataDlg* dlg) {
+        WhenModal<ImageBytesDialog>([&](ImageBytesDialog* dlg) {
             opened = true;
             QTest::keyClick(dlg->Grid(), Qt::Key_Escape);
         });

@@ -19,20 +19,20 @@
 
 #include "RadioProcess.h"
 #include "TestClasses.h"
-#include "app/CMainFrame.h"
-#include "app/CommandIds.h"
-#include "app/ZT46App.h"
-#include "document/Backup.h"
-#include "document/Document.h"
-#include "document/FactoryImage.h"
-#include "editor/CZT46View.h"
-#include "editor/CellEdit.h"
-#include "editor/ChannelTableModel.h"
-#include "link/CAccessGaugeDlg.h"
-#include "link/CConfigurationDlg.h"
-#include "link/PortHolder.h"
-#include "link/TransferController.h"
-#include "util/Messages.h"
+#include "core/document/Backup.h"
+#include "core/document/Document.h"
+#include "core/document/FactoryImage.h"
+#include "core/editor/CellEdit.h"
+#include "core/util/Messages.h"
+#include "gui/app/Application.h"
+#include "gui/app/CommandIds.h"
+#include "gui/app/MainWindow.h"
+#include "gui/editor/ChannelEditorView.h"
+#include "gui/editor/ChannelTableModel.h"
+#include "gui/link/PortConfigurationDialog.h"
+#include "gui/link/PortHolder.h"
+#include "gui/link/TransferController.h"
+#include "gui/link/TransferProgressDialog.h"
 
 namespace zt46::test {
 namespace {
@@ -56,7 +56,7 @@ public:
             ini.setValue("Initialize/PORT_DEVICE", QString::fromStdString(device));
         }
         const QString folder = QString::fromStdString(dir.Path().string());
-        app = std::make_unique<ZT46App>(folder, folder);
+        app = std::make_unique<Application>(folder, folder);
         app->SetPasswordCheck([](int) { return 0; });
         app->Prompts().SetScript([this](const Prompt& prompt) {
             ids.push_back(prompt.id);
@@ -69,7 +69,7 @@ public:
         startIds = ids;
         ids.clear();
         QObject::connect(
-            Frame()->Transfers(), &TransferController::RunStarted, [this](CAccessGaugeDlg* gauge) {
+            Frame()->Transfers(), &TransferController::RunStarted, [this](TransferProgressDialog* gauge) {
                 QProgressBar* bar = gauge->Progress();
                 QObject::connect(bar, &QProgressBar::valueChanged,
                                  [this, bar](int) { range = bar->maximum(); });
@@ -82,7 +82,7 @@ public:
                     QTimer::singleShot(cancelAfterMs, gauge->CancelButton(), &QPushButton::click);
             });
     }
-    CMainFrame* Frame() const { return app->Frame(); }
+    MainWindow* Frame() const { return app->Frame(); }
     Document& Doc() const { return app->Doc(); }
     void Trigger(int command) const { Frame()->Action(command)->trigger(); }
     // Every cell of the grid as the view shows it.
@@ -96,7 +96,7 @@ public:
     }
 
     TempDir dir;
-    std::unique_ptr<ZT46App> app;
+    std::unique_ptr<Application> app;
     Ids startIds;
     Ids ids;
     QStringList texts;
@@ -345,7 +345,7 @@ void DesktopTransferTest::PortAtStartUpAndAfterConfiguration() {
     QCOMPARE(ports.PortName(), QString("COM3"));
     // File > Configure: the radio's device typed into the port box; OK opens it and the header names it.
     QTimer::singleShot(0, [device] {
-        auto* dialog = qobject_cast<CConfigurationDlg*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<PortConfigurationDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         dialog->PortBox()->setEditText(device);
         dialog->OkButton()->click();

@@ -5,7 +5,7 @@
 
 namespace zt46::test {
 
-class PromptDialogsTest : public QObject {
+class PromptBarTest : public QObject {
     Q_OBJECT
 private slots:
     void ShowPromptSplitsTheTwoLines_data();

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failed = 0;
     {
-        zt46::test::PromptDialogsTest prompts;
+        zt46::test::PromptBarTest prompts;
         failed += QTest::qExec(&prompts, argc, argv);
     }
     {

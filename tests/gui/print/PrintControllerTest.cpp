@@ -15,8 +15,8 @@
 
 #include "PrintTestSupport.h"
 #include "PrintTests.h"
-#include "report/PrintController.h"
-#include "report/PrintSetupDialog.h"
+#include "gui/report/PrintController.h"
+#include "gui/report/PrintSetupDialog.h"
 
 namespace zt46::test {
 namespace {

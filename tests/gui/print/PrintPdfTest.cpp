@@ -5,9 +5,9 @@
 
 #include "PrintTestSupport.h"
 #include "PrintTests.h"
-#include "image/SettingsGroups.h"
-#include "report/PrintController.h"
-#include "util/Messages.h"
+#include "core/image/SettingsGroups.h"
+#include "core/util/Messages.h"
+#include "gui/report/PrintController.h"
 
 namespace zt46::test {
 namespace {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "document/Document.h"
-#include "report/Report.h"
-#include "util/UserPrompts.h"
+#include "core/document/Document.h"
+#include "core/report/Report.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46::test {
 

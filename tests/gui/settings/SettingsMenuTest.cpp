@@ -9,19 +9,19 @@
 #include <QTimer>
 
 #include "SettingsTestSupport.h"
-#include "app/CMainFrame.h"
-#include "app/CommandIds.h"
-#include "app/HelpBrowser.h"
-#include "app/ZT46App.h"
-#include "controls/EnterComboBox.h"
-#include "controls/FilterConfirmEdit.h"
-#include "dialogs/CPtSheetS.h"
-#include "editor/CZT46View.h"
-#include "editor/ChannelTableModel.h"
-#include "editor/VfoSettings.h"
-#include "settings/CCmVFOPage.h"
-#include "settings/CComPage1.h"
-#include "settings/CSystemParamDlg.h"
+#include "core/editor/VfoSettings.h"
+#include "gui/app/Application.h"
+#include "gui/app/CommandIds.h"
+#include "gui/app/HelpBrowser.h"
+#include "gui/app/MainWindow.h"
+#include "gui/controls/EnterComboBox.h"
+#include "gui/controls/FilterConfirmEdit.h"
+#include "gui/controls/PromptBarSheet.h"
+#include "gui/editor/ChannelEditorView.h"
+#include "gui/editor/ChannelTableModel.h"
+#include "gui/settings/DisplaySoundPage.h"
+#include "gui/settings/SystemSettingsDialog.h"
+#include "gui/settings/VfoPage.h"
 
 namespace zt46 {
 
@@ -31,14 +31,14 @@ class SettingsMenuTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ZT46App> app;
+    std::unique_ptr<Application> app;
     bool ran = false;
 
     Document& Doc() { return app->Doc(); }
-    CMainFrame* Frame() { return app->Frame(); }
+    MainWindow* Frame() { return app->Frame(); }
 
     void Start(bool privileged) {
-        app = std::make_unique<ZT46App>(dir->path(), dir->path());
+        app = std::make_unique<Application>(dir->path(), dir->path());
         app->SetPasswordCheck([](int request) { return request == 1 ? 1 : 0; });
         app->Prompts().SetScript(
             [](const Prompt& p) { return p.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes; });
@@ -96,7 +96,7 @@ private slots:
         Frame()->View()->RefreshGrid();
         QVERIFY(FirstRow().contains("140.000"));
 
-        RunCommand<CSystemParamDlg>(cmd::kSystem, [this](CSystemParamDlg* dlg) {
+        RunCommand<SystemSettingsDialog>(cmd::kSystem, [this](SystemSettingsDialog* dlg) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
             QVERIFY(Frame()->Help());
             QCOMPARE(Frame()->Help()->ShownContext(), cmd::HelpOfCommand(cmd::kSystem));
@@ -116,7 +116,7 @@ private slots:
         Start(false);
         Doc().ModelsToImage();
         const CloneImage before = Doc().Image();
-        RunCommand<CPtSheetS>(cmd::kCommon, [](CPtSheetS* sheet) {
+        RunCommand<PromptBarSheet>(cmd::kCommon, [](PromptBarSheet* sheet) {
             QCOMPARE(sheet->windowTitle(), QStringLiteral("Common"));
             for (int page = 0; page < sheet->PageCount(); ++page) {
                 sheet->SetActivePage(page);
@@ -131,10 +131,10 @@ private slots:
 
     void vfoSheetStoresATypedFrequency() {
         Start(false);
-        RunCommand<CPtSheetS>(cmd::kVfo, [](CPtSheetS* sheet) {
+        RunCommand<PromptBarSheet>(cmd::kVfo, [](PromptBarSheet* sheet) {
             QCOMPARE(sheet->windowTitle(), QStringLiteral("VFO"));
             QCOMPARE(sheet->property("helpContext").toInt(), cmd::HelpOfCommand(cmd::kVfo));
-            auto* page = dynamic_cast<CCmVFOPage*>(sheet->Page(0));
+            auto* page = dynamic_cast<VfoPage*>(sheet->Page(0));
             QCOMPARE(QApplication::focusWidget(), page->RxEdit());
             QTest::keyClicks(page->RxEdit(), "121.5");
             QTest::keyClick(page->RxEdit(), Qt::Key_Return);

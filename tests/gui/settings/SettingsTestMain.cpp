@@ -19,9 +19,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QObject>()>>> suites = {
-        {"SystemParamDlgTest", zt46::MakeSystemParamDlgTest},
-        {"CommonSheetTest", zt46::MakeCommonSheetTest},
-        {"VfoSheetTest", zt46::MakeVfoSheetTest},
+        {"SystemSettingsDialogTest", zt46::MakeSystemParamDlgTest},
+        {"CommonSettingsTest", zt46::MakeCommonSheetTest},
+        {"VfoSettingsTest", zt46::MakeVfoSheetTest},
         {"SettingsMenuTest", zt46::MakeSettingsMenuTest},
     };
     const char* only = nullptr;

@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "TestSupport.h"
-#include "document/Document.h"
-#include "document/FactoryImage.h"
-#include "util/UserPrompts.h"
+#include "core/document/Document.h"
+#include "core/document/FactoryImage.h"
+#include "core/util/UserPrompts.h"
 
 namespace zt46::settings_test {
 

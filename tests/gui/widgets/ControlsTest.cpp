@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 
 #include "GuiTests.h"
-#include "app/PasswordDialog.h"
-#include "controls/ConfirmEdit.h"
-#include "controls/EnterComboBox.h"
-#include "controls/FilterConfirmEdit.h"
-#include "controls/FilterEdit.h"
-#include "editor/StepListDlg.h"
+#include "gui/app/PasswordDialog.h"
+#include "gui/controls/ConfirmEdit.h"
+#include "gui/controls/EnterComboBox.h"
+#include "gui/controls/FilterConfirmEdit.h"
+#include "gui/controls/FilterEdit.h"
+#include "gui/editor/StepPickerDialog.h"
 
 namespace zt46 {
 
@@ -138,7 +138,7 @@ private slots:
     }
 
     void stepPicker() {
-        StepListDlg am(kColAmStep, 1);
+        StepPickerDialog am(kColAmStep, 1);
         QCOMPARE(am.windowTitle(), QString("AM_STEP"));
         QCOMPARE(am.List()->count(), 2);
         QCOMPARE(am.List()->currentItem()->text(), QString("25k"));
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(am.result(), int(QDialog::Accepted));
         QCOMPARE(am.Chosen(), 0);
 
-        StepListDlg fm(kColFmStep, 6);
+        StepPickerDialog fm(kColFmStep, 6);
         QCOMPARE(fm.windowTitle(), QString("FM_STEP"));
         QCOMPARE(fm.List()->count(), 7);
         QCOMPARE(fm.List()->currentItem()->text(), QString("50k"));

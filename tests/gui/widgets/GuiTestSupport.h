@@ -8,10 +8,10 @@
 #include <memory>
 #include <optional>
 
-#include "app/AppState.h"
-#include "app/GuiPrompts.h"
-#include "document/Document.h"
-#include "editor/CellEdit.h"
+#include "core/document/Document.h"
+#include "core/editor/CellEdit.h"
+#include "gui/app/AppState.h"
+#include "gui/app/GuiPrompts.h"
 
 namespace zt46::gui_test {
 

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "GuiTests.h"
-#include "app/SingleInstance.h"
+#include "gui/app/SingleInstance.h"
 
 namespace zt46 {
 

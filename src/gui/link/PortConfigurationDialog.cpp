@@ -1,0 +1,119 @@
+#include "gui/link/PortConfigurationDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+#include <QVBoxLayout>
+
+#include "gui/app/AppState.h"
+
+namespace zt46 {
+namespace {
+
+constexpr int kComCount = 16;
+constexpr int kHelpConfigure = 98386;
+const QString kDeviceSeparator = QStringLiteral("  -  ");
+
+} // namespace
+
+PortConfigurationDialog::PortConfigurationDialog(const AppState& state, QWidget* parent)
+    : PromptBarDialog(parent), m_keepCom(state.ComPort), m_qib(new QCheckBox("&QIB-27", Body())),
+      m_ports(new QComboBox(Body())), m_ok(new QPushButton("OK", Body())),
+      m_cancel(new QPushButton("Cancel", Body())) {
+    setWindowTitle("Configuration");
+    setProperty("helpContext", kHelpConfigure);
+    SetControlId(m_ok, 1);
+    SetControlId(m_cancel, 2);
+    SetControlId(m_qib, 1241);
+    SetControlId(m_ports, 1242);
+    m_qib->setObjectName("qib27");
+    m_ports->setObjectName("comPort");
+    m_ok->setDefault(true);
+
+    auto* label = new QLabel("Select COM Port", Body());
+    auto* group = new QGroupBox("&COM PORT", Body());
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(m_ports);
+    auto* layout = new QGridLayout(Body());
+    layout->addWidget(label, 0, 0);
+    layout->addWidget(m_qib, 1, 0);
+    layout->addWidget(group, 2, 0);
+    layout->addWidget(m_ok, 0, 1);
+    layout->addWidget(m_cancel, 1, 1);
+    layout->setRowStretch(3, 1);
+
+    m_ports->setEditable(true);
+    m_ports->setInsertPolicy(QComboBox::NoInsert);
+    m_ports->setMinimumContentsLength(24);
+    for (int n = 1; n <= kComCount; ++n)
+        m_ports->addItem(QString::asprintf("COM %d", n));
+    // The serial devices of this machine follow, each with what the system says it is.
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString text = info.description().isEmpty()
+                                 ? info.systemLocation()
+                                 : info.systemLocation() + kDeviceSeparator + info.description();
+        m_ports->addItem(text, info.systemLocation());
+    }
+    m_qib->setChecked(state.PortType == 1);
+    const QString device = state.PortDevice.trimmed();
+    if (device.isEmpty()) {
+        m_ports->setCurrentIndex(std::clamp(state.ComPort, 1, kComCount) - 1);
+    } else {
+        const int listed = m_ports->findData(device);
+        if (listed >= 0) m_ports->setCurrentIndex(listed);
+        m_ports->setEditText(device);
+    }
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+PortConfigurationDialog::PortChoice PortConfigurationDialog::ParseChoice(const QString& text, int keepCom) {
+    const QString trimmed = text.trimmed();
+    static const QRegularExpression com(QStringLiteral("^COM\\s*(\\d+)$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = com.match(trimmed);
+    if (trimmed.isEmpty()) return {1, {}};
+    if (match.hasMatch()) {
+        const int n = match.captured(1).toInt();
+        if (n >= 1 && n <= kComCount) return {n, {}};
+    }
+    // A listed device shows its description after the path.
+    const qsizetype cut = trimmed.indexOf(kDeviceSeparator);
+    return {std::clamp(keepCom, 1, kComCount), cut > 0 ? trimmed.left(cut).trimmed() : trimmed};
+}
+
+PortConfigurationDialog::PortChoice PortConfigurationDialog::Choice() const {
+    const QString text = m_ports->currentText();
+    const int index = m_ports->currentIndex();
+    if (index >= kComCount && m_ports->itemText(index) == text)
+        return {std::clamp(m_keepCom, 1, kComCount), m_ports->itemData(index).toString()};
+    return ParseChoice(text, m_keepCom);
+}
+
+int PortConfigurationDialog::SelectedPortType() const {
+    return m_qib->isChecked() ? 1 : 0;
+}
+
+void PortConfigurationDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter closes the dialog only from the OK or the Cancel button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        QWidget* focus = focusWidget();
+        if (focus == m_cancel) {
+            reject();
+        } else if (focus == m_ok) {
+            accept();
+        }
+        event->accept();
+        return;
+    }
+    PromptBarDialog::keyPressEvent(event);
+}
+
+} // namespace zt46

@@ -1,0 +1,99 @@
+#include "gui/link/TransferProgressDialog.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/util/Messages.h"
+
+namespace zt46 {
+namespace {
+
+QString StringText(int id) {
+    return QString::fromStdString(FormatString(id, {}));
+}
+
+} // namespace
+
+TransferProgressDialog::TransferProgressDialog(Mode mode, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_mode(mode),
+      m_status(new QLabel(this)), m_progress(new QProgressBar(this)),
+      m_cancel(new QPushButton("Cancel", this)) {
+    setWindowTitle("Access Gauge");
+    setModal(true);
+    m_status->setObjectName("gaugeText");   // 1190
+    m_progress->setObjectName("gaugeBar");  // 100
+    m_cancel->setObjectName("gaugeCancel"); // 1178
+    m_progress->setTextVisible(false);
+    m_progress->setVisible(false); // appears with the run's first range
+    m_cancel->setAutoDefault(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_status);
+    layout->addWidget(m_progress);
+    layout->addStretch(1);
+    layout->addWidget(m_cancel, 0, Qt::AlignHCenter);
+    setFixedSize(320, 180);
+    connect(m_cancel, &QPushButton::clicked, this, &TransferProgressDialog::reject);
+}
+
+void TransferProgressDialog::Begin(Mode mode) {
+    m_mode = mode;
+    m_cancelRequested = false;
+    m_ended = false;
+    setWindowTitle("Access Gauge");
+    m_status->clear();
+    m_progress->setVisible(false);
+    m_progress->reset();
+}
+
+QString TransferProgressDialog::StatusText() const {
+    return m_status->text();
+}
+
+void TransferProgressDialog::SetRange(int frames) {
+    m_progress->setRange(0, frames);
+    m_progress->setValue(0);
+    m_progress->setVisible(true);
+}
+
+void TransferProgressDialog::SetStep(int framesDone) {
+    m_progress->setValue(framesDone);
+}
+
+void TransferProgressDialog::SetText(int stringId) {
+    m_status->setText(StringText(stringId));
+}
+
+void TransferProgressDialog::SetTitle(int stringId) {
+    setWindowTitle(StringText(stringId));
+}
+
+void TransferProgressDialog::RunEnded() {
+    m_ended = true;
+    if (m_cancelRequested) {
+        QDialog::reject();
+    } else {
+        accept();
+    }
+}
+
+void TransferProgressDialog::reject() {
+    if (m_ended) {
+        QDialog::reject();
+        return;
+    }
+    if (!m_cancelRequested) {
+        m_cancelRequested = true;
+        emit CancelPressed();
+    }
+}
+
+void TransferProgressDialog::closeEvent(QCloseEvent* event) {
+    // No close box: a window manager's close request counts as Cancel.
+    event->ignore();
+    reject();
+}
+
+} // namespace zt46

@@ -1,0 +1,158 @@
+// The slider value editor over a scripted radio: which levels are sent, in what order, and what the
+// editor keeps when the radio accepts or refuses them.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <deque>
+
+#include "GuiTests.h"
+#include "gui/alignment/AlignmentLevelDialog.h"
+#include "gui/controls/FilterConfirmEdit.h"
+
+namespace zt46 {
+
+class AlignmentLevelDialogTest : public QObject {
+    Q_OBJECT
+
+    // The levels sent; each is answered only when the test says so (or at once), as a radio on a
+    // worker thread would.
+    QList<int> sent;
+    std::deque<std::function<void(bool)>> unanswered;
+    bool answerAtOnce = true;
+    bool accept = true;
+    std::unique_ptr<AlignmentLevelDialog> dlg;
+
+    void Open(int value) {
+        dlg = std::make_unique<AlignmentLevelDialog>(value,
+                                                     [this](int level, std::function<void(bool)> answer) {
+                                                         sent << level;
+                                                         if (answerAtOnce) {
+                                                             answer(accept);
+                                                         } else {
+                                                             unanswered.push_back(std::move(answer));
+                                                         }
+                                                     });
+        dlg->show();
+        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+    }
+    void AnswerNext(bool accepted) {
+        QVERIFY(!unanswered.empty());
+        auto answer = std::move(unanswered.front());
+        unanswered.pop_front();
+        answer(accepted);
+    }
+
+private slots:
+    void init() {
+        sent.clear();
+        unanswered.clear();
+        answerAtOnce = true;
+        accept = true;
+    }
+    void cleanup() { dlg.reset(); }
+
+    void startsAtTheValueWithItsLabels() {
+        Open(100);
+        QCOMPARE(dlg->Slider()->value(), 100);
+        QCOMPARE(dlg->Edit()->text(), QString("100"));
+        QCOMPARE(dlg->MinimumLabel()->text(), QString("0  "));
+        QCOMPARE(dlg->MaximumLabel()->text(), QString("255"));
+        QVERIFY(dlg->windowTitle().isEmpty());
+        QVERIFY(sent.isEmpty());
+    }
+
+    void aRefusedSliderLevelSpringsBack() {
+        accept = false;
+        Open(100);
+        dlg->Slider()->setFocus();
+        QTest::keyClick(dlg->Slider(), Qt::Key_PageUp);
+        QCOMPARE(sent, QList<int>{120});
+        QCOMPARE(dlg->Value(), 100);
+        QCOMPARE(dlg->Slider()->value(), 100);
+        QCOMPARE(dlg->Edit()->text(), QString("100"));
+        accept = true;
+        dlg->Slider()->setFocus();
+        QTest::keyClick(dlg->Slider(), Qt::Key_PageUp);
+        QCOMPARE(dlg->Value(), 120);
+        QCOMPARE(dlg->Edit()->text(), QString("120"));
+    }
+
+    void eachLevelIsAnsweredBeforeTheNextIsSent() {
+        answerAtOnce = false;
+        Open(10);
+        dlg->Slider()->setValue(20);
+        dlg->Slider()->setValue(30); // passed while 20 is on its way: skipped
+        dlg->Slider()->setValue(40);
+        QCOMPARE(sent, QList<int>{20});
+        AnswerNext(false); // 20 refused: back to 10, then the latest position goes out
+        QCOMPARE(sent, (QList<int>{20, 40}));
+        QCOMPARE(dlg->Slider()->value(), 10);
+        AnswerNext(true);
+        QCOMPARE(dlg->Value(), 40);
+        QCOMPARE(dlg->Slider()->value(), 40);
+        QVERIFY(unanswered.empty());
+    }
+
+    void arrowKeysStepTheLevelWithinItsRange_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<bool>("sends");
+        QTest::newRow("right") << 7 << int(Qt::Key_Right) << 8 << true;
+        QTest::newRow("left") << 7 << int(Qt::Key_Left) << 6 << true;
+        QTest::newRow("right at 255") << 255 << int(Qt::Key_Right) << 255 << false;
+        QTest::newRow("left at 0") << 0 << int(Qt::Key_Left) << 0 << false;
+    }
+    void arrowKeysStepTheLevelWithinItsRange() {
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(int, expected);
+        QFETCH(bool, sends);
+        accept = false; // keyboard levels are taken whatever the radio says
+        Open(start);
+        QTest::keyClick(dlg->Edit(), Qt::Key(key));
+        QCOMPARE(dlg->Value(), expected);
+        QCOMPARE(dlg->Slider()->value(), expected);
+        QCOMPARE(sent, sends ? QList<int>{expected} : QList<int>{});
+    }
+
+    void returnTakesATypedLevelThenCloses() {
+        Open(5);
+        QTest::keyClicks(dlg->Edit(), "300");
+        QTest::keyClick(dlg->Edit(), Qt::Key_Return);
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(dlg->Value(), 255);
+        QCOMPARE(dlg->Edit()->text(), QString("255"));
+        QCOMPARE(sent, QList<int>{255});
+        QTest::keyClick(dlg->Edit(), Qt::Key_Return);
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        QCOMPARE(dlg->Value(), 255);
+    }
+
+    void returnOnTheSliderDoesNothingEscapeCancels() {
+        Open(5);
+        dlg->Slider()->setFocus();
+        QTest::keyClick(dlg->Slider(), Qt::Key_Return);
+        QVERIFY(dlg->isVisible());
+        QTest::keyClick(dlg->Slider(), Qt::Key_Escape);
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(dlg->result(), int(QDialog::Rejected));
+    }
+
+    void leavingTheEditTakesTheTypedLevel() {
+        Open(5);
+        QTest::keyClicks(dlg->Edit(), "42");
+        QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
+        QCOMPARE(sent, QList<int>{42});
+        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        QCOMPARE(dlg->Value(), 42);
+    }
+};
+
+} // namespace zt46
+
+ZT46_GUI_TEST(AlignmentLevelDialogTest)
+#include "AlignmentLevelDialogTest.moc"

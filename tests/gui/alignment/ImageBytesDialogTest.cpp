@@ -1,0 +1,174 @@
+// The "File Data" dialog: the table as laid out, in-place hexadecimal edits, OK and the ways of
+// cancelling, driven by real key and mouse events.
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "GuiTests.h"
+#include "gui/controls/FilterEdit.h"
+#include "gui/document/ImageBytesDialog.h"
+#include "gui/document/ImageBytesModel.h"
+
+namespace zt46 {
+
+using gui_test::DocumentFixture;
+
+class ImageBytesDialogTest : public QObject {
+    Q_OBJECT
+
+    static constexpr int kAt = 0x50; // an alignment byte: the models leave it as it is
+
+    std::unique_ptr<DocumentFixture> f;
+    std::unique_ptr<ImageBytesDialog> dlg;
+
+    void Open() {
+        dlg = std::make_unique<ImageBytesDialog>(*f->doc);
+        dlg->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+        dlg->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+    }
+    QString Cell(int offset) const {
+        return dlg->Grid()->model()->index(offset / 16, offset % 16).data().toString();
+    }
+    void GoTo(int offset) {
+        dlg->Grid()->setFocus();
+        dlg->Grid()->setCurrentIndex(dlg->Grid()->model()->index(offset / 16, offset % 16));
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<DocumentFixture>();
+        f->doc->Image()[kAt] = 0x5A;
+        f->doc->Trailer() = {1, 2, 3, 4, 5, 6, 7, 8};
+        f->doc->SetModified(false);
+    }
+    void cleanup() {
+        dlg.reset();
+        f.reset();
+    }
+
+    void tableShowsImageAndTrailerInLowerCaseHex() {
+        Open();
+        const QAbstractItemModel* m = dlg->Grid()->model();
+        QCOMPARE(m->rowCount(), 257);
+        QCOMPARE(m->columnCount(), 16);
+        QCOMPARE(m->headerData(0, Qt::Vertical).toString(), QString("00000h"));
+        QCOMPARE(m->headerData(256, Qt::Vertical).toString(), QString("01000h"));
+        QCOMPARE(m->headerData(15, Qt::Horizontal).toString(), QString("0f"));
+        QCOMPARE(Cell(kAt), QString("5a"));
+        QCOMPARE(Cell(4096), QString("01"));
+        QCOMPARE(Cell(4103), QString("08"));
+        QCOMPARE(Cell(4104), QString()); // the rest of the last row stays empty
+        // The trailer is shown only: Enter there starts no edit.
+        GoTo(4097);
+        QTest::keyClick(dlg->Grid(), Qt::Key_Return);
+        QVERIFY(!dlg->Editing());
+        QVERIFY(dlg->isVisible());
+    }
+
+    void typedBytesGoIntoTheCopyAndOkAppliesThem_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("one digit") << "7"
+                                   << "07";
+        QTest::newRow("two digits, upper case") << "B3"
+                                                << "b3";
+        QTest::newRow("a refused letter is dropped") << "1g"
+                                                     << "01";
+    }
+    void typedBytesGoIntoTheCopyAndOkAppliesThem() {
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        Open();
+        GoTo(kAt);
+        QTest::keyClicks(dlg->Grid(), keys.left(1));
+        if (keys.size() > 1) QTest::keyClicks(dlg->Editor(), keys.mid(1));
+        QVERIFY(dlg->Editing());
+        QTest::keyClick(dlg->Editor(), Qt::Key_Return);
+        QVERIFY(!dlg->Editing());
+        QCOMPARE(Cell(kAt), shown);
+        QVERIFY(f->doc->ImageModified());
+        QCOMPARE(f->doc->Image()[kAt], 0x5A); // the document waits for OK
+        QVERIFY(dlg->isVisible());            // Enter never closes the dialog
+        QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
+        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        QCOMPARE(f->doc->Image()[kAt], shown.toUInt(nullptr, 16));
+    }
+
+    void okShowsInTheDecodedChannels() {
+        Open();
+        // The first mask byte: MR 1..8 in use when the dialog opened.
+        const int offset = static_cast<int>(kChannelMaskOffset);
+        QCOMPARE(Cell(offset), QString("00"));
+        GoTo(offset);
+        QTest::keyClick(dlg->Grid(), Qt::Key_Return); // Enter starts an edit with the text selected
+        QVERIFY(dlg->Editing());
+        QVERIFY(dlg->Editor()->hasSelectedText());
+        QTest::keyClicks(dlg->Editor(), "ff");
+        QTest::mouseClick(dlg->OkButton(), Qt::LeftButton); // leaving the editor commits first
+        QCOMPARE(f->doc->Image()[kChannelMaskOffset], 0xFF);
+        QCOMPARE(f->Entry(0).Masked, 1);
+        QCOMPARE(f->Entry(7).Masked, 1);
+    }
+
+    void enterOnTheOkButtonAppliesTheCopy() {
+        Open();
+        GoTo(kAt);
+        QTest::keyClicks(dlg->Grid(), "7");
+        dlg->OkButton()->setFocus(); // leaving the editor commits
+        QVERIFY(dlg->isVisible());
+        QTest::keyClick(dlg->OkButton(), Qt::Key_Return);
+        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        QCOMPARE(f->doc->Image()[kAt], 0x07);
+    }
+
+    void cancellingDropsTheBytesButTheDocumentCountsAsModified_data() {
+        QTest::addColumn<bool>("escapeInEditor");
+        QTest::newRow("Escape on the table") << false;
+        QTest::newRow("Escape in the editor") << true;
+        QTest::newRow("close box") << false;
+    }
+    void cancellingDropsTheBytesButTheDocumentCountsAsModified() {
+        QFETCH(bool, escapeInEditor);
+        const bool closeBox = QByteArray(QTest::currentDataTag()) == "close box";
+        Open();
+        const CloneImage before = f->doc->Image();
+        GoTo(kAt);
+        QTest::keyClicks(dlg->Grid(), "1");
+        if (escapeInEditor) {
+            QTest::keyClick(dlg->Editor(), Qt::Key_Escape);
+        } else {
+            QTest::keyClick(dlg->Editor(), Qt::Key_Return);
+            QCOMPARE(Cell(kAt), QString("01"));
+            if (closeBox) {
+                dlg->close();
+            } else {
+                QTest::keyClick(dlg->Grid(), Qt::Key_Escape);
+            }
+        }
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(dlg->result(), int(QDialog::Rejected));
+        QVERIFY(f->doc->Image() == before);
+        QVERIFY(f->doc->ImageModified());
+        if (escapeInEditor) QCOMPARE(Cell(kAt), QString("5a")); // committed unchanged
+    }
+
+    void doubleClickStartsAnEditOverTheCell() {
+        Open();
+        const QModelIndex index = dlg->Grid()->model()->index(1, 3);
+        const QRect rect = dlg->Grid()->visualRect(index);
+        QTest::mouseDClick(dlg->Grid()->viewport(), Qt::LeftButton, {}, rect.center());
+        QVERIFY(dlg->Editing());
+        QVERIFY(dlg->Editor()->geometry().contains(rect.center()));
+        QCOMPARE(dlg->Editor()->text(), Cell(19));
+    }
+};
+
+} // namespace zt46
+
+ZT46_GUI_TEST(ImageBytesDialogTest)
+#include "ImageBytesDialogTest.moc"

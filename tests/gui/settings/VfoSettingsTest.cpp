@@ -1,0 +1,207 @@
+// The "VFO" sheet driven with keys: which controls are live for which record, the frequency commits
+// with their corrections, the step re-snap, and OK and Cancel over both records.
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "SettingsTestSupport.h"
+#include "core/editor/VfoSettings.h"
+#include "gui/controls/EnterComboBox.h"
+#include "gui/controls/FilterConfirmEdit.h"
+#include "gui/controls/PromptBarSheet.h"
+#include "gui/settings/SettingsCommands.h"
+#include "gui/settings/SettingsForm.h"
+#include "gui/settings/VfoPage.h"
+
+namespace zt46 {
+
+using namespace settings_test;
+
+namespace {
+
+// RX expansion on (the FM band is reachable), TX expansion off.
+CloneImage RxExpandedImage() {
+    CloneImage image = FactoryImage();
+    image[7] |= 0x02;
+    image[47] &= ~0x01;
+    return image;
+}
+
+void SetVfo(Document& doc, VfoSettings vfo, const char* rx, int split = 0) {
+    vfo.Load(doc.Image(), doc.Bands());
+    vfo.SetRxText(rx, doc.Bands());
+    vfo.Entry().Split = split;
+    vfo.Store(doc.Image(), doc.Bands());
+}
+
+ChannelEntry StoredVfo(const Document& doc, VfoSettings vfo) {
+    vfo.Load(doc.Image(), doc.Bands());
+    return vfo.Entry();
+}
+
+struct Sheet {
+    std::unique_ptr<PromptBarSheet> sheet;
+    VfoPage* a;
+    VfoPage* b;
+    explicit Sheet(Document& doc)
+        : sheet(MakeVfoSheet(doc, nullptr)), a(dynamic_cast<VfoPage*>(sheet->Page(0))),
+          b(dynamic_cast<VfoPage*>(sheet->Page(1))) {}
+    void ShowPage(int index) {
+        QTabBar* bar = sheet->Tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        QCOMPARE(sheet->ActiveIndex(), index);
+    }
+};
+
+// Types a frequency into a field and commits it with Return.
+void TypeFrequency(FilterConfirmEdit* edit, const QString& text) {
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+} // namespace
+
+class VfoSettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void liveControlsFollowTheRecord_data() {
+        QTest::addColumn<QString>("rx");
+        QTest::addColumn<int>("split");
+        QTest::addColumn<QString>("live"); // S split, A AM step, F FM step, C clock shift, R rx, T tx
+        QTest::addRow("FM at 145") << "145" << 0 << "FCR";
+        QTest::addRow("AM at 110, simplex") << "110" << 0 << "SACR";
+        QTest::addRow("AM at 110, split") << "110" << 1 << "SACRT";
+        QTest::addRow("AM at 120") << "120" << 0 << "ACR";
+    }
+    void liveControlsFollowTheRecord() {
+        QFETCH(QString, rx);
+        QFETCH(int, split);
+        QFETCH(QString, live);
+        DocFixture f(RxExpandedImage());
+        SetVfo(f.doc, VfoSettings::A(), rx.toLatin1().constData(), split);
+        Sheet s(f.doc);
+        QVERIFY(ShowActive(s.sheet.get()));
+        VfoPage* page = s.a;
+        const auto live_ = [&](QChar c) { return live.contains(c); };
+        QVERIFY(!page->Combo(VfoCombo::Mode)->isEnabled());
+        QCOMPARE(page->Combo(VfoCombo::Split)->isEnabled(), live_('S'));
+        QCOMPARE(page->Combo(VfoCombo::AmStep)->isEnabled(), live_('A'));
+        QCOMPARE(page->Combo(VfoCombo::FmStep)->isEnabled(), live_('F'));
+        QCOMPARE(page->Combo(VfoCombo::ClockShift)->isEnabled(), live_('C'));
+        QCOMPARE(page->RxEdit()->isEnabled(), live_('R'));
+        QCOMPARE(page->TxEdit()->isEnabled(), live_('T'));
+        QCOMPARE(page->Form()->LabelOf(page->TxEdit())->isEnabled(), live_('T'));
+        QCOMPARE(page->RxEdit()->text(), QString::number(rx.toDouble(), 'f', 3));
+        QCOMPARE(page->Combo(VfoCombo::Mode)->currentText(), live_('F') ? "FM" : "AM");
+    }
+
+    void keysEditTheAmVfoUntilItTurnsFm() {
+        DocFixture f(RxExpandedImage());
+        SetVfo(f.doc, VfoSettings::A(), "110");
+        Sheet s(f.doc);
+        QVERIFY(ShowActive(s.sheet.get()));
+        VfoPage* page = s.a;
+
+        // The sheet opens on the receive frequency; Tab skips what is not live, then OK and Cancel.
+        QCOMPARE(QApplication::focusWidget(), page->RxEdit());
+        QCOMPARE(s.sheet->Bar()->PromptText(), QStringLiteral("Edit Receive Frequency"));
+        QWidget* ok = s.sheet->findChild<QDialogButtonBox*>("sheetButtons")->button(QDialogButtonBox::Ok);
+        for (QWidget* next :
+             std::initializer_list<QWidget*>{page->Combo(VfoCombo::Split), page->Combo(VfoCombo::AmStep),
+                                             page->Combo(VfoCombo::ClockShift), ok}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+
+        QTest::keyClick(s.sheet.get(), Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), page->Combo(VfoCombo::Split));
+        QCOMPARE(s.sheet->Bar()->PromptText(), QStringLiteral("Select Split (Simplex/Split)"));
+        QTest::keyClick(page->Combo(VfoCombo::Split), Qt::Key_Down);
+        QVERIFY(page->TxEdit()->isEnabled());
+
+        // Return commits the transmit frequency, clamped to the transmit band, and leaves the sheet open.
+        QTest::keyClick(s.sheet.get(), Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), page->TxEdit());
+        TypeFrequency(page->TxEdit(), "140");
+        QVERIFY(s.sheet->isVisible());
+        QCOMPARE(page->TxEdit()->text(), QStringLiteral("136.975"));
+
+        // 8.33 kHz: both frequencies onto the finer raster.
+        PickWithKeys(page->Combo(VfoCombo::AmStep), 0);
+        QCOMPARE(page->RxEdit()->text(), QStringLiteral("110.005"));
+        QCOMPARE(page->PageModel().Entry().TxGrid833, 1);
+
+        // A receive frequency in the FM band makes an FM VFO with the FM defaults.
+        TypeFrequency(page->RxEdit(), "150");
+        QCOMPARE(page->Combo(VfoCombo::Mode)->currentText(), QStringLiteral("FM"));
+        QVERIFY(page->Combo(VfoCombo::FmStep)->isEnabled());
+        QVERIFY(!page->Combo(VfoCombo::AmStep)->isEnabled());
+        QVERIFY(!page->Combo(VfoCombo::Split)->isEnabled());
+        QVERIFY(!page->TxEdit()->isEnabled());
+        QVERIFY(s.sheet->isVisible());
+
+        s.sheet->accept();
+        QVERIFY(f.doc.ImageModified());
+        const ChannelEntry stored = StoredVfo(f.doc, VfoSettings::A());
+        QCOMPARE(stored.RxHz, 150000000);
+        QCOMPARE(stored.Mode, kModeFm);
+    }
+
+    void returnInAListOpensItAndHalfTypedTextIsCorrected() {
+        DocFixture f(RxExpandedImage());
+        SetVfo(f.doc, VfoSettings::A(), "118");
+        Sheet s(f.doc);
+        QVERIFY(ShowActive(s.sheet.get()));
+        EnterComboBox* clock = s.a->Combo(VfoCombo::ClockShift);
+        clock->setFocus();
+        QTest::keyClick(clock, Qt::Key_Return);
+        QVERIFY(clock->view()->isVisible());
+        QTest::keyClick(clock->view(), Qt::Key_Escape);
+        QVERIFY(s.sheet->isVisible());
+        // "11." is read as 11 MHz and lifted to the bottom of the band: never a wrong value stored.
+        TypeFrequency(s.a->RxEdit(), "11.");
+        QCOMPARE(s.a->RxEdit()->text(), QStringLiteral("108.000"));
+        s.sheet->accept();
+        QCOMPARE(StoredVfo(f.doc, VfoSettings::A()).RxHz, 108000000);
+    }
+
+    void okStoresTheShownPagesAndCancelNothing() {
+        for (bool ok : {true, false}) {
+            DocFixture f(RxExpandedImage());
+            SetVfo(f.doc, VfoSettings::A(), "118");
+            SetVfo(f.doc, VfoSettings::B(), "121.5");
+            const CloneImage before = f.doc.Image();
+            Sheet s(f.doc);
+            QVERIFY(ShowActive(s.sheet.get()));
+            QVERIFY(!s.b->PageModel().Started());
+            TypeFrequency(s.a->RxEdit(), "119.1");
+            s.ShowPage(1);
+            QCOMPARE(s.b->RxEdit()->text(), QStringLiteral("121.500"));
+            TypeFrequency(s.b->RxEdit(), "130");
+            if (ok) {
+                s.sheet->accept();
+                QCOMPARE(StoredVfo(f.doc, VfoSettings::A()).RxHz, 119100000);
+                QCOMPARE(StoredVfo(f.doc, VfoSettings::B()).RxHz, 130000000);
+                QVERIFY(f.doc.ImageModified());
+            } else {
+                QTest::keyClick(s.sheet.get(), Qt::Key_Escape);
+                QVERIFY(f.doc.Image() == before);
+                QVERIFY(!f.doc.ImageModified());
+            }
+        }
+    }
+};
+
+std::unique_ptr<QObject> MakeVfoSheetTest() {
+    return std::make_unique<VfoSettingsTest>();
+}
+
+} // namespace zt46
+
+#include "VfoSettingsTest.moc"

@@ -1,0 +1,307 @@
+// The channel grid driven with real key and mouse events.
+
+#include <QAbstractItemModelTester>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "GuiTests.h"
+#include "core/util/Messages.h"
+#include "gui/controls/FilterEdit.h"
+#include "gui/editor/ChannelEditorView.h"
+#include "gui/editor/ChannelTableModel.h"
+#include "gui/editor/ChannelTableView.h"
+
+namespace zt46 {
+
+using gui_test::DocumentFixture;
+using gui_test::FixedPicker;
+
+class ChannelTableViewTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DocumentFixture> f;
+    std::unique_ptr<ChannelEditorView> view;
+    FixedPicker picker;
+
+    ChannelTableView* Grid() { return view->Grid(); }
+    QString Cell(int row, int column) { return view->Model()->index(row, column).data().toString(); }
+    bool Grey(int row) { return view->Model()->index(row, 0).data(Qt::ForegroundRole).isValid(); }
+    int Beeps() { return f->Prompts().BeepCount(); }
+    void Select(int row, int column) {
+        Grid()->setCurrentIndex(view->Model()->index(row, column));
+        Grid()->setFocus();
+    }
+    void ClickCell(int row, int column, bool twice = false) {
+        const QRect rect = Grid()->visualRect(view->Model()->index(row, column));
+        if (twice) {
+            QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, rect.center());
+        } else {
+            QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, rect.center());
+        }
+    }
+    // Each key goes to the widget that has the focus, as typing does.
+    void Type(const QString& keys) {
+        for (QChar c : keys)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    // An AM channel at 118.000 MHz on the 8.33 kHz raster (shown 118.005).
+    void Make833(int index) {
+        f->Entry(index).AmStep = 0;
+        f->Entry(index).RxGrid833 = 1;
+        f->Entry(index).RxHz = 118000000;
+        f->Entry(index).RxDisplay = 118.005;
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<DocumentFixture>();
+        view = std::make_unique<ChannelEditorView>(*f->doc, f->state, f->Prompts());
+        view->SetStepPicker(&picker);
+        picker = FixedPicker{};
+        view->resize(820, 500);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        Select(0, 0);
+    }
+    void cleanup() {
+        view.reset();
+        f.reset();
+    }
+
+    void modelPassesTheModelTester() {
+        QAbstractItemModelTester tester(view->Model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(view->Model()->rowCount(), 150);
+        QCOMPARE(view->Model()->columnCount(), 11);
+        QTest::keyClick(Grid(), Qt::Key_F2);
+        QCOMPARE(view->Model()->rowCount(), 100);
+        Select(2, kColScan);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Grid(), Qt::Key_F2);
+    }
+
+    void typing_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("beeps");
+        QTest::addRow("letter opens the tag editor") << kColTag << "a"
+                                                     << "A       " << 0;
+        QTest::addRow("refused mark beeps") << kColTag << "ab!c"
+                                            << "ABC     " << 1;
+        QTest::addRow("tag stops at eight") << kColTag << "ABCDEFGHIJ"
+                                            << "ABCDEFGH" << 0;
+        QTest::addRow("one is clamped to the band") << kColReceive << "1"
+                                                    << "108.000" << 0;
+        QTest::addRow("receive frequency") << kColReceive << "121.5"
+                                           << "121.500" << 0;
+        QTest::addRow("letter in a frequency") << kColReceive << "x"
+                                               << "118.000" << 1;
+        QTest::addRow("frequency keeps seven") << kColReceive << "121.50000"
+                                               << "121.500" << 0;
+        QTest::addRow("transmit of a simplex channel") << kColTransmit << "1"
+                                                       << "-------" << 0;
+    }
+    void typing() {
+        QFETCH(int, column);
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QFETCH(int, beeps);
+        Select(3, column);
+        Type(keys);
+        if (view->Editor()->isVisible()) QTest::keyClick(view->Editor(), Qt::Key_Return);
+        QCOMPARE(Cell(3, column), shown);
+        QCOMPARE(Beeps(), beeps);
+        QVERIFY(!view->Editor()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), Grid());
+    }
+
+    void enterEditsTheShownText() {
+        Select(4, kColReceive);
+        QTest::keyClick(Grid(), Qt::Key_Return);
+        QVERIFY(view->Editor()->isVisible());
+        QCOMPARE(view->Editor()->text(), QString("118.000"));
+        QCOMPARE(view->Editor()->selectedText(), QString("118.000"));
+        QTest::keyClicks(view->Editor(), "130");
+        QTest::keyClick(view->Editor(), Qt::Key_Enter);
+        QCOMPARE(Cell(4, kColReceive), QString("130.000"));
+        QVERIFY(f->doc->ImageModified());
+    }
+
+    void escapeCommitsTheOldTextUnchanged() {
+        Make833(5);
+        Select(5, kColReceive);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClicks(view->Editor(), "121");
+        QTest::keyClick(view->Editor(), Qt::Key_Escape);
+        QVERIFY(!view->Editor()->isVisible());
+        QCOMPARE(Cell(5, kColReceive), QString("118.005"));
+        // The channel name committed unchanged does not move the channel within its block.
+        QCOMPARE(f->Entry(5).RxHz, 118000000);
+        QVERIFY(f->doc->ImageModified());
+    }
+
+    void clickElsewhereCommitsToTheEditedCell() {
+        Select(2, kColTag);
+        Type("TWR");
+        ClickCell(7, kColReceive);
+        QVERIFY(!view->Editor()->isVisible());
+        QCOMPARE(Cell(2, kColTag), QString("TWR     "));
+        QCOMPARE(Cell(7, kColTag), QString("        "));
+    }
+
+    void spaceToggles_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("beeps");
+        QTest::addRow("scan") << kColScan << "v" << 0;
+        QTest::addRow("tag display") << kColTagAlp << "v" << 0;
+        QTest::addRow("clock shift") << kColClockShift << "v" << 0;
+        QTest::addRow("mode follows the frequency") << kColMode << "AM" << 1;
+        QTest::addRow("no split at 118 MHz") << kColSplit << "Simplex" << 1;
+        QTest::addRow("no FM step on AM") << kColFmStep << "----" << 1;
+    }
+    void spaceToggles() {
+        QFETCH(int, column);
+        QFETCH(QString, shown);
+        QFETCH(int, beeps);
+        Select(1, column);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        QCOMPARE(Cell(1, column), shown);
+        QCOMPARE(Beeps(), beeps);
+        // A double click does the same once more.
+        ClickCell(1, column, true);
+        QCOMPARE(Beeps(), 2 * beeps);
+    }
+
+    void splitAndStepPicker() {
+        f->Entry(6).RxHz = 110000000;
+        f->Entry(6).RxDisplay = 110.0;
+        Select(6, kColSplit);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        QCOMPARE(Cell(6, kColSplit), QString("Split"));
+        QCOMPARE(Cell(6, kColTransmit), QString("118.000"));
+        picker.answer = 0;
+        Select(6, kColAmStep);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        QCOMPARE(picker.asked, 1);
+        QCOMPARE(Cell(6, kColAmStep), QString("8.33k"));
+        QCOMPARE(Cell(6, kColReceive), QString("110.005"));
+        QCOMPARE(Cell(6, kColTransmit), QString("118.005"));
+    }
+
+    void maskingGreysTheRowAndLocksIt() {
+        QVERIFY(!Grey(1));
+        Select(1, kColChn);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        QVERIFY(Grey(1));
+        for (int column : {kColTag, kColScan}) {
+            Select(1, column);
+            QTest::keyClick(Grid(), Qt::Key_Space);
+            QTest::keyClick(Grid(), Qt::Key_Return);
+            QVERIFY(!view->Editor()->isVisible());
+        }
+        QCOMPARE(Cell(1, kColScan), QString("-"));
+        QCOMPARE(Beeps(), 0);
+        // The first MR channel can never be taken out of use.
+        Select(0, kColChn);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        QVERIFY(!Grey(0));
+        Select(1, kColChn);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        QVERIFY(!Grey(1));
+    }
+
+    void f2GoesThroughTheGroups() {
+        QCOMPARE(view->GroupLabel()->text(), QString(" MR GROUP      "));
+        QTest::keyClick(Grid(), Qt::Key_F2);
+        QCOMPARE(view->GroupLabel()->text(), QString(" BOOK GROUP    "));
+        QCOMPARE(view->Model()->rowCount(), 100);
+        QCOMPARE(Cell(0, kColChn), QString("1"));
+        QCOMPARE(f->doc->Channels().CurrentIndex(), 150);
+        QTest::keyClick(Grid(), Qt::Key_F2);
+        QCOMPARE(view->GroupLabel()->text(), QString(" MR GROUP      ")); // no weather band
+        f->doc->System().WeatherBand = 1;
+        QTest::keyClick(Grid(), Qt::Key_F2);
+        QTest::keyClick(Grid(), Qt::Key_F2);
+        QCOMPARE(view->GroupLabel()->text(), QString(" WEATHER GROUP "));
+        QCOMPARE(view->Model()->rowCount(), 10);
+        // Only the SC column can be changed there.
+        Select(0, kColClockShift);
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        QCOMPARE(Beeps(), 1);
+        QTest::keyClicks(Grid(), "A");
+        Select(0, kColTag);
+        QTest::keyClicks(Grid(), "A");
+        QVERIFY(!view->Editor()->isVisible());
+        QCOMPARE(Beeps(), 2);
+    }
+
+    void shiftF9AsksForFileDataOnlyInPrivilegedMode() {
+        QSignalSpy asked(view.get(), &ChannelEditorView::FileDataRequested);
+        QTest::keyClick(Grid(), Qt::Key_F9, Qt::ShiftModifier);
+        QCOMPARE(asked.count(), 0);
+        f->state.PrivilegedMode = 1;
+        QTest::keyClick(Grid(), Qt::Key_F9);
+        QCOMPARE(asked.count(), 0);
+        QTest::keyClick(Grid(), Qt::Key_F9, Qt::ShiftModifier);
+        QCOMPARE(asked.count(), 1);
+    }
+
+    void hiddenColumnsKeepTheirPlace() {
+        f->state.ColumnVisible[2] = 0;
+        view->RefreshGrid();
+        QVERIFY(Grid()->isColumnHidden(kColReceive));
+        QVERIFY(Grid()->isColumnHidden(kColTransmit));
+        QCOMPARE(Cell(0, kColReceive), QString("118.000"));
+        view->ToggleColumn(2);
+        QCOMPARE(Grid()->columnWidth(kColReceive), 72);
+        QCOMPARE(Grid()->columnWidth(kColTransmit), 72);
+        f->state.ColumnVisible[3] = 2; // anything but 1 hides
+        view->ApplyColumnWidths();
+        QVERIFY(Grid()->isColumnHidden(kColAmStep));
+    }
+
+    void copyAndPasteThroughTheClipboard() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        Select(2, kColChn);
+        f->Entry(2).SetTagText("ATIS");
+        f->Entry(2).Scan = 1;
+        view->CopyCells();
+        QCOMPARE(clipboard->text(), QString("3"));
+        Select(7, kColChn);
+        view->PasteCells();
+        QCOMPARE(f->recorder.ids, QList<int>{IDS_COPY_CHANNEL});
+        QCOMPARE(Cell(7, kColTag), QString("ATIS    "));
+        QCOMPARE(Cell(7, kColScan), QString("v"));
+
+        // A block of cells: tabs between cells, carriage returns between rows.
+        Grid()->setCurrentIndex(view->Model()->index(2, kColTag));
+        Grid()->selectionModel()->select(
+            QItemSelection(view->Model()->index(2, kColTag), view->Model()->index(3, kColReceive)),
+            QItemSelectionModel::ClearAndSelect);
+        view->CopyCells();
+        QCOMPARE(clipboard->text(), QString("ATIS    \t118.000\r        \t118.000"));
+        Select(4, kColTag);
+        view->PasteCells(); // two cells do not go into one tag
+        QCOMPARE(Beeps(), 1);
+
+        clipboard->setText("v");
+        Select(5, kColScan);
+        view->PasteCells();
+        QCOMPARE(Cell(5, kColScan), QString("v"));
+        clipboard->setText("25K");
+        Select(5, kColAmStep);
+        view->PasteCells();
+        QCOMPARE(Beeps(), 2);
+    }
+};
+
+} // namespace zt46
+
+ZT46_GUI_TEST(ChannelTableViewTest)
+#include "ChannelTableViewTest.moc"

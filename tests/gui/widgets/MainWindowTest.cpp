@@ -1,0 +1,343 @@
+// The application started as the program starts it, in a temporary working folder.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+
+#include "GuiTests.h"
+#include "core/document/Document.h"
+#include "core/util/Messages.h"
+#include "gui/app/Application.h"
+#include "gui/app/CommandIds.h"
+#include "gui/app/HelpDialog.h"
+#include "gui/app/MainWindow.h"
+#include "gui/controls/FilterEdit.h"
+#include "gui/editor/ChannelEditorView.h"
+#include "gui/editor/ChannelTableModel.h"
+#include "gui/editor/ChannelTableView.h"
+#include "gui/editor/StepPickerDialog.h"
+#include "gui/editor/VisibleColumnsDialog.h"
+#include <QPlainTextEdit>
+
+namespace zt46 {
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<Application> app;
+    QList<int> asked;
+    std::deque<Answer> answers;
+    int passwordRequest = -1;
+
+    QString Ini() const { return dir->filePath("ZT46Win.ini"); }
+    int IniValue(const QString& key) const {
+        return QSettings(Ini(), QSettings::IniFormat).value(key).toInt();
+    }
+    MainWindow* Frame() { return app->Frame(); }
+
+    void Start(const QStringList& args = {}, int grant = 0) {
+        app = std::make_unique<Application>(dir->path(), dir->path());
+        app->SetPasswordCheck([this, grant](int request) {
+            passwordRequest = request;
+            return request == 1 ? grant : 0;
+        });
+        app->Prompts().SetScript([this](const Prompt& p) {
+            asked << p.id;
+            if (answers.empty()) return p.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        });
+        QVERIFY(app->Start(args));
+        asked.removeAll(IDS_COMM_PORT_ERROR); // no radio on COM 1 here: the port cannot be opened at start-up
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+    }
+    // Runs the action once the modal dialog it opens is up.
+    template <typename Fn> void WhenModal(Fn fn) {
+        QTimer::singleShot(0, this, [fn] {
+            QWidget* modal = QApplication::activeModalWidget();
+            QVERIFY(modal);
+            fn(modal);
+        });
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        asked.clear();
+        answers.clear();
+    }
+    void cleanup() {
+        if (app && Frame()) {
+            app->Doc().SetModified(false);
+            Frame()->close();
+        }
+        app.reset();
+    }
+
+    void iniIsCorrectedAndRewrittenAtStart() {
+        {
+            QSettings ini(Ini(), QSettings::IniFormat);
+            ini.setValue("Initialize/PORT_TYPE", 7);
+            ini.setValue("Initialize/COM_PORT", 0);
+            ini.setValue("ITEM/ITEM3", 0);
+        }
+        Start();
+        QCOMPARE(IniValue("Initialize/PORT_TYPE"), 0);
+        QCOMPARE(IniValue("Initialize/COM_PORT"), 1);
+        QCOMPARE(IniValue("ITEM/ITEM3"), 0);
+        QCOMPARE(IniValue("ITEM/ITEM0"), 1);
+        QVERIFY(Frame()->View()->Grid()->isColumnHidden(kColAmStep));
+        QVERIFY(!Frame()->Action(cmd::kItemFirst + 3)->isChecked());
+        QCOMPARE(Frame()->View()->HeaderField(2), QString("COM1"));
+    }
+
+    void firstStartWritesTheDefaultFileAndShowsNone() {
+        Start();
+        QCOMPARE(Frame()->windowTitle(), QString("<none> - ZT46Win for KSR-410"));
+        QVERIFY(QFile::exists(dir->filePath("ZT46default.t46")));
+        QCOMPARE(QApplication::focusWidget(), Frame()->View()->Grid());
+        QVERIFY(Frame()->size().width() >= 835 && Frame()->size().height() >= 540);
+        Frame()->close();
+        app.reset();
+        Start();
+        QCOMPARE(Frame()->windowTitle(), dir->filePath("ZT46default.t46") + " - ZT46Win for KSR-410");
+    }
+
+    void sizeAndItemsAreWrittenOnClose() {
+        Start();
+        Frame()->resize(900, 610);
+        Frame()->View()->ToggleColumn(6);
+        QVERIFY(Frame()->close());
+        QCOMPARE(IniValue("Initialize/CX"), 900);
+        QCOMPARE(IniValue("Initialize/CY"), 610);
+        QCOMPARE(IniValue("ITEM/ITEM6"), 0);
+    }
+
+    void privilegedModeNeedsTheWholeSwitch_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("request");
+        QTest::addColumn<bool>("align");
+        QTest::addRow("/m") << QStringList{"/m"} << 1 << true;
+        QTest::addRow("-M") << QStringList{"-M"} << 1 << true;
+        QTest::addRow("switch and a file") << QStringList{"-M", "x.T46"} << 0 << false;
+        QTest::addRow("nothing") << QStringList{} << 0 << false;
+    }
+    void privilegedModeNeedsTheWholeSwitch() {
+        QFETCH(QStringList, args);
+        QFETCH(int, request);
+        QFETCH(bool, align);
+        Start(args, 1);
+        QCOMPARE(passwordRequest, request);
+        QCOMPARE(cmd::MaskAllows(cmd::kAlign, app->State().PrivilegedMode == 1), align);
+        QCOMPARE(Frame()->windowTitle().endsWith("(M)"), align);
+    }
+
+    void commandEnabling() {
+        Start();
+        for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave, cmd::kSaveAs, cmd::kCopy, cmd::kPaste,
+                       cmd::kVisible, cmd::kGetStarted, cmd::kCommonProblems, cmd::kAbout, cmd::kExit})
+            QVERIFY2(Frame()->Action(id)->isEnabled(), qPrintable(QString::number(id)));
+        // The masks differ only in Align, which normal mode never enables.
+        QVERIFY(!Frame()->Action(cmd::kAlign)->isEnabled());
+        QVERIFY(cmd::MaskAllows(cmd::kAlign, true));
+        QVERIFY(cmd::MaskAllows(cmd::kUpload, false));
+        QCOMPARE(MainWindow::ClockText(QTime(9, 5)), QString(" 9:05"));
+        QCOMPARE(MainWindow::ClockText(QTime(23, 59)), QString(" 23:59"));
+    }
+
+    void visibleDialogRewritesItemsWhateverItsResult() {
+        Start();
+        QSettings(Ini(), QSettings::IniFormat).setValue("ITEM/ITEM0", 5);
+        WhenModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<VisibleColumnsDialog*>(modal);
+            QVERIFY(dialog);
+            dialog->Box(0)->setChecked(false);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        Frame()->Action(cmd::kVisible)->trigger();
+        QCOMPARE(IniValue("ITEM/ITEM0"), 1);
+        QVERIFY(!Frame()->View()->Grid()->isColumnHidden(kColMode));
+
+        WhenModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<VisibleColumnsDialog*>(modal);
+            dialog->Box(1)->setFocus();
+            QTest::keyClick(dialog->Box(1), Qt::Key_Return); // flips the box, the dialog stays
+            QVERIFY(dialog->isVisible());
+            dialog->OkButton()->setFocus();
+            QTest::keyClick(dialog->OkButton(), Qt::Key_Return);
+        });
+        Frame()->Action(cmd::kVisible)->trigger();
+        QCOMPARE(IniValue("ITEM/ITEM1"), 0);
+        QVERIFY(Frame()->View()->Grid()->isColumnHidden(kColTag));
+    }
+
+    void closeAsksAboutUnsavedChanges() {
+        Start();
+        app->Doc().SetModified();
+        asked.clear(); // start-up may have reported the serial port
+        answers = {Answer::Cancel};
+        QVERIFY(!Frame()->close());
+        QVERIFY(Frame()->isVisible());
+        QCOMPARE(asked, QList<int>{IDS_SAVE_CHANGES});
+        answers = {Answer::No};
+        QVERIFY(Frame()->close());
+    }
+
+    void copyGoesToTheFocusedControl() {
+        Start();
+        ChannelTableView* grid = Frame()->View()->Grid();
+        grid->setCurrentIndex(Frame()->View()->Model()->index(4, kColChn));
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("5"));
+        grid->setCurrentIndex(Frame()->View()->Model()->index(0, kColTag));
+        QTest::keyClick(grid, 'A');
+        QTest::keyClick(QApplication::focusWidget(), 'B');
+        FilterEdit* editor = Frame()->View()->Editor();
+        QCOMPARE(QApplication::focusWidget(), editor);
+        editor->selectAll();
+        Frame()->Action(cmd::kCopy)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("AB"));
+        // Pasting into the editor goes through its filter.
+        QGuiApplication::clipboard()->setText("c!d");
+        Frame()->Action(cmd::kPaste)->trigger();
+        QCOMPARE(editor->text(), QString("CD"));
+    }
+
+    void openedFilesAreRemembered() {
+        Start();
+        app->Doc().ModelsToImage();
+        const QString path = dir->filePath("one.T46");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(reinterpret_cast<const char*>(app->Doc().Image().data()), 4096);
+            file.write(QByteArray(8, '\0'));
+        }
+        WhenModal([path](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->nameFilters(), QStringList{"ZT46 Files(*.T46)"});
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        Frame()->Action(cmd::kOpen)->trigger();
+        QCOMPARE(Frame()->windowTitle(), path + " - ZT46Win for KSR-410");
+        QCOMPARE(QSettings(Ini(), QSettings::IniFormat).value("Recent File List/File1").toString(), path);
+        QAction* recent = Frame()->Action(cmd::kRecentFile1);
+        QVERIFY(recent);
+        QVERIFY(recent->text().endsWith(path));
+        // The entry opens through the same flow: the file that is open is read again.
+        app->Doc().Channels().Entry(3).Scan = 1;
+        recent->trigger();
+        QCOMPARE(app->Doc().Channels().Entry(3).Scan, 0);
+    }
+
+    void saveWithoutAFileAsksForANameAndBeforeCreating() {
+        Start();
+        const QString path = dir->filePath("new.T46");
+        app->Doc().Channels().Entry(0).Scan = 1;
+        app->Doc().SetModified();
+        WhenModal([this, path](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+            // The question about creating the file comes up once the name is chosen.
+            WhenModal([](QWidget* question) {
+                auto* box = qobject_cast<QMessageBox*>(question);
+                QVERIFY(box);
+                box->button(QMessageBox::Yes)->click();
+            });
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        Frame()->Action(cmd::kSave)->trigger();
+        QCOMPARE(QFileInfo(path).size(), qint64(4104));
+        QVERIFY(!app->Doc().ImageModified());
+        QCOMPARE(Frame()->windowTitle(), path + " - ZT46Win for KSR-410");
+    }
+
+    void f1OpensHelpAtTheColumnShiftF1DoesNothing() {
+        Start();
+        ChannelTableView* grid = Frame()->View()->Grid();
+        grid->setCurrentIndex(Frame()->View()->Model()->index(0, kColReceive));
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(!Frame()->Help());
+        QTest::keyClick(grid, Qt::Key_F1);
+        QVERIFY(Frame()->Help());
+        QCOMPARE(Frame()->Help()->ShownContext(), 303);
+        Frame()->Help()->close();
+    }
+
+    void stepPickerFromTheGridWithItsHelp() {
+        Start();
+        ChannelTableView* grid = Frame()->View()->Grid();
+        grid->setCurrentIndex(Frame()->View()->Model()->index(0, kColAmStep));
+        grid->setFocus();
+        WhenModal([this](QWidget* modal) {
+            auto* picker = qobject_cast<StepPickerDialog*>(modal);
+            QVERIFY(picker);
+            QCOMPARE(picker->List()->currentItem()->text(), QString("25k"));
+            QTest::keyClick(picker->List(), Qt::Key_F1);
+            QVERIFY(Frame()->Help());
+            QCOMPARE(Frame()->Help()->ShownContext(), 305);
+            const QRect first = picker->List()->visualItemRect(picker->List()->item(0));
+            QTest::mouseClick(picker->List()->viewport(), Qt::LeftButton, {}, first.center());
+            QTest::mouseDClick(picker->List()->viewport(), Qt::LeftButton, {}, first.center());
+        });
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(Frame()->View()->Model()->index(0, kColAmStep).data().toString(), QString("8.33k"));
+        QVERIFY(app->Doc().ImageModified());
+    }
+
+    void contextMenuIsTheEditMenu() {
+        Start();
+        ChannelTableView* grid = Frame()->View()->Grid();
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions())
+                shown += action->text() + ";";
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, grid->viewport()->rect().center(),
+                                grid->viewport()->mapToGlobal(grid->viewport()->rect().center()));
+        QApplication::sendEvent(grid->viewport(), &event);
+        QCOMPARE(shown, QString("&Copy;&Paste;"));
+    }
+
+    void helpDialogsAndAbout() {
+        Start();
+        WhenModal([](QWidget* modal) {
+            QCOMPARE(modal->windowTitle(), QString("Common Problems"));
+            auto* dialog = qobject_cast<HelpDialog*>(modal);
+            QVERIFY(dialog->Text()->isReadOnly());
+            QVERIFY(dialog->Text()->toPlainText().startsWith("   PROGRAMMING PROBLEMS"));
+            dialog->accept();
+        });
+        Frame()->Action(cmd::kCommonProblems)->trigger();
+        QCOMPARE(AboutDialog::VersionLine(), QString("ZT46 Ver1.00w"));
+    }
+};
+
+} // namespace zt46
+
+ZT46_GUI_TEST(MainWindowTest)
+#include "MainWindowTest.moc"
