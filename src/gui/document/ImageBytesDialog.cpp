@@ -91,6 +91,13 @@ ImageBytesDialog::ImageBytesDialog(Document& document, QWidget* parent) : QDialo
     m_grid->setFocus();
 }
 
+// QDialog's destructor hides the dialog, which takes the focus from the byte editor: its focus-loss
+// signal must not reach this half-destroyed object.
+ImageBytesDialog::~ImageBytesDialog() {
+    m_editor->disconnect(this);
+    m_grid->verticalScrollBar()->disconnect(this);
+}
+
 bool ImageBytesDialog::StartEdit(const QString& typed) {
     const QModelIndex index = m_grid->currentIndex();
     if (!ImageBytesModel::IsImageByte(index)) return false; // the trailer row is shown only

@@ -20,6 +20,7 @@ class ImageBytesDialog : public QDialog {
     Q_OBJECT
 public:
     explicit ImageBytesDialog(Document& document, QWidget* parent = nullptr);
+    ~ImageBytesDialog() override;
 
     QTableView* Grid() const { return m_grid; }
     FilterEdit* Editor() const { return m_editor; }

@@ -62,7 +62,7 @@ bool HasNoTarget(const QPrinter& printer) {
 } // namespace
 
 PrintController::PrintController(Document& document, UserPrompts& prompts, QWidget* dialogParent)
-    : m_document(document), m_prompts(prompts), m_dialogParent(dialogParent),
+    : QObject(dialogParent), m_document(document), m_prompts(prompts), m_dialogParent(dialogParent),
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       m_printerName(QPrinterInfo::defaultPrinterName()) {}
 

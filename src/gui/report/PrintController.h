@@ -21,7 +21,8 @@ class UserPrompts;
 class PrintController : public QObject {
     Q_OBJECT
 public:
-    // dialogParent: the window the dialogs are modal to (the main window).
+    // dialogParent: the window the dialogs are modal to (the main window), which also owns the
+    // controller.
     PrintController(Document& document, UserPrompts& prompts, QWidget* dialogParent = nullptr);
     ~PrintController() override;
 
