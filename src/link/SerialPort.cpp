@@ -113,9 +113,9 @@ bool SerialPort::Write(const std::uint8_t* data, std::size_t count) {
     return true;
 }
 
-int SerialPort::ReadBlock(std::uint8_t* data, std::size_t count) {
-    if (!IsOpen()) return kLinkTimeout;
-    if (TakePendingError()) return kLinkError;
+LinkResult SerialPort::ReadBlock(std::uint8_t* data, std::size_t count) {
+    if (!IsOpen()) return LinkResult::Timeout;
+    if (TakePendingError()) return LinkResult::Error;
     const auto start = Clock::now();
     const auto total =
         start + milliseconds(m_timeouts.readConstant + m_timeouts.readPerByte * static_cast<int>(count));
@@ -124,7 +124,7 @@ int SerialPort::ReadBlock(std::uint8_t* data, std::size_t count) {
     while (have < count) {
         const qint64 got =
             m_port->read(reinterpret_cast<char*>(data + have), static_cast<qint64>(count - have));
-        if (got < 0) return kLinkTimeout;
+        if (got < 0) return LinkResult::Timeout;
         if (got > 0) {
             have += static_cast<std::size_t>(got);
             lastByte = Clock::now();
@@ -141,23 +141,23 @@ int SerialPort::ReadBlock(std::uint8_t* data, std::size_t count) {
                 continue;
             }
             if (m_port->error() != QSerialPort::NoError)
-                return kLinkTimeout; // stays pending for the next read
+                return LinkResult::Timeout; // stays pending for the next read
         }
     }
-    return have == count ? kLinkOk : kLinkTimeout;
+    return have == count ? LinkResult::Ok : LinkResult::Timeout;
 }
 
 bool SerialPort::SendWithEcho(std::uint8_t* data, std::size_t count) {
     if (!Write(data, count)) return false;
-    return ReadBlock(data, count) == kLinkOk;
+    return ReadBlock(data, count) == LinkResult::Ok;
 }
 
-int SerialPort::ReadByte(std::uint8_t& byte) {
+LinkResult SerialPort::ReadByte(std::uint8_t& byte) {
     return ReadBlock(&byte, 1);
 }
 
-int SerialPort::SendByte(std::uint8_t byte) {
-    return SendWithEcho(&byte, 1) ? kLinkOk : kLinkError;
+LinkResult SerialPort::SendByte(std::uint8_t byte) {
+    return SendWithEcho(&byte, 1) ? LinkResult::Ok : LinkResult::Error;
 }
 
 void SerialPort::HandTo(QThread* thread) {

@@ -18,9 +18,11 @@ class QThread;
 namespace zt46 {
 
 // Results of the read primitives.
-constexpr int kLinkOk = 0;
-constexpr int kLinkError = 1;   // line or port error reported by the driver
-constexpr int kLinkTimeout = 2; // nothing, or too little, arrived in time
+enum class LinkResult {
+    Ok,
+    Error,   // line or port error reported by the driver
+    Timeout, // nothing, or too little, arrived in time
+};
 
 // Time-outs of the port, in milliseconds.
 struct LinkTimeouts {
@@ -59,15 +61,15 @@ public:
     // One blocking write; false (nothing written) for more than 4096 bytes, a closed port, a failure
     // or a write that did not finish within its time-out.
     bool Write(const std::uint8_t* data, std::size_t count);
-    // Exactly `count` bytes within the read time-outs: kLinkOk, kLinkError (a port error was pending;
-    // it is cleared and nothing is read) or kLinkTimeout (short or failed).
-    int ReadBlock(std::uint8_t* data, std::size_t count);
+    // Exactly `count` bytes within the read time-outs: Ok, Error (a port error was pending; it is
+    // cleared and nothing is read) or Timeout (short or failed).
+    LinkResult ReadBlock(std::uint8_t* data, std::size_t count);
     // Writes the run at once, then reads its echo back into the same buffer. The echo is what the
     // caller goes on with; it is not compared with what was sent.
     bool SendWithEcho(std::uint8_t* data, std::size_t count);
-    int ReadByte(std::uint8_t& byte);
-    // Send with echo of one byte: kLinkOk or kLinkError.
-    int SendByte(std::uint8_t byte);
+    LinkResult ReadByte(std::uint8_t& byte);
+    // Send with echo of one byte: Ok or Error.
+    LinkResult SendByte(std::uint8_t byte);
 
     // Gives the open port to another thread (call on the thread that opened it), so that a dialog on
     // that thread can go on talking to the radio after a transfer run ended.

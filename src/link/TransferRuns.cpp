@@ -106,7 +106,7 @@ TransferResult RunAlignmentEntry(SerialPort& port, const TransferJob& job, const
         // Alignment writes into the radio's memory: keep what it held first, inside the 150 ms wait.
         bool ready = false;
         result.succeeded = KeepBackup(buffer, job, context, result) &&
-                           port.SendByte(clone::kLeaveClone) == kLinkOk &&
+                           port.SendByte(clone::kLeaveClone) == LinkResult::Ok &&
                            protocol.Handshake(clone::kRequestAlign, ready);
     }
     // The port stays open and unpurged: the alignment dialog goes on with it.

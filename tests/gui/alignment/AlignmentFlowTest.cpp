@@ -28,7 +28,7 @@
 #include "gui/document/ImageBytesDialog.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableView.h"
-#include "link/AlignCommands.h"
+#include "link/SerialAlignmentRadio.h"
 
 namespace zt46 {
 
@@ -120,7 +120,7 @@ class AlignmentFlowTest : public QObject {
         SerialPort port(PortSettings{1, radio->Device()});
         if (!port.Reopen()) return false;
         std::array<std::uint8_t, align::kStatusBytes> status{};
-        return ReadAlignStatus(port, status);
+        return SerialAlignmentRadio(port).ReadStatus(status) == RadioReply::Accepted;
     }
 
 private slots:

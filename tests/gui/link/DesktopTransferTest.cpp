@@ -381,7 +381,7 @@ void DesktopTransferTest::AlignmentEntryHandsThePortToTheWindow() {
     // The port is open and answers on the window's thread (the alignment dialog goes on with it).
     SerialPort* port = desktop.app->Ports().Port();
     QVERIFY(port && port->IsOpen());
-    QCOMPARE(port->SendByte(0x36), kLinkOk); // leave alignment mode
+    QCOMPARE(port->SendByte(0x36), LinkResult::Ok); // leave alignment mode
     desktop.Frame()->Transfers()->EndAlignment();
 }
 
