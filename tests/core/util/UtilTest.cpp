@@ -78,13 +78,13 @@ TEST(FileChecksTest, StatusOfCloneFiles) {
     test::TempDir dir;
     const std::string good = test::WriteBytes(dir.File("good.t46"), std::vector<unsigned char>(4104, 1));
     const std::string empty = test::WriteBytes(dir.File("empty.t46"), {});
-    EXPECT_EQ(CheckCloneFileStatus(good, 4104), 0);
-    EXPECT_EQ(CheckCloneFileStatus(empty, 4104), 3);
-    EXPECT_EQ(CheckCloneFileStatus(dir.File("missing.t46"), 4104), 1);
-    EXPECT_EQ(CheckCloneFileStatus(dir.Path().string(), 4104), 3);
-    EXPECT_EQ(CheckFileReadable(empty), 2);
-    EXPECT_EQ(CheckFileReadable(""), 1);
-    EXPECT_EQ(CheckFileReadable(good), 0);
+    EXPECT_EQ(CheckCloneFileStatus(good, 4104), FileStatus::Ok);
+    EXPECT_EQ(CheckCloneFileStatus(empty, 4104), FileStatus::WrongSize);
+    EXPECT_EQ(CheckCloneFileStatus(dir.File("missing.t46"), 4104), FileStatus::CannotOpen);
+    EXPECT_EQ(CheckCloneFileStatus(dir.Path().string(), 4104), FileStatus::WrongSize);
+    EXPECT_EQ(CheckFileReadable(empty), FileStatus::CannotRead);
+    EXPECT_EQ(CheckFileReadable(""), FileStatus::CannotOpen);
+    EXPECT_EQ(CheckFileReadable(good), FileStatus::Ok);
 }
 
 TEST(MessagesTest, PlaceholdersAreFilledOnce) {
