@@ -24,7 +24,6 @@ namespace {
 constexpr int kChannelListId = 2890;
 constexpr int kStatusId = 5550;
 constexpr int kFieldIds[6] = {2820, 2821, 2825, 2822, 2823, 2824}; // band, AM step, FM step, RX, TX, split
-constexpr int kFilterSigned = 2;                                   // digits, space, minus, plus
 constexpr const char* kChangeChannelError = "Change Channel Error.\n";
 
 QString Q(const std::string& text) {
@@ -100,7 +99,7 @@ void AlignmentDialog::BuildControls() {
         if (slot >= 12) {
             auto* edit = new FilterConfirmEdit(owner);
             SetControlId(edit, kFirstValueEditId + slot - 12);
-            edit->SetFilterKind(kFilterSigned);
+            edit->SetFilterKind(ConfirmFilter::Signed);
             edit->SetLengthLimit(3);
             edit->setAlignment(Qt::AlignRight);
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("-0000") + 12);

@@ -228,7 +228,7 @@ void ChannelEditorView::OnSpaceOrDoubleClick(bool) {
 void ChannelEditorView::OnCharacter(QChar ch) {
     const int column = CurrentColumn();
     if (column != kColTag && column != kColReceive && column != kColTransmit) return;
-    if (!FilterAccepts(column == kColTag ? kFilterTag : kFilterFrequency, ch.unicode())) {
+    if (!FilterAccepts(column == kColTag ? EditFilter::Tag : EditFilter::Frequency, ch.unicode())) {
         m_prompts.Beep();
         return;
     }
@@ -245,7 +245,7 @@ void ChannelEditorView::BeginCellEdit(const QString* typed) {
     m_editIndex = index;
     m_editColumn = column;
     m_editStart = Q(*text);
-    m_editor->SetFilterKind(column == kColTag ? kFilterTag : kFilterFrequency);
+    m_editor->SetFilterKind(column == kColTag ? EditFilter::Tag : EditFilter::Frequency);
     m_editor->setMaxLength(column == kColTag ? 8 : 7);
     m_editor->setText(typed ? *typed : m_editStart);
     m_editor->setGeometry(m_grid->visualRect(m_grid->currentIndex()).adjusted(-1, -1, 1, 1));
