@@ -128,13 +128,17 @@ TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJo
     return {};
 }
 
+void KeepRadioFirmware(CloneImage& image, const TransferResult& result) {
+    if (result.firmwareVersion) std::copy_n(result.firmwareVersion->begin(), 2, image.begin());
+}
+
 void ApplyTransferResult(Document& document, TransferMode mode, const TransferResult& result) {
     if (result.imageTaken && mode == TransferMode::ReadRadio) {
         document.TakeRadioImage(result.image);
         return;
     }
     if (result.imageTaken) document.Image() = result.image;
-    if (result.firmwareVersion) std::copy_n(result.firmwareVersion->begin(), 2, document.Image().begin());
+    KeepRadioFirmware(document.Image(), result);
     document.ImageToModels();
 }
 

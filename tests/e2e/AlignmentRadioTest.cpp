@@ -118,7 +118,7 @@ TEST(AlignmentRadio, MeasuredAndDrivenValues) {
 
     ASSERT_TRUE(s.model->StartLive(4));
     EXPECT_TRUE(s.model->TransmitterKeyed());
-    EXPECT_EQ(s.model->SetLive(4, 200), 3);
+    EXPECT_EQ(s.model->SetLive(4, 200), RadioReply::Accepted);
     s.model->FinishLive(4, 200);
     EXPECT_FALSE(s.model->TransmitterKeyed());
     EXPECT_EQ(s.model->FormatValue(4), "200");

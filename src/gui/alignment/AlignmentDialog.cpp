@@ -188,14 +188,10 @@ void AlignmentDialog::Redisplay() {
         if (edit->Locked()) edit->setText(Q(model.FormatValue(slot)));
     }
     if (m_lostReported) return; // only the ways out are left
-    // The squelch controls of the other band are of no use on this test channel.
-    const bool fm = model.CurrentIsFm();
-    m_adj[0]->setEnabled(!fm);
-    m_adj[1]->setEnabled(!fm);
-    m_edits[0]->setEnabled(!fm);
-    m_adj[2]->setEnabled(fm);
-    m_adj[3]->setEnabled(fm);
-    m_edits[1]->setEnabled(fm);
+    for (int slot = 0; slot < 12; ++slot)
+        m_adj[static_cast<std::size_t>(slot)]->setEnabled(model.SlotLive(slot));
+    for (int slot = 12; slot < kAlignSlotCount; ++slot)
+        ValueEdit(slot)->setEnabled(model.SlotLive(slot));
 }
 
 void AlignmentDialog::StepAnswered() {
@@ -255,10 +251,10 @@ void AlignmentDialog::Drive(int slot) {
                 return;
             }
             auto sender = [this, slot](int level, std::function<void(bool)> answer) {
-                auto result = std::make_shared<int>(0);
+                auto result = std::make_shared<RadioReply>(RadioReply::Refused);
                 m_session.Run(
                     [slot, level, result](AlignmentModel& model) { *result = model.SetLive(slot, level); },
-                    [answer, result] { answer(*result == 3); }, this);
+                    [answer, result] { answer(*result == RadioReply::Accepted); }, this);
             };
             const int shown = m_values[static_cast<std::size_t>(slot)]->text().toInt() & 0xFF;
             AlignmentLevelDialog editor(shown, sender, this);
