@@ -15,12 +15,11 @@
 #include "core/document/Backup.h"
 #include "core/document/CloneFile.h"
 #include "core/util/Messages.h"
+#include "core/util/PrivilegedMode.h"
 #include "link/TransferRuns.h"
 
 namespace zt46::cli {
 namespace {
-
-constexpr const char* kServicePassword = "kumo-hikari";
 
 std::atomic<bool>* g_cancel = nullptr;
 
@@ -100,7 +99,7 @@ private:
     CliProgress& m_progress;
 };
 
-// The password as the Password dialog takes it: typed without echo, letters turned to lower case.
+// The password as the Password dialog takes it: typed without echo, letters in either case.
 bool AskPassword(CliIo& io) {
     std::string line;
     const bool terminal = isatty(STDIN_FILENO) != 0;
@@ -117,10 +116,7 @@ bool AskPassword(CliIo& io) {
         tcsetattr(STDIN_FILENO, TCSANOW, &saved);
         io.err << '\n';
     }
-    for (char& c : line) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    if (line == kServicePassword) return true;
+    if (IsServicePassword(line)) return true;
     io.err << "zt46: the password is not correct; privileged mode refused\n";
     return false;
 }

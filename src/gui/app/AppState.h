@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "core/editor/CellEdit.h"
+#include "core/util/PrivilegedMode.h"
 
 namespace zt46 {
 
@@ -13,7 +14,7 @@ struct AppState {
     int ComPort = 1;    // 1..16
     QString PortDevice; // a device path opened instead of COM n (PORT_DEVICE); empty: COM n
     ColumnFlags ColumnVisible{1, 1, 1, 1, 1, 1, 1, 1};
-    int PrivilegedMode = 0;
+    Privilege PrivilegedMode = Privilege::Normal;
     QString PrinterName;
     int Cx = 835; // remembered window size
     int Cy = 540;

@@ -153,7 +153,7 @@ void MainWindow::BuildMenus() {
     QMenu* common = menuBar()->addMenu("&Common");
     // System changes what the grid shows and the bands: the view and the masks follow it.
     connect(AddCommand(common, kSystem, "&System"), &QAction::triggered, this, [this] {
-        RunSystemParams(m_doc, m_state.PrivilegedMode == 1, this);
+        RunSystemParams(m_doc, m_state.PrivilegedMode == Privilege::Privileged, this);
         m_view->RefreshGrid();
         UpdateCommandStates();
     });
@@ -239,7 +239,8 @@ QString MainWindow::ClockText(const QTime& time) {
 }
 
 QString MainWindow::TitleText() const {
-    const QString app = Text(StringById(m_state.PrivilegedMode ? IDS_APP_TITLE_PRIVILEGED : IDS_APP_TITLE));
+    const QString app = Text(StringById(
+        m_state.PrivilegedMode == Privilege::Privileged ? IDS_APP_TITLE_PRIVILEGED : IDS_APP_TITLE));
     return QString::fromStdString(m_doc.CurrentFileName()) + " - " + app;
 }
 
@@ -253,7 +254,7 @@ void MainWindow::DocumentReloaded() {
 }
 
 void MainWindow::UpdateCommandStates() {
-    const bool privileged = m_state.PrivilegedMode == 1;
+    const bool privileged = m_state.PrivilegedMode == Privilege::Privileged;
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const int id = it.key();
         if (id == kToolbar) continue;

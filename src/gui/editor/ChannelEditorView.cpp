@@ -84,7 +84,7 @@ ChannelEditorView::ChannelEditorView(Document& document, AppState& state, UserPr
     connect(m_grid, &ChannelTableView::CharacterTyped, this, &ChannelEditorView::OnCharacter);
     connect(m_grid, &ChannelTableView::NextGroupRequested, this, &ChannelEditorView::NextGroup);
     connect(m_grid, &ChannelTableView::FileDataRequested, this, [this] {
-        if (m_state.PrivilegedMode == 1) emit FileDataRequested();
+        if (m_state.PrivilegedMode == Privilege::Privileged) emit FileDataRequested();
     });
     connect(m_grid, &ChannelTableView::ContextMenuRequested, this, [this](const QPoint& pos) {
         if (m_contextMenu) m_contextMenu->exec(pos);

@@ -69,7 +69,7 @@ int TransferController::Run(TransferMode mode) {
     TransferJob job;
     job.image = m_doc.Image();
     job.imageModified = m_doc.ImageModified();
-    job.privileged = m_state.PrivilegedMode == 1;
+    job.privileged = m_state.PrivilegedMode == Privilege::Privileged;
     if (mode != TransferMode::ReadRadio) job.backupFolder = BackupFolder();
     QThread* uiThread = QThread::currentThread();
     if (mode == TransferMode::AlignmentEntry) job.portThread = uiThread;

@@ -61,7 +61,7 @@ class AlignmentFlowTest : public QObject {
             ini.setValue("Initialize/PORT_DEVICE", QString::fromStdString(radio->Device()));
         }
         app = std::make_unique<Application>(dir->path(), dir->path());
-        app->SetPasswordCheck([](int request) { return request; });
+        app->SetPasswordCheck([](Privilege request) { return request; });
         app->Prompts().SetScript([this](const Prompt& p) {
             asked << p.id;
             if (answers.empty()) return p.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;

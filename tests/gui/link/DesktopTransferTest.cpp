@@ -57,7 +57,7 @@ public:
         }
         const QString folder = QString::fromStdString(dir.Path().string());
         app = std::make_unique<Application>(folder, folder);
-        app->SetPasswordCheck([](int) { return 0; });
+        app->SetPasswordCheck([](Privilege) { return Privilege::Normal; });
         app->Prompts().SetScript([this](const Prompt& prompt) {
             ids.push_back(prompt.id);
             texts.push_back(QString::fromStdString(prompt.text));

@@ -121,9 +121,7 @@ private slots:
         QCOMPARE(dialog.Field()->echoMode(), QLineEdit::Password);
         QTest::keyClicks(dialog.Field(), "KUMO-Hikari");
         QCOMPARE(dialog.Text(), QString("kumo-hikari"));
-        QVERIFY(PasswordDialog::Matches(dialog.Text()));
-        QVERIFY(!PasswordDialog::Matches("kumo-hikari "));
-        QCOMPARE(PasswordDialog::CheckPassword(0), 0);
+        QVERIFY(PasswordDialog::CheckPassword(Privilege::Normal) == Privilege::Normal); // asks nothing
     }
 
     void stepPicker() {
