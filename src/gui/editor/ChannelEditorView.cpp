@@ -157,8 +157,7 @@ void ChannelEditorView::RefreshHeader() {
     const CloneImage& image = m_doc.Image();
     m_fields[0]->setText(Q(DecodeSerialNumber(image)));
     m_fields[1]->setText("KSR-410");
-    m_fields[2]->setText(m_state.PortDevice.isEmpty() ? QString("COM%1").arg(m_state.ComPort)
-                                                      : m_state.PortDevice);
+    m_fields[2]->setText(QString::fromStdString(m_state.Port().DisplayName()));
     m_fields[3]->setText(Q(FormatFirmwareVersion(DecodeFirmwareVersion(image))));
     m_fields[4]->setText(m_state.PrinterName);
     m_groupLabel->setText(Q(Format(" %-13.13s ", ChannelTable::GroupName(m_doc.Channels().CurrentGroup()))));

@@ -143,7 +143,7 @@ void TransferController::EndAlignment() {
 void TransferController::Configure() {
     PortConfigurationDialog dialog(m_state, m_owner);
     if (dialog.exec() == QDialog::Accepted)
-        m_ports.Configure(dialog.SelectedPortType(), dialog.SelectedComPort(), dialog.SelectedDevice());
+        m_ports.Configure(dialog.SelectedPortKind(), dialog.SelectedPort());
     emit PortChanged();
 }
 
