@@ -18,6 +18,8 @@
 #include "core/image/Codecs.h"
 #include "core/util/TextFormat.h"
 #include "core/util/UserPrompts.h"
+#include "gui/app/CommandIds.h"
+#include "gui/app/TextConversion.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/editor/ChannelTableModel.h"
 #include "gui/editor/ChannelTableView.h"
@@ -145,7 +147,7 @@ int ChannelEditorView::CurrentEntry() const {
 }
 
 int ChannelEditorView::HelpContext() const {
-    return 300 + CurrentColumn();
+    return cmd::HelpOfColumn(CurrentColumn());
 }
 
 void ChannelEditorView::OnCurrentChanged() {

@@ -13,22 +13,16 @@
 #include <algorithm>
 
 #include "gui/app/AppState.h"
+#include "gui/app/CommandIds.h"
 
 namespace zt46 {
-namespace {
-
-constexpr int kComCount = 16;
-constexpr int kHelpConfigure = 98386;
-const QString kDeviceSeparator = QStringLiteral("  -  ");
-
-} // namespace
 
 PortConfigurationDialog::PortConfigurationDialog(const AppState& state, QWidget* parent)
     : PromptBarDialog(parent), m_keepCom(state.ComPort), m_qib(new QCheckBox("&QIB-27", Body())),
       m_ports(new QComboBox(Body())), m_ok(new QPushButton("OK", Body())),
       m_cancel(new QPushButton("Cancel", Body())) {
     setWindowTitle("Configuration");
-    setProperty("helpContext", kHelpConfigure);
+    setProperty("helpContext", cmd::HelpOfCommand(cmd::kConfigure));
     SetControlId(m_ok, 1);
     SetControlId(m_cancel, 2);
     SetControlId(m_qib, 1241);
