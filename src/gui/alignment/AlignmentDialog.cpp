@@ -15,6 +15,7 @@
 #include "core/util/UserPrompts.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
 #include "gui/alignment/AlignmentSession.h"
+#include "gui/app/TextConversion.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/controls/FilterConfirmEdit.h"
 
@@ -25,10 +26,6 @@ constexpr int kChannelListId = 2890;
 constexpr int kStatusId = 5550;
 constexpr int kFieldIds[6] = {2820, 2821, 2825, 2822, 2823, 2824}; // band, AM step, FM step, RX, TX, split
 constexpr const char* kChangeChannelError = "Change Channel Error.\n";
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 bool IsInput(QEvent::Type type) {
     switch (type) {
@@ -50,7 +47,7 @@ AlignmentDialog::AlignmentDialog(AlignmentSession& session, UserPrompts& prompts
     setWindowTitle("Alignment");
     BuildControls();
     for (const std::string& item : m_session.Model().ChannelItems())
-        m_channel->addItem(Q(item));
+        m_channel->addItem(ToQString(item));
     connect(m_channel, &QComboBox::currentIndexChanged, this, &AlignmentDialog::SelectChannel);
     connect(&m_session, &AlignmentSession::StepAnswered, this, &AlignmentDialog::StepAnswered);
     // Input waits while a step is on the radio: the steps go strictly one after another.
@@ -180,12 +177,12 @@ void AlignmentDialog::Redisplay() {
     const std::string fields[6] = {model.Band(),   model.AmStepText(), model.FmStepText(),
                                    model.RxText(), model.TxText(),     model.SplitText()};
     for (int i = 0; i < 6; ++i)
-        m_fields[static_cast<std::size_t>(i)]->setText(Q(fields[i]));
+        m_fields[static_cast<std::size_t>(i)]->setText(ToQString(fields[i]));
     for (int slot = 0; slot < 12; ++slot)
-        m_values[static_cast<std::size_t>(slot)]->setText(Q(model.FormatValue(slot)));
+        m_values[static_cast<std::size_t>(slot)]->setText(ToQString(model.FormatValue(slot)));
     for (int slot = 12; slot < kAlignSlotCount; ++slot) {
         FilterConfirmEdit* edit = ValueEdit(slot);
-        if (edit->Locked()) edit->setText(Q(model.FormatValue(slot)));
+        if (edit->Locked()) edit->setText(ToQString(model.FormatValue(slot)));
     }
     if (m_lostReported) return; // only the ways out are left
     for (int slot = 0; slot < 12; ++slot)

@@ -19,6 +19,7 @@
 #include "gui/app/GuiPrompts.h"
 #include "gui/app/HelpBrowser.h"
 #include "gui/app/HelpDialog.h"
+#include "gui/app/TextConversion.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/document/ImageBytesDialog.h"
 #include "gui/editor/ChannelEditorView.h"
@@ -35,10 +36,6 @@ using namespace cmd;
 
 constexpr const char* kItemTexts[kColumnFlagCount] = {
     "Mode", "TAG", "Frequency", "STEP", "Clock Shift", "TAG(Alfanumeric)", "SCAN", "Split"};
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -211,7 +208,7 @@ void MainWindow::BuildToolBar() {
 
 void MainWindow::BuildStatusBar() {
     QStatusBar* bar = statusBar();
-    const QString idle = Text(StringById(IDS_IDLE_PROMPT));
+    const QString idle = ToQString(StringById(IDS_IDLE_PROMPT));
     // The idle prompt comes back whenever a command's prompt goes away.
     connect(bar, &QStatusBar::messageChanged, this, [bar, idle](const QString& message) {
         if (message.isEmpty()) bar->showMessage(idle);
@@ -239,7 +236,7 @@ QString MainWindow::ClockText(const QTime& time) {
 }
 
 QString MainWindow::TitleText() const {
-    const QString app = Text(StringById(
+    const QString app = ToQString(StringById(
         m_state.PrivilegedMode == Privilege::Privileged ? IDS_APP_TITLE_PRIVILEGED : IDS_APP_TITLE));
     return QString::fromStdString(m_doc.CurrentFileName()) + " - " + app;
 }

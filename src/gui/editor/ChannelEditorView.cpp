@@ -34,10 +34,6 @@ constexpr int kColumnTwips[kGridColumnCount] = {720, 480, 1080, 1080, 1080, 720,
 constexpr int kTwipsPerPixel = 15;
 constexpr int kMargin = 15;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 ChannelEditorView::ChannelEditorView(Document& document, AppState& state, UserPrompts& prompts,
@@ -157,12 +153,13 @@ void ChannelEditorView::OnCurrentChanged() {
 
 void ChannelEditorView::RefreshHeader() {
     const CloneImage& image = m_doc.Image();
-    m_fields[0]->setText(Q(DecodeSerialNumber(image)));
+    m_fields[0]->setText(ToQString(DecodeSerialNumber(image)));
     m_fields[1]->setText("KSR-410");
-    m_fields[2]->setText(QString::fromStdString(m_state.Port().DisplayName()));
-    m_fields[3]->setText(Q(FormatFirmwareVersion(DecodeFirmwareVersion(image))));
+    m_fields[2]->setText(ToQString(m_state.Port().DisplayName()));
+    m_fields[3]->setText(ToQString(FormatFirmwareVersion(DecodeFirmwareVersion(image))));
     m_fields[4]->setText(m_state.PrinterName);
-    m_groupLabel->setText(Q(Format(" %-13.13s ", ChannelTable::GroupName(m_doc.Channels().CurrentGroup()))));
+    m_groupLabel->setText(
+        ToQString(Format(" %-13.13s ", ChannelTable::GroupName(m_doc.Channels().CurrentGroup()))));
 }
 
 void ChannelEditorView::ApplyColumnWidths() {
@@ -245,7 +242,7 @@ void ChannelEditorView::BeginCellEdit(const QString* typed) {
     if (!text) return;
     m_editIndex = index;
     m_editColumn = column;
-    m_editStart = Q(*text);
+    m_editStart = ToQString(*text);
     m_editor->SetFilterKind(column == kColTag ? EditFilter::Tag : EditFilter::Frequency);
     m_editor->setMaxLength(column == kColTag ? 8 : 7);
     m_editor->setText(typed ? *typed : m_editStart);
@@ -284,7 +281,7 @@ bool ChannelEditorView::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Escape: {
             // Back to the cell's text, which is then committed unchanged.
             CellEdit cells(m_doc.Channels(), m_doc.Bands(), m_prompts);
-            m_editor->setText(Q(cells.CellText(m_editIndex, m_editColumn)));
+            m_editor->setText(ToQString(cells.CellText(m_editIndex, m_editColumn)));
             m_grid->setFocus();
             return true;
         }
@@ -302,7 +299,7 @@ void ChannelEditorView::CopyCells() {
     const int column = CurrentColumn();
     QString text;
     if (column == kColChn) {
-        text = Q(ChannelClipText(CurrentEntry()));
+        text = ToQString(ChannelClipText(CurrentEntry()));
     } else {
         const QModelIndexList selected = m_grid->selectionModel()->selectedIndexes();
         int top = m_grid->currentIndex().row(), bottom = top, left = column, right = column;
@@ -323,7 +320,7 @@ void ChannelEditorView::CopyCells() {
             for (int c = left; c <= right; ++c)
                 row.push_back(cells.CellText(m_model->EntryOfRow(r), c));
         }
-        text = Q(CellsClipText(rows));
+        text = ToQString(CellsClipText(rows));
     }
     QGuiApplication::clipboard()->setText(text);
 }

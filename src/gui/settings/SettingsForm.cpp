@@ -4,15 +4,12 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "gui/app/TextConversion.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/controls/PromptBar.h"
 
 namespace zt46 {
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Wide enough for the longest list text of any settings page ("PTT + Key + Dial Lock").
 constexpr int kControlMinimumWidth = 170;
@@ -30,7 +27,7 @@ EnterComboBox* SettingsForm::AddCombo(int comboId, int labelId, std::string_view
                                       const std::vector<std::string_view>& items) {
     auto* combo = new EnterComboBox(this);
     for (std::string_view item : items)
-        combo->addItem(Text(item));
+        combo->addItem(ToQString(item));
     AddRow(comboId, labelId, label, combo);
     return combo;
 }
@@ -44,7 +41,7 @@ EnterComboBox* SettingsForm::AddCombo(int comboId, int labelId, std::string_view
 }
 
 void SettingsForm::AddRow(int controlId, int labelId, std::string_view label, QWidget* control) {
-    auto* text = new QLabel(Text(label), this);
+    auto* text = new QLabel(ToQString(label), this);
     text->setBuddy(control);
     if (labelId > 0) PromptBar::SetControlId(text, labelId);
     control->setParent(this);
