@@ -24,15 +24,6 @@ enum class LinkResult {
     Timeout, // nothing, or too little, arrived in time
 };
 
-// Time-outs of the port, in milliseconds.
-struct LinkTimeouts {
-    int readInterval = 100; // longest gap between two bytes of one read
-    int readPerByte = 5;    // total read time-out: readConstant + readPerByte * count
-    int readConstant = 150;
-    int writePerByte = 100; // total write time-out: writeConstant + writePerByte * count
-    int writeConstant = 5000;
-};
-
 constexpr std::size_t kMaxWrite = 4096;
 
 class SerialPort {
@@ -53,7 +44,6 @@ public:
     // loop meanwhile (never waiting for this one).
     void Close();
     bool IsOpen() const;
-    bool IsReady() const { return m_ready; }
 
     void PurgeReceive();
     void PurgeTransmit();
@@ -75,16 +65,11 @@ public:
     // that thread can go on talking to the radio after a transfer run ended.
     void HandTo(QThread* thread);
 
-    const LinkTimeouts& Timeouts() const { return m_timeouts; }
-    void SetTimeouts(const LinkTimeouts& timeouts) { m_timeouts = timeouts; }
-
 private:
     bool TakePendingError();
 
     PortSettings m_settings;
-    LinkTimeouts m_timeouts;
     std::unique_ptr<QSerialPort> m_port;
-    bool m_ready = false;
 };
 
 } // namespace zt46

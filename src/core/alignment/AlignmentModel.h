@@ -57,7 +57,6 @@ public:
     static bool CanStart(const ChannelTable& channels);
     // The channel list: "%2d" of each offered channel's number, and their indexes.
     std::vector<std::string> ChannelItems() const;
-    const std::vector<int>& ChannelIndexes() const { return m_listable; }
 
     void LoadFromImage();
     void StoreToImage();

@@ -32,7 +32,6 @@ public:
     AppState& State() { return m_state; }
     AppSettings& Settings() { return m_settings; }
     GuiPrompts& Prompts() { return m_prompts; }
-    GuiFileDialogs& Dialogs() { return m_dialogs; }
     Document& Doc() { return *m_doc; }
     MainWindow* Frame() const { return m_frame.get(); }
     PortHolder& Ports() { return *m_ports; }

@@ -20,7 +20,6 @@ Answer GuiPrompts::Show(const Prompt& prompt) {
 Answer GuiPrompts::ShowHere(const Prompt& prompt) {
     QString text = QString::fromStdString(prompt.text);
     text.replace("\r\n", "\n");
-    emit Shown(prompt.id, text);
     if (m_script) return m_script(prompt);
 
     QMessageBox box(m_owner);

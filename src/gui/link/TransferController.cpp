@@ -34,24 +34,12 @@ private:
     TransferProgressDialog* m_gauge;
 };
 
-TransferProgressDialog::Mode GaugeMode(TransferMode mode) {
-    switch (mode) {
-    case TransferMode::ReadRadio:
-        return TransferProgressDialog::Upload;
-    case TransferMode::WriteRadio:
-        return TransferProgressDialog::Download;
-    case TransferMode::AlignmentEntry:
-        break;
-    }
-    return TransferProgressDialog::AlignmentEntry;
-}
-
 } // namespace
 
 TransferController::TransferController(Document& document, AppState& state, PortHolder& ports,
                                        UserPrompts& prompts, QWidget* owner)
     : QObject(owner), m_doc(document), m_state(state), m_ports(ports), m_prompts(prompts), m_owner(owner),
-      m_gaugeDialog(std::make_unique<TransferProgressDialog>(TransferProgressDialog::Upload, owner)) {
+      m_gaugeDialog(std::make_unique<TransferProgressDialog>(owner)) {
     m_gaugeDialog->ensurePolished();
     m_gaugeDialog->adjustSize();
 }
@@ -82,7 +70,7 @@ int TransferController::Run(TransferMode mode) {
     // The flag exists before the gauge can take a Cancel, so a Cancel pressed at once is never lost.
     std::atomic<bool> cancel{false};
     TransferProgressDialog& gauge = *m_gaugeDialog;
-    gauge.Begin(GaugeMode(mode));
+    gauge.Begin();
     m_gauge = &gauge;
     GaugeProgress progress(&gauge);
     const TransferContext context{m_prompts, progress, cancel};

@@ -119,7 +119,7 @@ private slots:
         RunCommand<PromptBarSheet>(cmd::kCommon, [](PromptBarSheet* sheet) {
             QCOMPARE(sheet->windowTitle(), QStringLiteral("Common"));
             for (int page = 0; page < sheet->PageCount(); ++page) {
-                sheet->SetActivePage(page);
+                sheet->Tabs()->setCurrentIndex(page);
                 auto* combo = sheet->Page(page)->findChild<EnterComboBox*>();
                 QTest::keyClick(combo, Qt::Key_Down);
             }
