@@ -103,7 +103,7 @@ int TransferController::Run(TransferMode mode) {
     ApplyTransferResult(m_doc, mode, m_result);
     m_running = false;
     if (!m_result.backupPath.empty()) emit BackupWritten(QString::fromStdString(m_result.backupPath));
-    emit RunFinished(static_cast<int>(mode), answer == QDialog::Accepted);
+    emit RunFinished(mode, answer == QDialog::Accepted);
     return answer;
 }
 
