@@ -24,20 +24,6 @@ const QCommandLineOption& HelpOption() {
     return help;
 }
 
-// The argument (as typed) that names an option: "--name", "--name=value", or a run of short options
-// holding its letter. Options end at "--".
-QString TypedOption(const QStringList& arguments, const QString& name) {
-    for (const QString& a : arguments.mid(1)) {
-        if (a == QLatin1String("--")) break;
-        if (a.startsWith(QLatin1String("--"))) {
-            if (a.mid(2).section(QLatin1Char('='), 0, 0) == name) return a;
-        } else if (a.startsWith(QLatin1Char('-')) && name.size() == 1 && a.indexOf(name, 1) > 0) {
-            return QLatin1Char('-') + name;
-        }
-    }
-    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-}
-
 bool TakesValue(const Command& cmd, const QString& name) {
     const QList<QCommandLineOption> options = cmd.Options();
     return std::any_of(options.begin(), options.end(), [&](const QCommandLineOption& o) {
@@ -45,31 +31,42 @@ bool TakesValue(const Command& cmd, const QString& name) {
     });
 }
 
-// What a command line the parser refused gets: an unknown option (or a flag given a value) is named
-// with the command's usage; an option left without its value (the last argument) is named alone.
+// The option an argument names: "pdf" of "--pdf" and "--pdf=x", "o" of "-o".
+QString OptionName(const QString& argument) {
+    if (argument.startsWith(QLatin1String("--"))) return argument.mid(2).section(QLatin1Char('='), 0, 0);
+    return argument.mid(1, 1);
+}
+
+// The first option, as typed, that the parser did not know or that is a flag given a value.
+QString RefusedOption(const QStringList& arguments, const QStringList& unknown, const Command& cmd) {
+    for (const QString& a : arguments.mid(1)) {
+        if (a == QLatin1String("--")) break;
+        if (a.startsWith(QLatin1String("--"))) {
+            const QString name = OptionName(a);
+            if (unknown.contains(name) || (a.contains(QLatin1Char('=')) && !TakesValue(cmd, name))) return a;
+        } else if (a.startsWith(QLatin1Char('-'))) {
+            for (const QChar c : a.mid(1)) {
+                if (unknown.contains(QString(c))) return QLatin1Char('-') + c;
+                if (TakesValue(cmd, QString(c))) break; // the rest is its value
+            }
+        }
+    }
+    return arguments.last();
+}
+
+// A command line the parser refused: an option left without its value (only the last argument can
+// be) is named alone; an unknown option, or a flag given a value, is named with the command's usage.
 int RefuseOptions(const QCommandLineParser& parser, const QStringList& arguments, const Command& cmd,
                   CliIo& io) {
     const std::string prefix = "zt46 " + cmd.Name() + ": ";
     const QStringList unknown = parser.unknownOptionNames();
-    if (unknown.isEmpty()) {
-        const QString last = arguments.last();
-        const QString name = last.startsWith(QLatin1String("--")) ? last.mid(2) : last.right(1);
-        if (!last.contains(QLatin1Char('=')) && TakesValue(cmd, name)) {
-            io.err << prefix << "option " << last.toStdString() << " needs a value\n";
-            return kExitUsage;
-        }
-        // A flag given a value.
-        for (const QString& a : arguments.mid(1)) {
-            if (a.startsWith(QLatin1String("--")) && a.contains(QLatin1Char('=')) &&
-                !TakesValue(cmd, a.mid(2).section(QLatin1Char('='), 0, 0))) {
-                io.err << prefix << "unknown option " << a.toStdString() << '\n' << cmd.Usage();
-                return kExitUsage;
-            }
-        }
-        io.err << prefix << parser.errorText().toStdString() << '\n' << cmd.Usage();
+    const QString last = arguments.last();
+    if (unknown.isEmpty() && last.startsWith(QLatin1Char('-')) && !last.contains(QLatin1Char('=')) &&
+        TakesValue(cmd, OptionName(last))) {
+        io.err << prefix << "option " << last.toStdString() << " needs a value\n";
         return kExitUsage;
     }
-    io.err << prefix << "unknown option " << TypedOption(arguments, unknown.first()).toStdString() << '\n'
+    io.err << prefix << "unknown option " << RefusedOption(arguments, unknown, cmd).toStdString() << '\n'
            << cmd.Usage();
     return kExitUsage;
 }
