@@ -1,5 +1,6 @@
 #include "cli/CliDocument.h"
 
+#include <QCommandLineParser>
 #include <filesystem>
 #include <ostream>
 
@@ -26,9 +27,16 @@ bool CliDocument::Load(const std::optional<std::string>& path) {
     return document.LoadFileStrict(*path);
 }
 
-bool CheckArgumentCount(const Arguments& args, std::size_t min, std::size_t max, const Command& cmd,
-                        CliIo& io) {
-    if (args.positional.size() >= min && args.positional.size() <= max) return true;
+std::vector<std::string> Paths(const QCommandLineParser& parser) {
+    std::vector<std::string> paths;
+    for (const QString& argument : parser.positionalArguments())
+        paths.push_back(argument.toLocal8Bit().toStdString());
+    return paths;
+}
+
+bool CheckArgumentCount(const std::vector<std::string>& paths, std::size_t min, std::size_t max,
+                        const Command& cmd, CliIo& io) {
+    if (paths.size() >= min && paths.size() <= max) return true;
     io.err << "zt46 " << cmd.Name() << ": wrong number of arguments\n" << cmd.Usage();
     return false;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/CliPrompts.h"
 #include "cli/Command.h"
@@ -22,8 +23,10 @@ struct CliDocument {
     bool Load(const std::optional<std::string>& path);
 };
 
+// The positional arguments of a command as paths.
+std::vector<std::string> Paths(const QCommandLineParser& parser);
 // Argument count check shared by the commands: prints the usage and returns false when out of range.
-bool CheckArgumentCount(const Arguments& args, std::size_t min, std::size_t max, const Command& cmd,
-                        CliIo& io);
+bool CheckArgumentCount(const std::vector<std::string>& paths, std::size_t min, std::size_t max,
+                        const Command& cmd, CliIo& io);
 
 } // namespace zt46::cli

@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 
+#include <QCommandLineParser>
 #include <algorithm>
 #include <ostream>
 
@@ -18,75 +19,95 @@ void ToolUsage(std::ostream& os) {
           "Exit status: 0 success, 1 usage error, 2 file error, 3 link error.\n";
 }
 
-bool Contains(const std::vector<std::string>& list, const std::string& name) {
-    return std::find(list.begin(), list.end(), name) != list.end();
+const QCommandLineOption& HelpOption() {
+    static const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    return help;
+}
+
+bool TakesValue(const Command& cmd, const QString& name) {
+    const QList<QCommandLineOption> options = cmd.Options();
+    return std::any_of(options.begin(), options.end(), [&](const QCommandLineOption& o) {
+        return o.names().contains(name) && !o.valueName().isEmpty();
+    });
+}
+
+// The option an argument names: "pdf" of "--pdf" and "--pdf=x", "o" of "-o".
+QString OptionName(const QString& argument) {
+    if (argument.startsWith(QLatin1String("--"))) return argument.mid(2).section(QLatin1Char('='), 0, 0);
+    return argument.mid(1, 1);
+}
+
+// The first option, as typed, that the parser did not know or that is a flag given a value.
+QString RefusedOption(const QStringList& arguments, const QStringList& unknown, const Command& cmd) {
+    for (const QString& a : arguments.mid(1)) {
+        if (a == QLatin1String("--")) break;
+        if (a.startsWith(QLatin1String("--"))) {
+            const QString name = OptionName(a);
+            if (unknown.contains(name) || (a.contains(QLatin1Char('=')) && !TakesValue(cmd, name))) return a;
+        } else if (a.startsWith(QLatin1Char('-'))) {
+            for (const QChar c : a.mid(1)) {
+                if (unknown.contains(QString(c))) return QLatin1Char('-') + c;
+                if (TakesValue(cmd, QString(c))) break; // the rest is its value
+            }
+        }
+    }
+    return arguments.last();
+}
+
+// A command line the parser refused: an option left without its value (only the last argument can
+// be) is named alone; an unknown option, or a flag given a value, is named with the command's usage.
+int RefuseOptions(const QCommandLineParser& parser, const QStringList& arguments, const Command& cmd,
+                  CliIo& io) {
+    const std::string prefix = "zt46 " + cmd.Name() + ": ";
+    const QStringList unknown = parser.unknownOptionNames();
+    const QString last = arguments.last();
+    if (unknown.isEmpty() && last.startsWith(QLatin1Char('-')) && !last.contains(QLatin1Char('=')) &&
+        TakesValue(cmd, OptionName(last))) {
+        io.err << prefix << "option " << last.toStdString() << " needs a value\n";
+        return kExitUsage;
+    }
+    io.err << prefix << "unknown option " << RefusedOption(arguments, unknown, cmd).toStdString() << '\n'
+           << cmd.Usage();
+    return kExitUsage;
 }
 
 } // namespace
 
-bool Arguments::Has(const std::string& name) const {
-    return std::any_of(options.begin(), options.end(), [&](const auto& o) { return o.first == name; });
-}
-
-std::string Arguments::Value(const std::string& name) const {
-    for (const auto& o : options) {
-        if (o.first == name) return o.second;
-    }
-    return {};
-}
-
 int Dispatch(const std::vector<std::string>& argv, CliIo& io) {
-    if (argv.empty()) {
-        ToolUsage(io.err);
-        return kExitUsage;
-    }
-    if (argv[0] == "--help" || argv[0] == "-h" || argv[0] == "help") {
+    QStringList arguments{QStringLiteral("zt46")};
+    for (const std::string& a : argv)
+        arguments << QString::fromLocal8Bit(a);
+
+    // Up to the command's name the tool's own options; the rest belongs to the command.
+    QCommandLineParser tool;
+    tool.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    tool.addOption(HelpOption());
+    const bool parsed = tool.parse(arguments);
+    const QStringList rest = tool.positionalArguments();
+    if (tool.isSet(HelpOption()) || (parsed && rest.value(0) == QLatin1String("help"))) {
         ToolUsage(io.out);
         return kExitOk;
     }
-    for (const auto& cmd : MakeCommands()) {
-        if (cmd->Name() != argv[0]) continue;
-        Arguments args;
-        const auto valueOptions = cmd->ValueOptions();
-        const auto flagOptions = cmd->FlagOptions();
-        for (std::size_t i = 1; i < argv.size(); ++i) {
-            const std::string& a = argv[i];
-            if (a == "--help" || a == "-h") {
-                io.out << cmd->Usage();
-                return kExitOk;
-            }
-            if (a == "--") {
-                args.positional.insert(args.positional.end(), argv.begin() + static_cast<long>(i) + 1,
-                                       argv.end());
-                break;
-            }
-            if (a.size() > 2 && a.rfind("--", 0) == 0) {
-                std::string name = a.substr(2), value;
-                const std::size_t eq = name.find('=');
-                if (eq != std::string::npos) {
-                    value = name.substr(eq + 1);
-                    name.resize(eq);
-                }
-                if (Contains(valueOptions, name)) {
-                    if (eq == std::string::npos) {
-                        if (i + 1 >= argv.size()) {
-                            io.err << "zt46 " << cmd->Name() << ": option --" << name << " needs a value\n";
-                            return kExitUsage;
-                        }
-                        value = argv[++i];
-                    }
-                } else if (!Contains(flagOptions, name) || eq != std::string::npos) {
-                    io.err << "zt46 " << cmd->Name() << ": unknown option " << a << "\n" << cmd->Usage();
-                    return kExitUsage;
-                }
-                args.options.emplace_back(name, value);
-                continue;
-            }
-            args.positional.push_back(a);
-        }
-        return cmd->Run(args, io);
+    if (parsed && rest.isEmpty()) {
+        ToolUsage(io.err);
+        return kExitUsage;
     }
-    io.err << "zt46: unknown command '" << argv[0] << "'\n";
+    // An option before the command is taken for a command, as any other word that names none.
+    const QString word = parsed ? rest.front() : arguments.at(1);
+    for (const auto& cmd : MakeCommands()) {
+        if (!parsed || QString::fromStdString(cmd->Name()) != word) continue;
+        QCommandLineParser parser; // takes the command's name for the program's
+        parser.addOption(HelpOption());
+        parser.addOptions(cmd->Options());
+        const bool ok = parser.parse(rest);
+        if (parser.isSet(HelpOption())) {
+            io.out << cmd->Usage();
+            return kExitOk;
+        }
+        if (!ok) return RefuseOptions(parser, rest, *cmd, io);
+        return cmd->Run(parser, io);
+    }
+    io.err << "zt46: unknown command '" << word.toStdString() << "'\n";
     ToolUsage(io.err);
     return kExitUsage;
 }

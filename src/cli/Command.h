@@ -1,10 +1,14 @@
 #pragma once
 // The zt46 command-line tool: one small class per subcommand behind one list.
 
+#include <QCommandLineOption>
+#include <QList>
 #include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
+
+class QCommandLineParser;
 
 namespace zt46::cli {
 
@@ -19,24 +23,16 @@ struct CliIo {
     bool errIsTerminal = false;
 };
 
-// Arguments of one command: positional arguments and "--name value" / "--flag" options.
-struct Arguments {
-    std::vector<std::string> positional;
-    std::vector<std::pair<std::string, std::string>> options; // value empty for flags
-    bool Has(const std::string& name) const;
-    std::string Value(const std::string& name) const;
-};
-
 class Command {
 public:
     virtual ~Command() = default;
     virtual std::string Name() const = 0;
     virtual std::string Summary() const = 0;
     virtual std::string Usage() const = 0; // the full --help text of the command
-    // Options that take a value (all others are flags).
-    virtual std::vector<std::string> ValueOptions() const { return {}; }
-    virtual std::vector<std::string> FlagOptions() const { return {}; }
-    virtual int Run(const Arguments& args, CliIo& io) const = 0;
+    // The command's options; -h/--help comes with every command.
+    virtual QList<QCommandLineOption> Options() const { return {}; }
+    // Runs on the parsed command line (the command's name is not among the positional arguments).
+    virtual int Run(const QCommandLineParser& parser, CliIo& io) const = 0;
 };
 
 std::vector<std::unique_ptr<Command>> MakeCommands();

@@ -1,6 +1,7 @@
 // info, report and save: commands over clone files.
 #include "cli/FileCommands.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <optional>
 #include <ostream>
@@ -15,9 +16,9 @@
 namespace zt46::cli {
 namespace {
 
-std::optional<std::string> OptionalFile(const Arguments& args) {
-    if (args.positional.empty()) return std::nullopt;
-    return args.positional[0];
+std::optional<std::string> OptionalFile(const std::vector<std::string>& paths) {
+    if (paths.empty()) return std::nullopt;
+    return paths[0];
 }
 
 class InfoCommand : public Command {
@@ -30,10 +31,11 @@ public:
                "per group and whether the check value at bytes 2..3 matches. Without FILE, the built-in\n"
                "factory image as loaded.\n";
     }
-    int Run(const Arguments& args, CliIo& io) const override {
-        if (!CheckArgumentCount(args, 0, 1, *this, io)) return kExitUsage;
+    int Run(const QCommandLineParser& parser, CliIo& io) const override {
+        const std::vector<std::string> paths = Paths(parser);
+        if (!CheckArgumentCount(paths, 0, 1, *this, io)) return kExitUsage;
         CliDocument cli(io);
-        if (!cli.Load(OptionalFile(args))) return kExitFile;
+        if (!cli.Load(OptionalFile(paths))) return kExitFile;
         const Document& doc = cli.document;
         static constexpr const char* kModes[4] = {"VFO", "MR", "Book MR", "WX"};
         const int mode = doc.System().CurrentMode;
@@ -45,8 +47,7 @@ public:
         const std::uint16_t stored = StoredAdjustChecksum(doc.Image());
         const std::uint16_t computed = ComputeAdjustChecksum(doc.Image());
         io.out << "File:             "
-               << (args.positional.empty() ? std::string("built-in factory image") : doc.CurrentFileName())
-               << '\n'
+               << (paths.empty() ? std::string("built-in factory image") : doc.CurrentFileName()) << '\n'
                << "Serial number:    " << DecodeSerialNumber(doc.Image()) << '\n'
                << "Product type:     KSR-410\n"
                << "Firmware version: " << FormatFirmwareVersion(DecodeFirmwareVersion(doc.Image())) << '\n'
@@ -71,16 +72,20 @@ public:
                "  --pdf OUT.pdf  write the printed pages into OUT.pdf instead (A4 or Letter after the\n"
                "                 locale), as File > Export PDF... does; nothing goes to stdout\n";
     }
-    std::vector<std::string> ValueOptions() const override { return {"pdf"}; }
-    int Run(const Arguments& args, CliIo& io) const override {
-        if (!CheckArgumentCount(args, 0, 1, *this, io)) return kExitUsage;
-        if (args.Has("pdf") && args.Value("pdf").empty()) {
+    QList<QCommandLineOption> Options() const override {
+        return {QCommandLineOption(QStringLiteral("pdf"), {}, QStringLiteral("OUT.pdf"))};
+    }
+    int Run(const QCommandLineParser& parser, CliIo& io) const override {
+        const std::vector<std::string> paths = Paths(parser);
+        if (!CheckArgumentCount(paths, 0, 1, *this, io)) return kExitUsage;
+        const std::string pdf = parser.value(QStringLiteral("pdf")).toLocal8Bit().toStdString();
+        if (parser.isSet(QStringLiteral("pdf")) && pdf.empty()) {
             io.err << "zt46 report: option --pdf needs a file name\n" << Usage();
             return kExitUsage;
         }
         CliDocument cli(io);
-        if (!cli.Load(OptionalFile(args))) return kExitFile;
-        if (args.Has("pdf")) return WritePdf(cli, args.Value("pdf"));
+        if (!cli.Load(OptionalFile(paths))) return kExitFile;
+        if (parser.isSet(QStringLiteral("pdf"))) return WritePdf(cli, pdf);
         io.out << ReportText(Report(cli.document).Pages());
         io.out.flush();
         return io.out ? kExitOk : kExitFile;
@@ -88,12 +93,16 @@ public:
 
 private:
     static int WritePdf(CliDocument& cli, const std::string& path) {
-        // Painting text needs a GUI application; a headless one does, so this runs without a display.
+        // Painting text needs a GUI application; unless told otherwise, a headless one, so this runs
+        // without a display.
+        static int argc = 1;
+        static char name[] = "zt46";
+        static char* argv[] = {name, nullptr};
         std::optional<QGuiApplication> app;
-        int argc = 3;
-        char arg0[] = "zt46", arg1[] = "-platform", arg2[] = "offscreen";
-        char* argv[] = {arg0, arg1, arg2, nullptr};
-        if (!QCoreApplication::instance()) app.emplace(argc, argv);
+        if (!QCoreApplication::instance()) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+            app.emplace(argc, argv);
+        }
 
         switch (
             WriteReportPdf(Report(cli.document), QString::fromStdString(path), DefaultReportPageLayout())) {
@@ -120,11 +129,12 @@ public:
                "and settings written back, the check value renewed, 4104 bytes). A read-only OUT is not\n"
                "touched.\n";
     }
-    int Run(const Arguments& args, CliIo& io) const override {
-        if (!CheckArgumentCount(args, 2, 2, *this, io)) return kExitUsage;
+    int Run(const QCommandLineParser& parser, CliIo& io) const override {
+        const std::vector<std::string> paths = Paths(parser);
+        if (!CheckArgumentCount(paths, 2, 2, *this, io)) return kExitUsage;
         CliDocument cli(io);
-        if (!cli.Load(args.positional[0])) return kExitFile;
-        cli.document.SetCurrentFileName(args.positional[1]);
+        if (!cli.Load(paths[0])) return kExitFile;
+        cli.document.SetCurrentFileName(paths[1]);
         return cli.document.Save() ? kExitOk : kExitFile;
     }
 };

@@ -2,6 +2,7 @@
 // and Ctrl+C cancelling cleanly.
 #include "cli/LinkCommands.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <atomic>
 #include <csignal>
@@ -15,12 +16,11 @@
 #include "core/document/Backup.h"
 #include "core/document/CloneFile.h"
 #include "core/util/Messages.h"
+#include "core/util/PrivilegedMode.h"
 #include "link/TransferRuns.h"
 
 namespace zt46::cli {
 namespace {
-
-constexpr const char* kServicePassword = "kumo-hikari";
 
 std::atomic<bool>* g_cancel = nullptr;
 
@@ -100,7 +100,7 @@ private:
     CliProgress& m_progress;
 };
 
-// The password as the Password dialog takes it: typed without echo, letters turned to lower case.
+// The password as the Password dialog takes it: typed without echo, letters in either case.
 bool AskPassword(CliIo& io) {
     std::string line;
     const bool terminal = isatty(STDIN_FILENO) != 0;
@@ -117,15 +117,20 @@ bool AskPassword(CliIo& io) {
         tcsetattr(STDIN_FILENO, TCSANOW, &saved);
         io.err << '\n';
     }
-    for (char& c : line) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    if (line == kServicePassword) return true;
+    if (IsServicePassword(line)) return true;
     io.err << "zt46: the password is not correct; privileged mode refused\n";
     return false;
 }
 
-// What both commands share: options, the port, Qt's application object, the cancel flag.
+QCommandLineOption PortOption() {
+    return QCommandLineOption(QStringLiteral("port"), {}, QStringLiteral("DEVICE"));
+}
+
+QCommandLineOption PrivilegedOption() {
+    return QCommandLineOption(QStringLiteral("privileged"));
+}
+
+// What the runs of both commands share: the port, Qt's application object, the cancel flag.
 struct LinkRun {
     explicit LinkRun(CliIo& io) : io(io), cliPrompts(io.err), progress(io), prompts(cliPrompts, progress) {}
 
@@ -165,16 +170,14 @@ public:
                "Switch the radio off and on again when asked. Ctrl+C cancels; nothing is written then.\n"
                "--privileged asks for the service password first.\n";
     }
-    std::vector<std::string> ValueOptions() const override { return {"port", "output"}; }
-    std::vector<std::string> FlagOptions() const override { return {"privileged"}; }
-    int Run(const Arguments& args, CliIo& io) const override {
-        std::string output = args.Value("output");
-        std::vector<std::string> rest = args.positional;
-        if (rest.size() == 2 && rest[0] == "-o") {
-            output = rest[1];
-            rest.clear();
-        }
-        if (!rest.empty() || args.Value("port").empty()) {
+    QList<QCommandLineOption> Options() const override {
+        return {PortOption(), QCommandLineOption(QStringList{"o", "output"}, {}, QStringLiteral("FILE")),
+                PrivilegedOption()};
+    }
+    int Run(const QCommandLineParser& parser, CliIo& io) const override {
+        const std::string output = parser.value(QStringLiteral("output")).toLocal8Bit().toStdString();
+        const std::string device = parser.value(QStringLiteral("port")).toLocal8Bit().toStdString();
+        if (!parser.positionalArguments().isEmpty() || device.empty()) {
             io.err << "zt46 upload: wrong arguments\n" << Usage();
             return kExitUsage;
         }
@@ -183,11 +186,11 @@ public:
             return kExitUsage;
         }
         TransferJob job;
-        job.privileged = args.Has("privileged");
+        job.privileged = parser.isSet(QStringLiteral("privileged"));
         if (job.privileged && !AskPassword(io)) return kExitUsage;
         LinkRun run(io);
         TransferResult result;
-        const int status = run.Run(TransferMode::ReadRadio, args.Value("port"), job, result);
+        const int status = run.Run(TransferMode::ReadRadio, device, job, result);
         if (status != kExitOk || !result.imageTaken) return status;
         if (output.empty()) {
             const ImageTrailer trailer{};
@@ -213,24 +216,25 @@ public:
                "--privileged (asks for the service password) also writes the alignment check block and\n"
                "keeps the radio's identity block. Ctrl+C cancels.\n";
     }
-    std::vector<std::string> ValueOptions() const override { return {"port"}; }
-    std::vector<std::string> FlagOptions() const override { return {"privileged"}; }
-    int Run(const Arguments& args, CliIo& io) const override {
-        if (args.positional.size() != 1 || args.Value("port").empty()) {
+    QList<QCommandLineOption> Options() const override { return {PortOption(), PrivilegedOption()}; }
+    int Run(const QCommandLineParser& parser, CliIo& io) const override {
+        const std::vector<std::string> paths = Paths(parser);
+        const std::string device = parser.value(QStringLiteral("port")).toLocal8Bit().toStdString();
+        if (paths.size() != 1 || device.empty()) {
             io.err << "zt46 download: wrong arguments\n" << Usage();
             return kExitUsage;
         }
         TransferJob job;
-        job.privileged = args.Has("privileged");
+        job.privileged = parser.isSet(QStringLiteral("privileged"));
         if (job.privileged && !AskPassword(io)) return kExitUsage;
         CliDocument cli(io);
-        if (!cli.Load(args.positional[0])) return kExitFile;
+        if (!cli.Load(paths[0])) return kExitFile;
         cli.document.ModelsToImage();
         job.image = cli.document.Image();
         job.backupFolder = kBackupFolderName;
         LinkRun run(io);
         TransferResult result;
-        const int status = run.Run(TransferMode::WriteRadio, args.Value("port"), job, result);
+        const int status = run.Run(TransferMode::WriteRadio, device, job, result);
         ApplyTransferResult(cli.document, TransferMode::WriteRadio, result);
         if (!result.backupPath.empty())
             io.out << "Backup of the radio's memory: " << result.backupPath << '\n';

@@ -3,7 +3,6 @@
 // byte, some followed by a reply frame. Commands go strictly one after another, each with its purges
 // and waits. Nothing here shows a message: the callers decide what a failure means.
 
-#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -38,31 +37,13 @@ std::vector<std::uint8_t> AlignCommandFrame(std::uint8_t command, std::span<cons
 // Checksum of a reply frame: the command code counts although the reply does not repeat it.
 std::uint8_t AlignReplySum(std::uint8_t command, std::uint8_t length, std::span<const std::uint8_t> data);
 
-// Sends a command and waits for its acceptance (0x06 or the command code): kLinkOk, kLinkError (a
-// failed send, a port error or another answer byte) or kLinkTimeout (five silent read attempts).
-int SendAlignCommand(SerialPort& port, std::uint8_t command, std::span<const std::uint8_t> data);
+// Sends a command and waits for its acceptance (0x06 or the command code): Ok, Error (a failed send, a
+// port error or another answer byte) or Timeout (five silent read attempts).
+LinkResult SendAlignCommand(SerialPort& port, std::uint8_t command, std::span<const std::uint8_t> data);
 // Reads the reply frame to an accepted command into `data` (which holds `expectedLength` - 1 bytes):
-// 0, 1 or 2 as above. `length` is the length byte received; one larger than expected fails (1)
+// results as above. `length` is the length byte received; one larger than expected fails (Error)
 // without reading further.
-int ReadAlignReply(SerialPort& port, std::uint8_t command, std::uint8_t expectedLength, std::uint8_t& length,
-                   std::span<std::uint8_t> data);
-
-bool ReadAlignWord(SerialPort& port, std::uint16_t address, std::uint8_t& first, std::uint8_t& second);
-bool WriteAlignWord(SerialPort& port, std::uint16_t address, std::uint8_t first, std::uint8_t second);
-// Waits 150 ms, then reads the six status bytes (RSSI at 0, SQS at 3).
-bool ReadAlignStatus(SerialPort& port, std::array<std::uint8_t, align::kStatusBytes>& status);
-bool ReadVorRaw(SerialPort& port, std::uint16_t& value);
-
-// The live commands: true when the radio accepted them.
-bool SelectChannel(SerialPort& port, int channelIndex);
-bool LiveTxPower(SerialPort& port, std::uint8_t level);
-bool LiveModulation(SerialPort& port, std::uint8_t level);
-bool KeyTransmitter(SerialPort& port);
-// Sent a second time only when the first was not accepted.
-bool EndLiveAdjustment(SerialPort& port);
-bool LeaveAlignment(SerialPort& port);
-bool LiveReferenceTune(SerialPort& port, std::uint8_t level);
-bool LiveSidetone(SerialPort& port, std::uint8_t level);
-bool LiveRxTune(SerialPort& port, std::uint8_t level);
+LinkResult ReadAlignReply(SerialPort& port, std::uint8_t command, std::uint8_t expectedLength,
+                          std::uint8_t& length, std::span<std::uint8_t> data);
 
 } // namespace zt46

@@ -50,9 +50,9 @@ bool CloneProtocol::Handshake(std::uint8_t command, bool& ready) {
         // means there is no working lead, and waiting for the radio would never end.
         std::uint8_t echo = command;
         if (!m_port.SendWithEcho(&echo, 1) || echo != command) return FailLead();
-        const int status = m_port.ReadByte(r);
-        if (status == kLinkError) return FailLead();
-        if (status == kLinkTimeout) break;
+        const LinkResult status = m_port.ReadByte(r);
+        if (status == LinkResult::Error) return FailLead();
+        if (status == LinkResult::Timeout) break;
         if (command == clone::kRequestUpload && r == clone::kReady) {
             ready = true;
             LinkWait(150);
@@ -60,15 +60,15 @@ bool CloneProtocol::Handshake(std::uint8_t command, bool& ready) {
         }
         if (command == clone::kRequestAlign && r == clone::kRadioHello) {
             LinkWait(5);
-            return m_port.SendByte(command) == kLinkOk ? true : FailLead();
+            return m_port.SendByte(command) == LinkResult::Ok ? true : FailLead();
         }
         // Anything else (a 0x50 while polling for an upload included) is ignored: poll again.
         if (Cancelled()) return false;
     }
     // The radio is switched off: wait, as long as it takes, for it to announce itself.
     for (;;) {
-        const int status = m_port.ReadByte(r);
-        if (status == kLinkOk && (r == clone::kRadioHello || r == clone::kReady)) break;
+        const LinkResult status = m_port.ReadByte(r);
+        if (status == LinkResult::Ok && (r == clone::kRadioHello || r == clone::kReady)) break;
         if (Cancelled()) return false;
     }
     if (r == clone::kReady) {
@@ -77,18 +77,18 @@ bool CloneProtocol::Handshake(std::uint8_t command, bool& ready) {
     }
     if (command == clone::kRequestAlign) {
         LinkWait(5);
-        return m_port.SendByte(command) == kLinkOk ? true : FailLead();
+        return m_port.SendByte(command) == LinkResult::Ok ? true : FailLead();
     }
-    if (m_port.SendByte(clone::kReady) != kLinkOk) return FailLead();
+    if (m_port.SendByte(clone::kReady) != LinkResult::Ok) return FailLead();
     LinkWait(150);
     LinkWait(500);
-    return m_port.SendByte(command) == kLinkOk ? true : FailLead();
+    return m_port.SendByte(command) == LinkResult::Ok ? true : FailLead();
 }
 
 bool CloneProtocol::ReadFrameByte(std::uint8_t& byte) {
-    const int status = m_port.ReadByte(byte);
-    if (status == kLinkOk) return true;
-    return Fail(status == kLinkTimeout ? IDS_TIMEOUT : IDS_COMM_ERROR);
+    const LinkResult status = m_port.ReadByte(byte);
+    if (status == LinkResult::Ok) return true;
+    return Fail(status == LinkResult::Timeout ? IDS_TIMEOUT : IDS_COMM_ERROR);
 }
 
 bool CloneProtocol::Upload(CloneImage& buffer) {
@@ -114,14 +114,16 @@ bool CloneProtocol::Upload(CloneImage& buffer) {
         for (std::size_t done = 0; done < count;) {
             const std::size_t piece = std::min(kPiece, count - done);
             std::uint8_t* at = buffer.data() + total + done;
-            const int status = m_port.ReadBlock(at, piece);
-            if (status != kLinkOk) return Fail(status == kLinkTimeout ? IDS_TIMEOUT : IDS_COMM_ERROR);
+            const LinkResult status = m_port.ReadBlock(at, piece);
+            if (status != LinkResult::Ok)
+                return Fail(status == LinkResult::Timeout ? IDS_TIMEOUT : IDS_COMM_ERROR);
             sum += FrameSum({at, piece});
             done += piece;
         }
         std::uint8_t check = 0;
-        const int status = m_port.ReadByte(check);
-        if (status != kLinkOk) return Fail(status == kLinkTimeout ? IDS_TIMEOUT : IDS_COMM_ERROR);
+        const LinkResult status = m_port.ReadByte(check);
+        if (status != LinkResult::Ok)
+            return Fail(status == LinkResult::Timeout ? IDS_TIMEOUT : IDS_COMM_ERROR);
         if (check != static_cast<std::uint8_t>(sum)) {
             m_port.SendByte(clone::kNak);
             return Fail(IDS_BCC_ERROR);
@@ -168,13 +170,13 @@ bool CloneProtocol::Download(const CloneImage& buffer) {
         m_port.SendByte(check);
         LinkWait(10);
         std::uint8_t reply = 0;
-        int status = kLinkTimeout;
-        for (int i = 0; i < kReplyReads && status == kLinkTimeout; ++i) {
+        LinkResult status = LinkResult::Timeout;
+        for (int i = 0; i < kReplyReads && status == LinkResult::Timeout; ++i) {
             if (Cancelled()) return Fail(IDS_COMM_ERROR);
             status = m_port.ReadByte(reply);
         }
-        if (status == kLinkTimeout) return Fail(IDS_TIMEOUT);
-        if (status != kLinkOk) return Fail(IDS_COMM_ERROR);
+        if (status == LinkResult::Timeout) return Fail(IDS_TIMEOUT);
+        if (status != LinkResult::Ok) return Fail(IDS_COMM_ERROR);
         if (reply == clone::kNak) return Fail(IDS_BCC_ERROR);
         if (reply != clone::kAck) return Fail(IDS_COMM_ERROR);
         total += count;

@@ -26,7 +26,6 @@ public:
     // Writes `buffer` to the radio in 32 frames of 128 bytes.
     bool Download(const CloneImage& buffer);
 
-    int BlockCounter() const { return m_blockCounter; }
     // Whether ReadAndMerge read the radio's whole memory (and gave its firmware version to `user`).
     bool RadioRead() const { return m_radioRead; }
     bool Cancelled() const { return m_context.cancel.load(); }

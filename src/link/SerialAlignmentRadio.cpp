@@ -5,11 +5,11 @@
 namespace zt46 {
 namespace {
 
-RadioReply FromLinkResult(int result) {
+RadioReply FromLinkResult(LinkResult result) {
     switch (result) {
-    case kLinkOk:
+    case LinkResult::Ok:
         return RadioReply::Accepted;
-    case kLinkTimeout:
+    case LinkResult::Timeout:
         return RadioReply::Silent;
     default:
         return RadioReply::Refused;
@@ -18,20 +18,19 @@ RadioReply FromLinkResult(int result) {
 
 } // namespace
 
-// The command functions of the link layer answer only true or false; here the three outcomes are
-// kept apart, because silence (the radio gone) means something different from a refusal.
+// Silence (the radio gone) means something different from a refusal: the three outcomes stay apart.
 RadioReply SerialAlignmentRadio::Command(std::uint8_t command, std::span<const std::uint8_t> data) {
     return FromLinkResult(SendAlignCommand(m_port, command, data));
 }
 
 RadioReply SerialAlignmentRadio::Exchange(std::uint8_t command, std::span<const std::uint8_t> data,
                                           std::uint8_t expectedLength, std::span<std::uint8_t> reply) {
-    const int sent = SendAlignCommand(m_port, command, data);
-    if (sent != kLinkOk) return FromLinkResult(sent);
+    const LinkResult sent = SendAlignCommand(m_port, command, data);
+    if (sent != LinkResult::Ok) return FromLinkResult(sent);
     std::uint8_t length = 0;
     // The radio has answered the command: a reply that fails in any way is a bad reply, not silence.
-    const bool ok =
-        ReadAlignReply(m_port, command, expectedLength, length, reply) == kLinkOk && length == expectedLength;
+    const bool ok = ReadAlignReply(m_port, command, expectedLength, length, reply) == LinkResult::Ok &&
+                    length == expectedLength;
     return ok ? RadioReply::Accepted : RadioReply::Refused;
 }
 

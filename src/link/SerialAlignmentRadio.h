@@ -21,8 +21,6 @@ public:
     RadioReply EndLive() override;
     RadioReply LeaveAlignment() override;
 
-    SerialPort& Port() { return m_port; }
-
 private:
     // A command that returns only its acceptance.
     RadioReply Command(std::uint8_t command, std::span<const std::uint8_t> data = {});

@@ -11,6 +11,15 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
+// Time-outs of the port, in milliseconds.
+constexpr struct {
+    int readInterval = 100; // longest gap between two bytes of one read
+    int readPerByte = 5;    // total read time-out: readConstant + readPerByte * count
+    int readConstant = 150;
+    int writePerByte = 100; // total write time-out: writeConstant + writePerByte * count
+    int writeConstant = 5000;
+} kTimeouts;
+
 // Milliseconds left until `until`, rounded up so that a wait never ends just before its deadline.
 int MillisecondsUntil(Clock::time_point until) {
     const auto left = until - Clock::now();
@@ -47,17 +56,17 @@ bool SerialPort::Reopen() {
         m_port.reset();
         return false;
     }
-    m_ready = m_port->setBaudRate(QSerialPort::Baud9600) && m_port->setDataBits(QSerialPort::Data8) &&
-              m_port->setParity(QSerialPort::NoParity) && m_port->setStopBits(QSerialPort::OneStop) &&
-              m_port->setFlowControl(QSerialPort::NoFlowControl) &&
-              AssertLine(*m_port, &QSerialPort::setDataTerminalReady) &&
-              AssertLine(*m_port, &QSerialPort::setRequestToSend);
+    const bool ready = m_port->setBaudRate(QSerialPort::Baud9600) &&
+                       m_port->setDataBits(QSerialPort::Data8) && m_port->setParity(QSerialPort::NoParity) &&
+                       m_port->setStopBits(QSerialPort::OneStop) &&
+                       m_port->setFlowControl(QSerialPort::NoFlowControl) &&
+                       AssertLine(*m_port, &QSerialPort::setDataTerminalReady) &&
+                       AssertLine(*m_port, &QSerialPort::setRequestToSend);
     m_port->clearError();
-    return m_ready;
+    return ready;
 }
 
 void SerialPort::Close() {
-    m_ready = false;
     if (!m_port) return;
     QSerialPort* port = m_port.release();
     auto shut = [port] {
@@ -96,8 +105,8 @@ bool SerialPort::TakePendingError() {
 bool SerialPort::Write(const std::uint8_t* data, std::size_t count) {
     if (count > kMaxWrite || !IsOpen()) return false;
     if (count == 0) return true;
-    const auto deadline = Clock::now() + milliseconds(m_timeouts.writeConstant +
-                                                      m_timeouts.writePerByte * static_cast<int>(count));
+    const auto deadline = Clock::now() + milliseconds(kTimeouts.writeConstant +
+                                                      kTimeouts.writePerByte * static_cast<int>(count));
     if (m_port->write(reinterpret_cast<const char*>(data), static_cast<qint64>(count)) !=
         static_cast<qint64>(count)) {
         return false;
@@ -113,18 +122,18 @@ bool SerialPort::Write(const std::uint8_t* data, std::size_t count) {
     return true;
 }
 
-int SerialPort::ReadBlock(std::uint8_t* data, std::size_t count) {
-    if (!IsOpen()) return kLinkTimeout;
-    if (TakePendingError()) return kLinkError;
+LinkResult SerialPort::ReadBlock(std::uint8_t* data, std::size_t count) {
+    if (!IsOpen()) return LinkResult::Timeout;
+    if (TakePendingError()) return LinkResult::Error;
     const auto start = Clock::now();
     const auto total =
-        start + milliseconds(m_timeouts.readConstant + m_timeouts.readPerByte * static_cast<int>(count));
+        start + milliseconds(kTimeouts.readConstant + kTimeouts.readPerByte * static_cast<int>(count));
     auto lastByte = start;
     std::size_t have = 0;
     while (have < count) {
         const qint64 got =
             m_port->read(reinterpret_cast<char*>(data + have), static_cast<qint64>(count - have));
-        if (got < 0) return kLinkTimeout;
+        if (got < 0) return LinkResult::Timeout;
         if (got > 0) {
             have += static_cast<std::size_t>(got);
             lastByte = Clock::now();
@@ -132,7 +141,7 @@ int SerialPort::ReadBlock(std::uint8_t* data, std::size_t count) {
         }
         // The interval time-out runs only once the first byte is in, as the driver's does.
         const auto limit =
-            have > 0 ? std::min(total, lastByte + milliseconds(m_timeouts.readInterval)) : total;
+            have > 0 ? std::min(total, lastByte + milliseconds(kTimeouts.readInterval)) : total;
         const int wait = MillisecondsUntil(limit);
         if (wait == 0) break;
         if (!m_port->waitForReadyRead(wait)) {
@@ -141,23 +150,23 @@ int SerialPort::ReadBlock(std::uint8_t* data, std::size_t count) {
                 continue;
             }
             if (m_port->error() != QSerialPort::NoError)
-                return kLinkTimeout; // stays pending for the next read
+                return LinkResult::Timeout; // stays pending for the next read
         }
     }
-    return have == count ? kLinkOk : kLinkTimeout;
+    return have == count ? LinkResult::Ok : LinkResult::Timeout;
 }
 
 bool SerialPort::SendWithEcho(std::uint8_t* data, std::size_t count) {
     if (!Write(data, count)) return false;
-    return ReadBlock(data, count) == kLinkOk;
+    return ReadBlock(data, count) == LinkResult::Ok;
 }
 
-int SerialPort::ReadByte(std::uint8_t& byte) {
+LinkResult SerialPort::ReadByte(std::uint8_t& byte) {
     return ReadBlock(&byte, 1);
 }
 
-int SerialPort::SendByte(std::uint8_t byte) {
-    return SendWithEcho(&byte, 1) ? kLinkOk : kLinkError;
+LinkResult SerialPort::SendByte(std::uint8_t byte) {
+    return SendWithEcho(&byte, 1) ? LinkResult::Ok : LinkResult::Error;
 }
 
 void SerialPort::HandTo(QThread* thread) {

@@ -18,17 +18,10 @@ class QThread;
 namespace zt46 {
 
 // Results of the read primitives.
-constexpr int kLinkOk = 0;
-constexpr int kLinkError = 1;   // line or port error reported by the driver
-constexpr int kLinkTimeout = 2; // nothing, or too little, arrived in time
-
-// Time-outs of the port, in milliseconds.
-struct LinkTimeouts {
-    int readInterval = 100; // longest gap between two bytes of one read
-    int readPerByte = 5;    // total read time-out: readConstant + readPerByte * count
-    int readConstant = 150;
-    int writePerByte = 100; // total write time-out: writeConstant + writePerByte * count
-    int writeConstant = 5000;
+enum class LinkResult {
+    Ok,
+    Error,   // line or port error reported by the driver
+    Timeout, // nothing, or too little, arrived in time
 };
 
 constexpr std::size_t kMaxWrite = 4096;
@@ -51,7 +44,6 @@ public:
     // loop meanwhile (never waiting for this one).
     void Close();
     bool IsOpen() const;
-    bool IsReady() const { return m_ready; }
 
     void PurgeReceive();
     void PurgeTransmit();
@@ -59,30 +51,25 @@ public:
     // One blocking write; false (nothing written) for more than 4096 bytes, a closed port, a failure
     // or a write that did not finish within its time-out.
     bool Write(const std::uint8_t* data, std::size_t count);
-    // Exactly `count` bytes within the read time-outs: kLinkOk, kLinkError (a port error was pending;
-    // it is cleared and nothing is read) or kLinkTimeout (short or failed).
-    int ReadBlock(std::uint8_t* data, std::size_t count);
+    // Exactly `count` bytes within the read time-outs: Ok, Error (a port error was pending; it is
+    // cleared and nothing is read) or Timeout (short or failed).
+    LinkResult ReadBlock(std::uint8_t* data, std::size_t count);
     // Writes the run at once, then reads its echo back into the same buffer. The echo is what the
     // caller goes on with; it is not compared with what was sent.
     bool SendWithEcho(std::uint8_t* data, std::size_t count);
-    int ReadByte(std::uint8_t& byte);
-    // Send with echo of one byte: kLinkOk or kLinkError.
-    int SendByte(std::uint8_t byte);
+    LinkResult ReadByte(std::uint8_t& byte);
+    // Send with echo of one byte: Ok or Error.
+    LinkResult SendByte(std::uint8_t byte);
 
     // Gives the open port to another thread (call on the thread that opened it), so that a dialog on
     // that thread can go on talking to the radio after a transfer run ended.
     void HandTo(QThread* thread);
 
-    const LinkTimeouts& Timeouts() const { return m_timeouts; }
-    void SetTimeouts(const LinkTimeouts& timeouts) { m_timeouts = timeouts; }
-
 private:
     bool TakePendingError();
 
     PortSettings m_settings;
-    LinkTimeouts m_timeouts;
     std::unique_ptr<QSerialPort> m_port;
-    bool m_ready = false;
 };
 
 } // namespace zt46

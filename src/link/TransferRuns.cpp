@@ -106,7 +106,7 @@ TransferResult RunAlignmentEntry(SerialPort& port, const TransferJob& job, const
         // Alignment writes into the radio's memory: keep what it held first, inside the 150 ms wait.
         bool ready = false;
         result.succeeded = KeepBackup(buffer, job, context, result) &&
-                           port.SendByte(clone::kLeaveClone) == kLinkOk &&
+                           port.SendByte(clone::kLeaveClone) == LinkResult::Ok &&
                            protocol.Handshake(clone::kRequestAlign, ready);
     }
     // The port stays open and unpurged: the alignment dialog goes on with it.
@@ -128,13 +128,17 @@ TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJo
     return {};
 }
 
+void KeepRadioFirmware(CloneImage& image, const TransferResult& result) {
+    if (result.firmwareVersion) std::copy_n(result.firmwareVersion->begin(), 2, image.begin());
+}
+
 void ApplyTransferResult(Document& document, TransferMode mode, const TransferResult& result) {
     if (result.imageTaken && mode == TransferMode::ReadRadio) {
         document.TakeRadioImage(result.image);
         return;
     }
     if (result.imageTaken) document.Image() = result.image;
-    if (result.firmwareVersion) std::copy_n(result.firmwareVersion->begin(), 2, document.Image().begin());
+    KeepRadioFirmware(document.Image(), result);
     document.ImageToModels();
 }
 

@@ -48,6 +48,10 @@ TransferResult RunAlignmentEntry(SerialPort& port, const TransferJob& job, const
 TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJob& job,
                            const TransferContext& context);
 
+// Whenever the radio was read, its firmware version (bytes 0..1) goes into the image, whatever else the
+// caller keeps of the run.
+void KeepRadioFirmware(CloneImage& image, const TransferResult& result);
+
 // What the caller does with a result: an upload taken replaces the image and the file name ("<none>"),
 // an alignment entry replaces the image alone, and the radio's firmware version is kept whenever the
 // radio was read. The models are decoded again from the image.

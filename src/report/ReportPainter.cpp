@@ -74,9 +74,8 @@ bool ReportPainter::Measure(QPaintDevice& device, const std::vector<ReportPage>&
             widest = std::max(widest, metrics.horizontalAdvance(LineText(line)));
         positions = std::max(positions, page.LastPosition() + 1);
     }
-    m_fits = kReportMarginColumns * m_charWidth + widest <= device.width() &&
-             positions * m_lineHeight <= device.height();
-    return m_fits;
+    return kReportMarginColumns * m_charWidth + widest <= device.width() &&
+           positions * m_lineHeight <= device.height();
 }
 
 void ReportPainter::PaintPage(QPainter& painter, const ReportPage& page) const {

@@ -20,22 +20,16 @@ public:
     // share one font, whichever of them are printed).
     ReportPainter(QPaintDevice& device, const std::vector<ReportPage>& pages);
 
-    const QFont& Font() const { return m_font; }
-    qreal CharWidth() const { return m_charWidth; }
-    qreal LineHeight() const { return m_lineHeight; }
-    // Whether the pages fit at the chosen size; false only on a device too small for any readable font.
-    bool Fits() const { return m_fits; }
-
     void PaintPage(QPainter& painter, const ReportPage& page) const;
 
 private:
+    // Takes the metrics of the font at its size; true when the pages fit the device with them.
     bool Measure(QPaintDevice& device, const std::vector<ReportPage>& pages);
 
     QFont m_font;
     qreal m_charWidth = 0;
     qreal m_lineHeight = 0;
     qreal m_ascent = 0;
-    bool m_fits = false;
 };
 
 // A fixed-pitch font that has the glyphs the report uses; its size is not set yet.

@@ -54,8 +54,6 @@ public:
 
     const CloneImage& Memory() const { return m_memory; }
     int DownloadsCompleted() const { return m_downloads; }
-    bool InAlignment() const { return m_state == State::Align; }
-    Readings& LiveReadings() { return m_readings; }
     // Called before each status or VOR reply, so the readings can change while the radio runs.
     void SetReadingsSource(std::function<void(Readings&)> source) { m_readingsSource = std::move(source); }
 

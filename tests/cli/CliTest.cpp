@@ -93,6 +93,8 @@ TEST(CliTest, BadInputsGetTheSystemsMessagesAndChangeNothing) {
              Case{{}, kExitUsage, "Usage: zt46"},
              Case{{"frobnicate"}, kExitUsage, "unknown command"},
              Case{{"info", "--colour"}, kExitUsage, "unknown option --colour"},
+             Case{{"info", "-x"}, kExitUsage, "unknown option -x"},
+             Case{{"report", "--pdf"}, kExitUsage, "option --pdf needs a value"},
              Case{{"save", good}, kExitUsage, "wrong number of arguments"},
          }) {
         const Outcome r = Zt46(c.args);

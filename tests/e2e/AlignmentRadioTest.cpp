@@ -2,6 +2,8 @@
 // step leaves in the radio's memory and in the image, and how each kind of fault is met.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "RadioProcess.h"
 #include "core/alignment/AlignmentModel.h"
 #include "core/document/FactoryImage.h"
@@ -116,7 +118,7 @@ TEST(AlignmentRadio, MeasuredAndDrivenValues) {
 
     ASSERT_TRUE(s.model->StartLive(4));
     EXPECT_TRUE(s.model->TransmitterKeyed());
-    EXPECT_EQ(s.model->SetLive(4, 200), 3);
+    EXPECT_EQ(s.model->SetLive(4, 200), RadioReply::Accepted);
     s.model->FinishLive(4, 200);
     EXPECT_FALSE(s.model->TransmitterKeyed());
     EXPECT_EQ(s.model->FormatValue(4), "200");
@@ -174,6 +176,27 @@ TEST(AlignmentRadio, FaultsEndTheStepAndLeaveRadioAndImageAlone) {
     EXPECT_EQ(s.model->FormatValue(0), "Error");
     EXPECT_FALSE(s.model->CommitValue(0, "5"));
     EXPECT_EQ(s.radio.StopAndReadMemory(), s.memory);
+}
+
+// The radio's readings follow its surroundings while it runs; out of alignment mode it answers nothing.
+TEST(AlignmentRadio, ReadingsFollowTheRadioUntilItLeavesAlignmentMode) {
+    TempDir dir;
+    Session s({"--readings", dir.File("readings.txt")});
+    ASSERT_TRUE(s.entry.succeeded);
+    std::array<std::uint8_t, align::kStatusBytes> status{};
+    std::uint16_t vor = 0;
+    ASSERT_EQ(s.link.ReadStatus(status), RadioReply::Accepted);
+    EXPECT_EQ(status[align::kStatusSqs], 99);
+    std::ofstream(dir.File("readings.txt")) << "sqs 5\nvor 2000\n";
+    ASSERT_EQ(s.link.ReadStatus(status), RadioReply::Accepted);
+    EXPECT_EQ(status[align::kStatusRssi], 17);
+    EXPECT_EQ(status[align::kStatusSqs], 5);
+    ASSERT_EQ(s.link.ReadVor(vor), RadioReply::Accepted);
+    EXPECT_EQ(vor, 2000);
+    EXPECT_EQ(s.link.SelectChannel(150), RadioReply::Refused); // a channel the radio has not got
+
+    EXPECT_EQ(s.link.LeaveAlignment(), RadioReply::Accepted);
+    EXPECT_EQ(s.link.ReadStatus(status), RadioReply::Silent);
 }
 
 } // namespace

@@ -84,6 +84,29 @@ TEST(PortNames, DevicePathTakesThePlaceOfComN) {
     EXPECT_EQ((PortSettings{12, "/dev/ttyUSB0"}).DeviceName(), "/dev/ttyUSB0");
     EXPECT_EQ(CheckLeadText(PortSettings{12, ""}), "Check that lead is connected to COM 12");
     EXPECT_EQ(CheckLeadText(PortSettings{3, "/dev/pts/7"}), "Check that lead is connected to /dev/pts/7");
+    EXPECT_EQ((PortSettings{12, ""}).DisplayName(), "COM12");
+    EXPECT_EQ((PortSettings{12, "/dev/ttyUSB0"}).DisplayName(), "/dev/ttyUSB0");
+}
+
+TEST(PortNames, TheConfigurationsPortTextNamesAComPortOrADevice) {
+    struct Case {
+        const char* text;
+        int comPort;
+        const char* device;
+    };
+    for (const Case& c : {
+             Case{"COM 3", 3, ""}, Case{"com16", 16, ""}, Case{"", 1, ""},
+             Case{"COM 17", 5, "COM 17"}, // beyond 16: a device name
+             Case{"COM 0", 5, "COM 0"}, Case{" /dev/pts/7 ", 5, "/dev/pts/7"},
+             Case{"/dev/ttyUSB0  -  USB serial", 5, "/dev/ttyUSB0"}, // listed with its description
+         }) {
+        const PortSettings port = ParsePortText(c.text, 5);
+        EXPECT_EQ(port.comPort, c.comPort) << c.text;
+        EXPECT_EQ(port.devicePath, c.device) << c.text;
+    }
+    // What the dialog lists reads back as itself.
+    EXPECT_EQ(ParsePortText(ComPortText(9), 5).comPort, 9);
+    EXPECT_EQ(ParsePortText(ListedDeviceText("/dev/ttyACM0", "modem"), 5).devicePath, "/dev/ttyACM0");
 }
 
 } // namespace

@@ -54,17 +54,17 @@ protected:
 TEST_F(SerialPortTest, ReadByteTimesOutOrTakesTheByte) {
     std::uint8_t byte = 0;
     const auto start = Clock::now();
-    EXPECT_EQ(m_port.ReadByte(byte), kLinkTimeout);
+    EXPECT_EQ(m_port.ReadByte(byte), LinkResult::Timeout);
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(150)); // it did wait for the radio
     Send({0x5A});
-    EXPECT_EQ(m_port.ReadByte(byte), kLinkOk);
+    EXPECT_EQ(m_port.ReadByte(byte), LinkResult::Ok);
     EXPECT_EQ(byte, 0x5A);
 }
 
 TEST_F(SerialPortTest, ShortBlockReadIsATimeoutWithTheBytesThatCame) {
     Send({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     std::uint8_t block[16] = {};
-    EXPECT_EQ(m_port.ReadBlock(block, 16), kLinkTimeout);
+    EXPECT_EQ(m_port.ReadBlock(block, 16), LinkResult::Timeout);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(block[i], i + 1);
 }
@@ -77,7 +77,7 @@ TEST_F(SerialPortTest, ABlockArrivingInPiecesIsRead) {
         }
     });
     std::uint8_t block[16] = {};
-    EXPECT_EQ(m_port.ReadBlock(block, 16), kLinkOk);
+    EXPECT_EQ(m_port.ReadBlock(block, 16), LinkResult::Ok);
     radio.join();
     EXPECT_EQ(block[15], 15);
 }
@@ -107,7 +107,7 @@ TEST_F(SerialPortTest, SendWithEchoReturnsTheEchoAsReceived) {
     cable.join();
     EXPECT_EQ(run[1], 0x7D);
     std::uint8_t lone = 0x06;
-    EXPECT_EQ(m_port.SendByte(lone), kLinkError); // nobody echoes now
+    EXPECT_EQ(m_port.SendByte(lone), LinkResult::Error); // nobody echoes now
 }
 
 TEST_F(SerialPortTest, PurgeReceiveDropsWhatArrived) {
@@ -115,7 +115,7 @@ TEST_F(SerialPortTest, PurgeReceiveDropsWhatArrived) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     m_port.PurgeReceive();
     std::uint8_t byte = 0;
-    EXPECT_EQ(m_port.ReadByte(byte), kLinkTimeout);
+    EXPECT_EQ(m_port.ReadByte(byte), LinkResult::Timeout);
 }
 
 int g_qtWarnings = 0;
@@ -132,7 +132,7 @@ TEST_F(SerialPortTest, APortHeldByAnotherThreadIsReopenedWithoutCrossThreadUse) 
     QThread worker;
     std::atomic<bool> done{false};
     bool reopened = false;
-    int status = -1;
+    LinkResult status = LinkResult::Error;
     QObject::connect(&worker, &QThread::started, [&] {
         reopened = m_port.Reopen();
         Send({0x42});
@@ -147,10 +147,10 @@ TEST_F(SerialPortTest, APortHeldByAnotherThreadIsReopenedWithoutCrossThreadUse) 
     worker.quit();
     worker.wait();
     EXPECT_TRUE(reopened);
-    EXPECT_EQ(status, kLinkOk);
+    EXPECT_EQ(status, LinkResult::Ok);
     Send({0x43});
     std::uint8_t byte = 0;
-    EXPECT_EQ(m_port.ReadByte(byte), kLinkOk);
+    EXPECT_EQ(m_port.ReadByte(byte), LinkResult::Ok);
     EXPECT_EQ(byte, 0x43);
     m_port.Close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

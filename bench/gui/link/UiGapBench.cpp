@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromStdString(dir.Path().string());
     Application app(folder, folder);
-    app.SetPasswordCheck([](int) { return 0; });
+    app.SetPasswordCheck([](Privilege) { return Privilege::Normal; });
     // The completion messages are answered at once, as a user would click them away.
     app.Prompts().SetScript(
         [](const Prompt& p) { return p.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes; });

@@ -75,6 +75,14 @@ bool AlignmentModel::Listable(const ChannelEntry& entry, int index) {
     return index >= 0 && index < kMrCount && !entry.Masked && entry.Mode != kModeWx;
 }
 
+bool AlignmentModel::CanStart(const ChannelTable& channels) {
+    if (channels.CurrentGroup() == kGroupWeather) return false;
+    for (int i = 0; i < kMrCount; ++i) {
+        if (Listable(channels.Entry(i), i)) return true;
+    }
+    return false;
+}
+
 std::vector<std::string> AlignmentModel::ChannelItems() const {
     std::vector<std::string> items;
     for (int index : m_listable)
@@ -259,11 +267,10 @@ bool AlignmentModel::StartLive(int slot) {
     return Check(m_radio.Live(s.liveCommand, level)) == RadioReply::Accepted;
 }
 
-int AlignmentModel::SetLive(int slot, int level) {
+RadioReply AlignmentModel::SetLive(int slot, int level) {
     const AlignSlot& s = AlignSlotInfo(slot);
-    if (m_noChannel || s.kind != K::Driven) return 0;
-    return Check(m_radio.Live(s.liveCommand, static_cast<std::uint8_t>(level))) == RadioReply::Accepted ? 3
-                                                                                                        : 0;
+    if (m_noChannel || s.kind != K::Driven) return RadioReply::Refused;
+    return Check(m_radio.Live(s.liveCommand, static_cast<std::uint8_t>(level)));
 }
 
 void AlignmentModel::Unkey() {
@@ -341,6 +348,21 @@ std::string AlignmentModel::SplitText() const {
 bool AlignmentModel::CurrentIsFm() const {
     const ChannelEntry* e = Current();
     return e && e->Mode == kModeFm;
+}
+
+bool AlignmentModel::SlotLive(int slot) const {
+    switch (slot) {
+    case 0: // AM threshold, tight and hysteresis
+    case 1:
+    case 12:
+        return !CurrentIsFm();
+    case 2: // FM threshold, tight and hysteresis
+    case 3:
+    case 13:
+        return CurrentIsFm();
+    default:
+        return true;
+    }
 }
 
 } // namespace zt46

@@ -52,9 +52,11 @@ public:
 
     // A channel is offered when it is an MR channel in use that is not in WX mode.
     static bool Listable(const ChannelEntry& entry, int index);
+    // Whether alignment may start: the Weather group is not shown and some MR channel can serve as a
+    // test channel.
+    static bool CanStart(const ChannelTable& channels);
     // The channel list: "%2d" of each offered channel's number, and their indexes.
     std::vector<std::string> ChannelItems() const;
-    const std::vector<int>& ChannelIndexes() const { return m_listable; }
 
     void LoadFromImage();
     void StoreToImage();
@@ -68,8 +70,8 @@ public:
     bool CommitValue(int slot, std::string_view text);
     // Starts a driven slot (4, 5, 6, 9: transmitter keyed; 10, 11: RX tune): true when it runs.
     bool StartLive(int slot);
-    // A new level while the editor is open: 3 when the radio accepted it, 0 otherwise.
-    int SetLive(int slot, int level);
+    // A new level while the editor is open: the radio's answer (Refused when nothing could be sent).
+    RadioReply SetLive(int slot, int level);
     // The editor closed with OK (the level is written) or not (the radio's stored level stays).
     void FinishLive(int slot, std::optional<int> acceptedLevel);
     // Leaves alignment mode: ends a live adjustment, stores the values into the image, sends 0x36.
@@ -87,6 +89,9 @@ public:
     std::string TxText() const;
     std::string SplitText() const;
     bool CurrentIsFm() const;
+    // Whether a slot's control is of use on the test channel: the squelch values of the other band
+    // are not.
+    bool SlotLive(int slot) const;
 
     bool NoChannel() const { return m_noChannel; }
     bool Dirty() const { return m_dirty; }

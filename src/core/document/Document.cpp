@@ -60,7 +60,7 @@ void Document::ModelsToImage() {
 std::optional<std::string> Document::FindDefaultFile() const {
     for (const std::string& folder : {m_folders.working, m_folders.program}) {
         const std::string candidate = JoinPath(folder, kDefaultFileName);
-        if (CheckFileReadable(candidate) == 0) return candidate;
+        if (CheckFileReadable(candidate) == FileStatus::Ok) return candidate;
     }
     return std::nullopt;
 }
@@ -75,7 +75,7 @@ void Document::LoadImage() {
     m_image.fill(0);
     m_fromFile = false;
     if (m_fileName != kNoFileName) {
-        m_fromFile = CheckFileReadable(m_fileName) == 0;
+        m_fromFile = CheckFileReadable(m_fileName) == FileStatus::Ok;
     } else if (auto found = FindDefaultFile()) {
         m_fromFile = true;
         m_fileName = *found;
@@ -131,18 +131,19 @@ bool Document::Open() {
 
 bool Document::CheckOpenable(const std::string& path) {
     switch (CheckCloneFileStatus(path, kCloneFileSize)) {
-    case 0:
+    case FileStatus::Ok:
         return true;
-    case 1:
+    case FileStatus::CannotOpen:
         MessageById(m_prompts, IDS_OPEN_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
         return false;
-    case 2:
+    case FileStatus::CannotRead:
         MessageById(m_prompts, IDS_READ_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
         return false;
-    default:
-        MessageById(m_prompts, IDS_INVALID_FORMAT, Buttons::Ok, Icon::Stop);
-        return false;
+    case FileStatus::WrongSize:
+        break;
     }
+    MessageById(m_prompts, IDS_INVALID_FORMAT, Buttons::Ok, Icon::Stop);
+    return false;
 }
 
 bool Document::LoadFileStrict(const std::string& path) {

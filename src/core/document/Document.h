@@ -62,7 +62,6 @@ public:
     const std::string& CurrentFileName() const { return m_fileName; }
     void SetCurrentFileName(const std::string& name);
     bool ImageFromFile() const { return m_fromFile; }
-    void SetImageFromFile(bool fromFile) { m_fromFile = fromFile; }
     bool PrintingActive() const { return m_printing; }
     void SetPrintingActive(bool active) { m_printing = active; }
     const Folders& Paths() const { return m_folders; }

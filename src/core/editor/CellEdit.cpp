@@ -23,14 +23,6 @@ int ColumnFlagOf(int column) {
     return column >= 0 && column < kGridColumnCount ? kFlagOfColumn[column] : -1;
 }
 
-ColumnMask ColumnsOfFlag(int flag) {
-    ColumnMask mask = 0;
-    for (int c = 0; c < kGridColumnCount; ++c) {
-        if (kFlagOfColumn[c] == flag && flag >= 0) mask |= ColumnBit(c);
-    }
-    return mask;
-}
-
 bool ColumnShown(const ColumnFlags& flags, int column) {
     const int flag = ColumnFlagOf(column);
     return flag < 0 ? column == kColChn : flags[static_cast<std::size_t>(flag)] == 1;

@@ -43,8 +43,6 @@ constexpr int kColumnFlagCount = 8;
 using ColumnFlags = std::array<int, kColumnFlagCount>;
 // The flag that shows a grid column; -1 for "Chn", which is always shown.
 int ColumnFlagOf(int column);
-// The grid columns a flag shows (two for Frequency and STEP).
-ColumnMask ColumnsOfFlag(int flag);
 // A column is shown only when its flag is exactly 1.
 bool ColumnShown(const ColumnFlags& flags, int column);
 

@@ -18,7 +18,7 @@ template <std::size_t N> int IndexIn(const std::array<std::string_view, N>& list
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
-bool AllAccepted(std::string_view text, int filter) {
+bool AllAccepted(std::string_view text, EditFilter filter) {
     return std::all_of(text.begin(), text.end(),
                        [filter](char c) { return FilterAccepts(filter, static_cast<unsigned char>(c)); });
 }
@@ -71,12 +71,12 @@ CellChange ChannelPaste::PasteIntoCell(int index, int column, std::string_view t
     case kColChn:
         return PasteChannel(index, text);
     case kColTag:
-        if (CharCount(text) > 8 || !AllAccepted(text, kFilterTag)) return Fail();
+        if (CharCount(text) > 8 || !AllAccepted(text, EditFilter::Tag)) return Fail();
         cells.SetCellText(index, column, text);
         return done;
     case kColReceive:
     case kColTransmit:
-        if (text.size() > 7 || !AllAccepted(text, kFilterFrequency)) return Fail();
+        if (text.size() > 7 || !AllAccepted(text, EditFilter::Frequency)) return Fail();
         // A transmit frequency for a channel that is not split beeps there, yet the paste went through.
         cells.SetCellText(index, column, text);
         return done;

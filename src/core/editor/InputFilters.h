@@ -5,19 +5,25 @@
 namespace zt46 {
 
 // Kinds of the plain filtering edit field.
-constexpr int kFilterTag = 0;       // tag characters
-constexpr int kFilterFrequency = 1; // digits, '.', space
-constexpr int kFilterHexByte = 3;   // the File Data byte editor
+enum class EditFilter {
+    Tag,       // digits, letters, space and ( ) + = * / : - _
+    Frequency, // digits, '.', space
+    HexByte,   // digits, a..f in either case: the File Data byte editor
+};
+
+// Kinds of the confirm-style fields of the settings and alignment dialogs.
+enum class ConfirmFilter {
+    Decimal,       // digits, '.', space: the VFO frequencies
+    Signed,        // digits, space, '-', '+': the alignment values
+    SignedDecimal, // digits, '.', space, '-', '+': the temperature offset
+    DigitsSpace,   // digits, space: the alignment level editor
+};
 
 constexpr char32_t kBackspace = 8;
 
-// Whether a filtering edit field of the kind accepts the character. Backspace always passes; characters
-// beyond ASCII never pass a filter (the radio's character set has none of them). Unknown kinds accept
-// everything.
-bool FilterAccepts(int kind, char32_t ch);
-
-// The same for the confirm-style fields of the settings dialogs. `caret` is the position the character
-// goes to (kind 9 takes a letter at position 1 only).
-bool ConfirmFilterAccepts(int kind, char32_t ch, int caret);
+// Whether a field of the kind accepts the character. Backspace always passes; characters beyond ASCII
+// never pass (the radio's character set has none of them).
+bool FilterAccepts(EditFilter kind, char32_t ch);
+bool FilterAccepts(ConfirmFilter kind, char32_t ch);
 
 } // namespace zt46

@@ -47,7 +47,6 @@ public:
     int Value(int row) const;
     // A selection in a row's list (selecting the same item again counts too).
     void Select(int row, int index);
-    bool TxExpansionChanged() const { return m_txExpansionChanged; }
     // Stores the settings; when TX expansion was switched off, fits every transmit frequency (260
     // channels and both VFOs) into the narrower transmit band.
     void Accept();

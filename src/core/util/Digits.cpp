@@ -1,6 +1,5 @@
 #include "core/util/Digits.h"
 
-#include <cctype>
 #include <string_view>
 
 namespace zt46 {
@@ -18,15 +17,6 @@ char NibbleToDigit(int nibble) {
     if (nibble == 14) return '*';
     if (nibble == 15) return '#';
     return '-';
-}
-
-int DigitToNibble(char digit) {
-    if (digit == '*') return 14;
-    if (digit == '#') return 15;
-    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(digit)));
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'D') return c - 'A' + 10;
-    return 0;
 }
 
 int TagCharToCode(char c) {

@@ -8,8 +8,6 @@ namespace zt46 {
 
 // 0..9 "0".."9", 10..13 "A".."D", 14 "*", 15 "#", anything else "-".
 char NibbleToDigit(int nibble);
-// The inverse of NibbleToDigit for the digits it produces (letters in either case).
-int DigitToNibble(char digit);
 // "0".."9" 0..9, "A".."Z" 10..35, the thirteen marks 36..48, anything else 64.
 int TagCharToCode(char c);
 // The character of a tag code 0..48; '\0' (end of text) for 49 and above.

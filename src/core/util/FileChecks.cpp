@@ -8,25 +8,26 @@ namespace zt46 {
 
 namespace fs = std::filesystem;
 
-int CheckFileReadable(const std::string& path) {
-    if (path.empty()) return 1;
+FileStatus CheckFileReadable(const std::string& path) {
+    if (path.empty()) return FileStatus::CannotOpen;
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return 1;
+    if (!f) return FileStatus::CannotOpen;
     unsigned char byte;
     const bool read = std::fread(&byte, 1, 1, f) == 1;
     std::fclose(f);
-    return read ? 0 : 2;
+    return read ? FileStatus::Ok : FileStatus::CannotRead;
 }
 
-int CheckCloneFileStatus(const std::string& path, std::uintmax_t expectedLength) {
+FileStatus CheckCloneFileStatus(const std::string& path, std::uintmax_t expectedLength) {
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
-    if (ec || !fs::exists(st)) return 1;
+    if (ec || !fs::exists(st)) return FileStatus::CannotOpen;
     // A folder has no length of its own: it cannot be a clone file.
-    if (!fs::is_regular_file(st)) return fs::is_directory(st) ? 3 : CheckFileReadable(path);
+    if (!fs::is_regular_file(st))
+        return fs::is_directory(st) ? FileStatus::WrongSize : CheckFileReadable(path);
     const std::uintmax_t size = fs::file_size(path, ec);
-    if (ec) return 1;
-    if (size != expectedLength) return 3;
+    if (ec) return FileStatus::CannotOpen;
+    if (size != expectedLength) return FileStatus::WrongSize;
     return CheckFileReadable(path);
 }
 

@@ -6,12 +6,18 @@
 
 namespace zt46 {
 
-// 1 when the path is empty or cannot be opened for reading; otherwise 0 when one byte could be read
-// and 2 when it could not.
-int CheckFileReadable(const std::string& path);
-// 1 when the file's status cannot be had (no such file), 3 when its size differs from expected,
+enum class FileStatus {
+    Ok,
+    CannotOpen, // no such file, an empty path, or no permission to read
+    CannotRead, // opened, but not one byte could be read
+    WrongSize,  // a size other than expected (a folder included)
+};
+
+// CannotOpen, CannotRead or Ok.
+FileStatus CheckFileReadable(const std::string& path);
+// CannotOpen when the file's status cannot be had, WrongSize when its size differs from expected,
 // otherwise CheckFileReadable.
-int CheckCloneFileStatus(const std::string& path, std::uintmax_t expectedLength);
+FileStatus CheckCloneFileStatus(const std::string& path, std::uintmax_t expectedLength);
 // Whether the path names an existing file that nobody may write (the read-only attribute).
 bool IsReadOnlyFile(const std::string& path);
 

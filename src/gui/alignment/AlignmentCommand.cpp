@@ -1,10 +1,7 @@
 #include "gui/alignment/AlignmentCommand.h"
 
-#include <algorithm>
-
 #include "core/alignment/AlignmentModel.h"
 #include "core/document/Document.h"
-#include "core/editor/ChannelTable.h"
 #include "core/util/Messages.h"
 #include "core/util/UserPrompts.h"
 #include "gui/alignment/AlignmentDialog.h"
@@ -20,20 +17,12 @@ AlignmentCommand::AlignmentCommand(Document& document, TransferController& trans
     : QObject(owner), m_doc(document), m_transfers(transfers), m_ports(ports), m_prompts(prompts),
       m_owner(owner) {}
 
-bool AlignmentCommand::CanAlign(const ChannelTable& channels) {
-    if (channels.CurrentGroup() == kGroupWeather) return false;
-    for (int i = 0; i < kMrCount; ++i) {
-        if (AlignmentModel::Listable(channels.Entry(i), i)) return true;
-    }
-    return false;
-}
-
 void AlignmentCommand::Refresh() {
     if (m_refresh) m_refresh();
 }
 
 bool AlignmentCommand::Run() {
-    if (!CanAlign(m_doc.Channels())) return false;
+    if (!AlignmentModel::CanStart(m_doc.Channels())) return false;
     m_doc.ModelsToImage();
     const CloneImage before = m_doc.Image();
     const bool modified = m_doc.ImageModified();
@@ -49,7 +38,7 @@ bool AlignmentCommand::Run() {
     if (!take) {
         if (entry.imageTaken) {
             m_doc.Image() = before;
-            if (entry.firmwareVersion) std::copy_n(entry.firmwareVersion->begin(), 2, m_doc.Image().begin());
+            KeepRadioFirmware(m_doc.Image(), entry);
             m_doc.ImageToModels();
             Refresh();
         }

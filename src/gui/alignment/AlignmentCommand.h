@@ -10,7 +10,6 @@ class QWidget;
 
 namespace zt46 {
 
-class ChannelTable;
 class Document;
 class PortHolder;
 class TransferController;
@@ -23,9 +22,6 @@ public:
     AlignmentCommand(Document& document, TransferController& transfers, PortHolder& ports,
                      UserPrompts& prompts, QWidget* owner);
 
-    // Whether the command may start: the Weather group is not shown and some MR channel can serve as
-    // a test channel.
-    static bool CanAlign(const ChannelTable& channels);
     // Called after every change of the document this command makes (the view redraws).
     void SetRefresh(std::function<void()> refresh) { m_refresh = std::move(refresh); }
     // The whole command; true when the dialog ran.

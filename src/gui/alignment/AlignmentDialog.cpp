@@ -15,6 +15,7 @@
 #include "core/util/UserPrompts.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
 #include "gui/alignment/AlignmentSession.h"
+#include "gui/app/TextConversion.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/controls/FilterConfirmEdit.h"
 
@@ -24,12 +25,7 @@ namespace {
 constexpr int kChannelListId = 2890;
 constexpr int kStatusId = 5550;
 constexpr int kFieldIds[6] = {2820, 2821, 2825, 2822, 2823, 2824}; // band, AM step, FM step, RX, TX, split
-constexpr int kFilterSigned = 2;                                   // digits, space, minus, plus
 constexpr const char* kChangeChannelError = "Change Channel Error.\n";
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 bool IsInput(QEvent::Type type) {
     switch (type) {
@@ -51,7 +47,7 @@ AlignmentDialog::AlignmentDialog(AlignmentSession& session, UserPrompts& prompts
     setWindowTitle("Alignment");
     BuildControls();
     for (const std::string& item : m_session.Model().ChannelItems())
-        m_channel->addItem(Q(item));
+        m_channel->addItem(ToQString(item));
     connect(m_channel, &QComboBox::currentIndexChanged, this, &AlignmentDialog::SelectChannel);
     connect(&m_session, &AlignmentSession::StepAnswered, this, &AlignmentDialog::StepAnswered);
     // Input waits while a step is on the radio: the steps go strictly one after another.
@@ -100,7 +96,7 @@ void AlignmentDialog::BuildControls() {
         if (slot >= 12) {
             auto* edit = new FilterConfirmEdit(owner);
             SetControlId(edit, kFirstValueEditId + slot - 12);
-            edit->SetFilterKind(kFilterSigned);
+            edit->SetFilterKind(ConfirmFilter::Signed);
             edit->SetLengthLimit(3);
             edit->setAlignment(Qt::AlignRight);
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("-0000") + 12);
@@ -181,22 +177,18 @@ void AlignmentDialog::Redisplay() {
     const std::string fields[6] = {model.Band(),   model.AmStepText(), model.FmStepText(),
                                    model.RxText(), model.TxText(),     model.SplitText()};
     for (int i = 0; i < 6; ++i)
-        m_fields[static_cast<std::size_t>(i)]->setText(Q(fields[i]));
+        m_fields[static_cast<std::size_t>(i)]->setText(ToQString(fields[i]));
     for (int slot = 0; slot < 12; ++slot)
-        m_values[static_cast<std::size_t>(slot)]->setText(Q(model.FormatValue(slot)));
+        m_values[static_cast<std::size_t>(slot)]->setText(ToQString(model.FormatValue(slot)));
     for (int slot = 12; slot < kAlignSlotCount; ++slot) {
         FilterConfirmEdit* edit = ValueEdit(slot);
-        if (edit->Locked()) edit->setText(Q(model.FormatValue(slot)));
+        if (edit->Locked()) edit->setText(ToQString(model.FormatValue(slot)));
     }
     if (m_lostReported) return; // only the ways out are left
-    // The squelch controls of the other band are of no use on this test channel.
-    const bool fm = model.CurrentIsFm();
-    m_adj[0]->setEnabled(!fm);
-    m_adj[1]->setEnabled(!fm);
-    m_edits[0]->setEnabled(!fm);
-    m_adj[2]->setEnabled(fm);
-    m_adj[3]->setEnabled(fm);
-    m_edits[1]->setEnabled(fm);
+    for (int slot = 0; slot < 12; ++slot)
+        m_adj[static_cast<std::size_t>(slot)]->setEnabled(model.SlotLive(slot));
+    for (int slot = 12; slot < kAlignSlotCount; ++slot)
+        ValueEdit(slot)->setEnabled(model.SlotLive(slot));
 }
 
 void AlignmentDialog::StepAnswered() {
@@ -256,10 +248,10 @@ void AlignmentDialog::Drive(int slot) {
                 return;
             }
             auto sender = [this, slot](int level, std::function<void(bool)> answer) {
-                auto result = std::make_shared<int>(0);
+                auto result = std::make_shared<RadioReply>(RadioReply::Refused);
                 m_session.Run(
                     [slot, level, result](AlignmentModel& model) { *result = model.SetLive(slot, level); },
-                    [answer, result] { answer(*result == 3); }, this);
+                    [answer, result] { answer(*result == RadioReply::Accepted); }, this);
             };
             const int shown = m_values[static_cast<std::size_t>(slot)]->text().toInt() & 0xFF;
             AlignmentLevelDialog editor(shown, sender, this);

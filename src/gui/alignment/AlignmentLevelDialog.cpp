@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kSliderId = 1233;
 constexpr int kEditId = 1235;
-constexpr int kFilterDigitsSpace = 6;
 constexpr int kMinimum = 0, kMaximum = 255;
 
 QString ThreeWide(int value) {
@@ -48,7 +47,7 @@ AlignmentLevelDialog::AlignmentLevelDialog(int value, Sender sender, QWidget* pa
 
     m_edit = new FilterConfirmEdit(Body());
     SetControlId(m_edit, kEditId);
-    m_edit->SetFilterKind(kFilterDigitsSpace);
+    m_edit->SetFilterKind(ConfirmFilter::DigitsSpace);
     m_edit->SetLengthLimit(3);
     m_edit->setMaximumWidth(m_edit->fontMetrics().horizontalAdvance("00000") + 12);
     m_edit->installEventFilter(this);

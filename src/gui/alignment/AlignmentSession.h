@@ -44,8 +44,6 @@ public:
     const AlignmentModel& Model() const { return *m_model; }
     // The image with the values the model stored into it.
     const CloneImage& Image() const { return m_image; }
-    // Whether the radio was told to leave alignment mode.
-    bool Left() const { return m_left; }
 
     // Leaves alignment mode: unkeys, then (store) the values go into the image, then 0x36.
     void Leave(bool store, std::function<void()> done = {}, QObject* context = nullptr);

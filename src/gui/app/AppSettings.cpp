@@ -13,10 +13,10 @@ int AppSettings::ReadInt(const QString& key, int fallback) const {
 }
 
 void AppSettings::ReadAndRewrite(AppState& state) {
-    state.PortType = ReadInt("Initialize/PORT_TYPE", 0);
-    if (state.PortType != 0 && state.PortType != 1) state.PortType = 0;
+    // PORT_TYPE 1 is the interface unit; any other value the cable.
+    state.PortType = ReadInt("Initialize/PORT_TYPE", 0) == 1 ? PortKind::InterfaceUnit : PortKind::Cable;
     state.ComPort = ReadInt("Initialize/COM_PORT", 1);
-    if (state.ComPort < 1 || state.ComPort > 16) state.ComPort = 1;
+    if (state.ComPort < 1 || state.ComPort > kComPortCount) state.ComPort = 1;
     state.PortDevice = m_ini.value("Initialize/PORT_DEVICE").toString().trimmed();
     // The column flags are taken as they stand: only exactly 1 shows a column.
     for (int i = 0; i < kColumnFlagCount; ++i)
@@ -33,7 +33,7 @@ void AppSettings::ReadAndRewrite(AppState& state) {
 }
 
 void AppSettings::WritePort(const AppState& state) {
-    m_ini.setValue("Initialize/PORT_TYPE", state.PortType);
+    m_ini.setValue("Initialize/PORT_TYPE", state.PortType == PortKind::InterfaceUnit ? 1 : 0);
     m_ini.setValue("Initialize/COM_PORT", state.ComPort);
     if (state.PortDevice.isEmpty())
         m_ini.remove("Initialize/PORT_DEVICE");

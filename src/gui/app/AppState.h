@@ -5,19 +5,24 @@
 #include <QStringList>
 
 #include "core/editor/CellEdit.h"
+#include "core/util/PrivilegedMode.h"
+#include "link/PortSettings.h"
 
 namespace zt46 {
 
 struct AppState {
-    int PortType = 0;   // 0 cable on a COM port, 1 the interface unit
+    PortKind PortType = PortKind::Cable;
     int ComPort = 1;    // 1..16
     QString PortDevice; // a device path opened instead of COM n (PORT_DEVICE); empty: COM n
     ColumnFlags ColumnVisible{1, 1, 1, 1, 1, 1, 1, 1};
-    int PrivilegedMode = 0;
+    Privilege PrivilegedMode = Privilege::Normal;
     QString PrinterName;
     int Cx = 835; // remembered window size
     int Cy = 540;
     QStringList RecentFiles; // most recent first
+
+    // The port the configuration names.
+    PortSettings Port() const { return PortSettings{ComPort, PortDevice.trimmed().toStdString()}; }
 };
 
 } // namespace zt46

@@ -15,27 +15,25 @@ namespace zt46 {
 Application::Application(const QString& workingDir, const QString& programDir)
     : m_workingDir(workingDir), m_programDir(programDir),
       m_settings(QDir(workingDir).filePath("ZT46Win.ini")),
-      m_passwordCheck([](int request) { return PasswordDialog::CheckPassword(request); }) {}
+      m_passwordCheck([](Privilege request) { return PasswordDialog::CheckPassword(request); }) {}
 
 Application::~Application() {
     m_frame.reset(); // the frame leaves the document's listener slot before the document goes
     m_ports.reset(); // the held port is closed at exit
 }
 
-int Application::PrivilegedRequest(const QStringList& arguments) {
-    static const QStringList kSwitches{"/m", "/M", "-m", "-M"};
-    return arguments.size() == 1 && kSwitches.contains(arguments.first()) ? 1 : 0;
-}
-
 bool Application::Start(const QStringList& arguments) {
     m_settings.ReadAndRewrite(m_state);
-    const int request = PrivilegedRequest(arguments);
+    std::vector<std::string> words;
+    for (const QString& argument : arguments)
+        words.push_back(argument.toStdString());
+    const Privilege request = RequestedPrivilege(words);
     m_state.PrivilegedMode = m_passwordCheck(request);
 
     m_doc = std::make_unique<Document>(
         m_prompts, m_dialogs,
         Document::Folders{QDir(m_workingDir).absolutePath().toStdString(), m_programDir.toStdString()});
-    if (request == 0 && !arguments.isEmpty()) {
+    if (request == Privilege::Normal && !arguments.isEmpty()) {
         // A named file loads without the status check; a bad one gives the built-in image.
         m_doc->OpenNamedFile(QDir(m_workingDir).absoluteFilePath(arguments.join(' ')).toStdString());
     } else {

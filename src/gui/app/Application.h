@@ -25,15 +25,13 @@ public:
     // Runs the start-up; `arguments` is the command line without the program name.
     bool Start(const QStringList& arguments);
 
-    // 1 exactly when the whole command line is "/m", "/M", "-m" or "-M".
-    static int PrivilegedRequest(const QStringList& arguments);
-    // Replaces the Password dialog (tests).
-    void SetPasswordCheck(std::function<int(int)> check) { m_passwordCheck = std::move(check); }
+    // Replaces the Password dialog (tests): asked with the mode the command line requests, it answers
+    // the mode granted.
+    void SetPasswordCheck(std::function<Privilege(Privilege)> check) { m_passwordCheck = std::move(check); }
 
     AppState& State() { return m_state; }
     AppSettings& Settings() { return m_settings; }
     GuiPrompts& Prompts() { return m_prompts; }
-    GuiFileDialogs& Dialogs() { return m_dialogs; }
     Document& Doc() { return *m_doc; }
     MainWindow* Frame() const { return m_frame.get(); }
     PortHolder& Ports() { return *m_ports; }
@@ -48,7 +46,7 @@ private:
     std::unique_ptr<Document> m_doc;
     std::unique_ptr<PortHolder> m_ports;
     std::unique_ptr<MainWindow> m_frame;
-    std::function<int(int)> m_passwordCheck;
+    std::function<Privilege(Privilege)> m_passwordCheck;
 };
 
 } // namespace zt46

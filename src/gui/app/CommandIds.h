@@ -46,6 +46,7 @@ constexpr int HelpOfDialog(int id) {
 constexpr int HelpOfColumn(int column) {
     return 300 + column;
 }
+constexpr int kVisibleDialog = 169; // the dialog of View > Visible
 constexpr int kHelpContents = 0;
 
 // Whether the command-enable masks allow a command (the only difference of the modes: Align).

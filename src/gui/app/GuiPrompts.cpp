@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include "core/util/Messages.h"
+#include "gui/app/TextConversion.h"
 
 namespace zt46 {
 
@@ -19,12 +20,11 @@ Answer GuiPrompts::Show(const Prompt& prompt) {
 Answer GuiPrompts::ShowHere(const Prompt& prompt) {
     QString text = QString::fromStdString(prompt.text);
     text.replace("\r\n", "\n");
-    emit Shown(prompt.id, text);
     if (m_script) return m_script(prompt);
 
     QMessageBox box(m_owner);
     const std::string_view title = prompt.caption.empty() ? StringById(IDS_APP_TITLE) : prompt.caption;
-    box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    box.setWindowTitle(ToQString(title));
     box.setText(text);
     switch (prompt.icon) {
     case Icon::Stop:

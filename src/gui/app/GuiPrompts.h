@@ -27,9 +27,6 @@ public:
     void SetScript(Script script) { m_script = std::move(script); }
     int BeepCount() const { return m_beeps; }
 
-signals:
-    void Shown(int id, const QString& text);
-
 private:
     Answer ShowHere(const Prompt& prompt);
 

@@ -14,7 +14,6 @@ public:
     // Shows the topic of a context (the contents for 0 or an unknown context).
     void ShowContext(int context);
     int ShownContext() const { return m_context; }
-    QTextBrowser* Browser() const { return m_browser; }
 
 private:
     QTextBrowser* m_browser;

@@ -49,7 +49,7 @@ const HelpTopic kTopics[] = {
     {HelpOfCommand(kVisible), "Visible columns",
      "<p>Chooses which optional columns the grid shows. A channel copy takes over only the fields of the "
      "visible columns.</p>"},
-    {HelpOfDialog(169), "Visible dialog",
+    {HelpOfDialog(kVisibleDialog), "Visible dialog",
      "<p>Tick the columns to show and press OK. Enter on a check box ticks or clears it.</p>"},
     {HelpOfCommand(kSystem), "System parameters", "<p>The radio's system settings.</p>"},
     {HelpOfCommand(kCommon), "Common parameters", "<p>Display, sound, transmit and key settings.</p>"},

@@ -19,6 +19,7 @@
 #include "gui/app/GuiPrompts.h"
 #include "gui/app/HelpBrowser.h"
 #include "gui/app/HelpDialog.h"
+#include "gui/app/TextConversion.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/document/ImageBytesDialog.h"
 #include "gui/editor/ChannelEditorView.h"
@@ -35,10 +36,6 @@ using namespace cmd;
 
 constexpr const char* kItemTexts[kColumnFlagCount] = {
     "Mode", "TAG", "Frequency", "STEP", "Clock Shift", "TAG(Alfanumeric)", "SCAN", "Split"};
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -153,7 +150,7 @@ void MainWindow::BuildMenus() {
     QMenu* common = menuBar()->addMenu("&Common");
     // System changes what the grid shows and the bands: the view and the masks follow it.
     connect(AddCommand(common, kSystem, "&System"), &QAction::triggered, this, [this] {
-        RunSystemParams(m_doc, m_state.PrivilegedMode == 1, this);
+        RunSystemParams(m_doc, m_state.PrivilegedMode == Privilege::Privileged, this);
         m_view->RefreshGrid();
         UpdateCommandStates();
     });
@@ -211,7 +208,7 @@ void MainWindow::BuildToolBar() {
 
 void MainWindow::BuildStatusBar() {
     QStatusBar* bar = statusBar();
-    const QString idle = Text(StringById(IDS_IDLE_PROMPT));
+    const QString idle = ToQString(StringById(IDS_IDLE_PROMPT));
     // The idle prompt comes back whenever a command's prompt goes away.
     connect(bar, &QStatusBar::messageChanged, this, [bar, idle](const QString& message) {
         if (message.isEmpty()) bar->showMessage(idle);
@@ -239,7 +236,8 @@ QString MainWindow::ClockText(const QTime& time) {
 }
 
 QString MainWindow::TitleText() const {
-    const QString app = Text(StringById(m_state.PrivilegedMode ? IDS_APP_TITLE_PRIVILEGED : IDS_APP_TITLE));
+    const QString app = ToQString(StringById(
+        m_state.PrivilegedMode == Privilege::Privileged ? IDS_APP_TITLE_PRIVILEGED : IDS_APP_TITLE));
     return QString::fromStdString(m_doc.CurrentFileName()) + " - " + app;
 }
 
@@ -253,7 +251,7 @@ void MainWindow::DocumentReloaded() {
 }
 
 void MainWindow::UpdateCommandStates() {
-    const bool privileged = m_state.PrivilegedMode == 1;
+    const bool privileged = m_state.PrivilegedMode == Privilege::Privileged;
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const int id = it.key();
         if (id == kToolbar) continue;

@@ -32,7 +32,6 @@ public:
 
     ChannelEditorView* View() const { return m_view; }
     QAction* Action(int id) const { return m_actions.value(id); }
-    QLabel* ClockPane() const { return m_clock; }
     HelpBrowser* Help() const { return m_help; }
     // "<file> - ZT46Win for KSR-410" (with "(M)" in privileged mode).
     QString TitleText() const;

@@ -18,8 +18,6 @@ public:
     }
 };
 
-constexpr char kPassword[] = "kumo-hikari";
-
 } // namespace
 
 PasswordDialog::PasswordDialog(QWidget* parent) : QDialog(parent), m_field(new QLineEdit(this)) {
@@ -39,14 +37,11 @@ QString PasswordDialog::Text() const {
     return m_field->text();
 }
 
-bool PasswordDialog::Matches(const QString& text) {
-    return text == QLatin1String(kPassword);
-}
-
-int PasswordDialog::CheckPassword(int request, QWidget* parent) {
-    if (request != 1) return 0;
+Privilege PasswordDialog::CheckPassword(Privilege request, QWidget* parent) {
+    if (request != Privilege::Privileged) return Privilege::Normal;
     PasswordDialog dialog(parent);
-    return dialog.exec() == QDialog::Accepted && Matches(dialog.Text()) ? 1 : 0;
+    const bool granted = dialog.exec() == QDialog::Accepted && IsServicePassword(dialog.Text().toStdString());
+    return granted ? Privilege::Privileged : Privilege::Normal;
 }
 
 } // namespace zt46

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "core/util/PrivilegedMode.h"
+
 class QLineEdit;
 
 namespace zt46 {
@@ -14,9 +16,9 @@ public:
     QString Text() const;
     QLineEdit* Field() const { return m_field; }
 
-    // The mode granted for a request: 1 only when the request is 1 and the right password is given.
-    static int CheckPassword(int request, QWidget* parent = nullptr);
-    static bool Matches(const QString& text);
+    // The mode granted for a request: Privileged only when it is asked for and the service password is
+    // given.
+    static Privilege CheckPassword(Privilege request, QWidget* parent = nullptr);
 
 private:
     QLineEdit* m_field;

@@ -16,7 +16,6 @@ public:
     void SetLook(Look look);
     Look CurrentLook() const { return m_look; }
     // Editing look when set, else shown read-only.
-    void SetEditable(bool editable) { SetLook(editable ? Look::Editing : Look::Shown); }
     // Shown read-only when set, else unavailable.
     void SetAvailable(bool available) { SetLook(available ? Look::Shown : Look::Disabled); }
 

@@ -17,7 +17,6 @@ void ConfirmEdit::StartEdit() {
     m_locked = false;
     m_modifiedMark = false;
     SetLook(Look::Editing);
-    emit EditStarted();
 }
 
 void ConfirmEdit::FinishEdit() {

@@ -17,10 +17,8 @@ public:
     void ClearModifiedMark() { m_modifiedMark = false; }
     // Starting an edit cuts the text to this many characters (0: no limit).
     void SetLengthLimit(int limit) { m_limit = limit; }
-    int LengthLimit() const { return m_limit; }
 
 signals:
-    void EditStarted();
     void EditFinished();
 
 protected:

@@ -2,8 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "core/editor/InputFilters.h"
-
 namespace zt46 {
 
 FilterConfirmEdit::FilterConfirmEdit(QWidget* parent) : ConfirmEdit(parent) {
@@ -26,8 +24,7 @@ void FilterConfirmEdit::keyPressEvent(QKeyEvent* event) {
     const bool character = typed.size() == 1 && typed[0].isPrint() &&
                            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (character) {
-        const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
-        if (!ConfirmFilterAccepts(m_kind, typed[0].unicode(), Locked() ? 0 : caret)) return;
+        if (!FilterAccepts(m_kind, typed[0].unicode())) return;
         if (Locked()) {
             m_saved = text();
             StartEdit(); // the typed key replaces the old value

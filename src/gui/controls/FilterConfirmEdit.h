@@ -2,6 +2,7 @@
 // A confirm edit that lets through only the characters of its filter kind (see editor/InputFilters.h).
 // A valid key on the shown value starts an edit with that key; Escape puts the old value back.
 
+#include "core/editor/InputFilters.h"
 #include "gui/controls/ConfirmEdit.h"
 
 namespace zt46 {
@@ -11,16 +12,14 @@ class FilterConfirmEdit : public ConfirmEdit {
 public:
     explicit FilterConfirmEdit(QWidget* parent = nullptr);
 
-    void SetFilterKind(int kind) { m_kind = kind; }
-    int FilterKind() const { return m_kind; }
-    QString SavedText() const { return m_saved; }
+    void SetFilterKind(ConfirmFilter kind) { m_kind = kind; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    int m_kind = 0;
+    ConfirmFilter m_kind = ConfirmFilter::Decimal;
     QString m_saved;
 };
 

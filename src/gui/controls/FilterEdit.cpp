@@ -4,8 +4,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-#include "core/editor/InputFilters.h"
-
 namespace zt46 {
 
 FilterEdit::FilterEdit(QWidget* parent) : QLineEdit(parent) {

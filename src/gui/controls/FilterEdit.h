@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include "core/editor/InputFilters.h"
+
 namespace zt46 {
 
 class FilterEdit : public QLineEdit {
@@ -11,8 +13,7 @@ class FilterEdit : public QLineEdit {
 public:
     explicit FilterEdit(QWidget* parent = nullptr);
 
-    void SetFilterKind(int kind) { m_kind = kind; }
-    int FilterKind() const { return m_kind; }
+    void SetFilterKind(EditFilter kind) { m_kind = kind; }
     // Every letter typed is turned to upper case (the grid's in-place editor).
     void SetUpperCase(bool upper) { m_upper = upper; }
     // Pastes the clipboard text through the filter: refused characters are left out (and reported).
@@ -29,7 +30,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    int m_kind = 0;
+    EditFilter m_kind = EditFilter::Tag;
     bool m_upper = false;
 };
 

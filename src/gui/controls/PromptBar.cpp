@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "core/util/Messages.h"
+#include "gui/app/TextConversion.h"
 
 namespace zt46 {
 
@@ -19,7 +20,7 @@ PromptBar::PromptBar(QWidget* parent)
     m_text->setObjectName(QStringLiteral("promptText"));
     m_hint->setObjectName(QStringLiteral("promptHint"));
     // The hint pane is as wide as its initial text "[ Key Operation ]".
-    const QString keyOperation = QString::fromStdString(std::string(StringById(IDS_KEY_OPERATION)));
+    const QString keyOperation = ToQString(StringById(IDS_KEY_OPERATION));
     m_hint->setMinimumWidth(m_hint->fontMetrics().horizontalAdvance(keyOperation) + 8);
     m_hint->setText(keyOperation);
     addWidget(m_text, 1);
@@ -32,7 +33,7 @@ unsigned PromptBar::ShowPrompt(unsigned id) {
         m_text->setText(QStringLiteral(" "));
         m_hint->setText(QStringLiteral(" "));
     } else if (HasString(static_cast<int>(id))) {
-        QString text = QString::fromStdString(std::string(StringById(static_cast<int>(id))));
+        QString text = ToQString(StringById(static_cast<int>(id)));
         QString hint;
         const qsizetype feed = text.indexOf(QLatin1Char('\n'));
         if (feed >= 0) {

@@ -50,15 +50,6 @@ int PromptBarSheet::ActiveIndex() const {
     return m_tabs->currentIndex();
 }
 
-bool PromptBarSheet::SetActivePage(int index) {
-    if (index < 0 || index >= PageCount()) return false;
-    if (index == ActiveIndex()) return true;
-    const int current = ActiveIndex();
-    if (current >= 0 && !Page(current)->CanLeave()) return false;
-    m_tabs->setCurrentIndex(index);
-    return true;
-}
-
 bool PromptBarSheet::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_tabs->tabBar() && event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);

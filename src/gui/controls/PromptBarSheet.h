@@ -25,7 +25,6 @@ public:
     int PageCount() const { return static_cast<int>(m_pages.size()); }
     PromptBarPage* Page(int index) const { return m_pages.at(static_cast<size_t>(index)); }
     int ActiveIndex() const;
-    bool SetActivePage(int index);
 
     unsigned ShowPrompt(unsigned id) { return m_bar->ShowPrompt(id); }
     unsigned LastMessageId() const { return m_bar->LastMessageId(); }

@@ -24,7 +24,7 @@ constexpr int kEditId = 4509;
 
 bool IsHexDigit(const QString& text) {
     return text.size() == 1 && text[0].isPrint() && text[0] != ' ' &&
-           FilterAccepts(kFilterHexByte, text[0].unicode());
+           FilterAccepts(EditFilter::HexByte, text[0].unicode());
 }
 
 } // namespace
@@ -65,7 +65,7 @@ ImageBytesDialog::ImageBytesDialog(Document& document, QWidget* parent) : QDialo
 
     m_editor = new FilterEdit(m_grid->viewport());
     PromptBar::SetControlId(m_editor, kEditId);
-    m_editor->SetFilterKind(kFilterHexByte);
+    m_editor->SetFilterKind(EditFilter::HexByte);
     m_editor->setMaxLength(2);
     m_editor->setAlignment(Qt::AlignCenter);
     m_editor->setFrame(false);

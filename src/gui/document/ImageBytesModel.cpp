@@ -36,10 +36,8 @@ std::uint8_t ImageBytesModel::ParseHexByte(const QString& text) {
 
 void ImageBytesModel::SetByteText(const QModelIndex& index, const QString& text) {
     if (!IsImageByte(index)) return;
-    const int offset = Offset(index);
-    m_copy[static_cast<std::size_t>(offset)] = ParseHexByte(text);
+    m_copy[static_cast<std::size_t>(Offset(index))] = ParseHexByte(text);
     emit dataChanged(index, index, {Qt::DisplayRole});
-    emit ByteCommitted(offset);
 }
 
 int ImageBytesModel::rowCount(const QModelIndex& parent) const {

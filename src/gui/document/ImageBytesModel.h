@@ -30,10 +30,6 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-signals:
-    // A byte was committed (whatever its new value).
-    void ByteCommitted(int offset);
-
 private:
     CloneImage m_copy;
     ImageTrailer m_trailer;

@@ -18,6 +18,8 @@
 #include "core/image/Codecs.h"
 #include "core/util/TextFormat.h"
 #include "core/util/UserPrompts.h"
+#include "gui/app/CommandIds.h"
+#include "gui/app/TextConversion.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/editor/ChannelTableModel.h"
 #include "gui/editor/ChannelTableView.h"
@@ -31,10 +33,6 @@ namespace {
 constexpr int kColumnTwips[kGridColumnCount] = {720, 480, 1080, 1080, 1080, 720, 720, 480, 480, 720, 960};
 constexpr int kTwipsPerPixel = 15;
 constexpr int kMargin = 15;
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -84,7 +82,7 @@ ChannelEditorView::ChannelEditorView(Document& document, AppState& state, UserPr
     connect(m_grid, &ChannelTableView::CharacterTyped, this, &ChannelEditorView::OnCharacter);
     connect(m_grid, &ChannelTableView::NextGroupRequested, this, &ChannelEditorView::NextGroup);
     connect(m_grid, &ChannelTableView::FileDataRequested, this, [this] {
-        if (m_state.PrivilegedMode == 1) emit FileDataRequested();
+        if (m_state.PrivilegedMode == Privilege::Privileged) emit FileDataRequested();
     });
     connect(m_grid, &ChannelTableView::ContextMenuRequested, this, [this](const QPoint& pos) {
         if (m_contextMenu) m_contextMenu->exec(pos);
@@ -145,7 +143,7 @@ int ChannelEditorView::CurrentEntry() const {
 }
 
 int ChannelEditorView::HelpContext() const {
-    return 300 + CurrentColumn();
+    return cmd::HelpOfColumn(CurrentColumn());
 }
 
 void ChannelEditorView::OnCurrentChanged() {
@@ -155,13 +153,13 @@ void ChannelEditorView::OnCurrentChanged() {
 
 void ChannelEditorView::RefreshHeader() {
     const CloneImage& image = m_doc.Image();
-    m_fields[0]->setText(Q(DecodeSerialNumber(image)));
+    m_fields[0]->setText(ToQString(DecodeSerialNumber(image)));
     m_fields[1]->setText("KSR-410");
-    m_fields[2]->setText(m_state.PortDevice.isEmpty() ? QString("COM%1").arg(m_state.ComPort)
-                                                      : m_state.PortDevice);
-    m_fields[3]->setText(Q(FormatFirmwareVersion(DecodeFirmwareVersion(image))));
+    m_fields[2]->setText(ToQString(m_state.Port().DisplayName()));
+    m_fields[3]->setText(ToQString(FormatFirmwareVersion(DecodeFirmwareVersion(image))));
     m_fields[4]->setText(m_state.PrinterName);
-    m_groupLabel->setText(Q(Format(" %-13.13s ", ChannelTable::GroupName(m_doc.Channels().CurrentGroup()))));
+    m_groupLabel->setText(
+        ToQString(Format(" %-13.13s ", ChannelTable::GroupName(m_doc.Channels().CurrentGroup()))));
 }
 
 void ChannelEditorView::ApplyColumnWidths() {
@@ -228,7 +226,7 @@ void ChannelEditorView::OnSpaceOrDoubleClick(bool) {
 void ChannelEditorView::OnCharacter(QChar ch) {
     const int column = CurrentColumn();
     if (column != kColTag && column != kColReceive && column != kColTransmit) return;
-    if (!FilterAccepts(column == kColTag ? kFilterTag : kFilterFrequency, ch.unicode())) {
+    if (!FilterAccepts(column == kColTag ? EditFilter::Tag : EditFilter::Frequency, ch.unicode())) {
         m_prompts.Beep();
         return;
     }
@@ -244,8 +242,8 @@ void ChannelEditorView::BeginCellEdit(const QString* typed) {
     if (!text) return;
     m_editIndex = index;
     m_editColumn = column;
-    m_editStart = Q(*text);
-    m_editor->SetFilterKind(column == kColTag ? kFilterTag : kFilterFrequency);
+    m_editStart = ToQString(*text);
+    m_editor->SetFilterKind(column == kColTag ? EditFilter::Tag : EditFilter::Frequency);
     m_editor->setMaxLength(column == kColTag ? 8 : 7);
     m_editor->setText(typed ? *typed : m_editStart);
     m_editor->setGeometry(m_grid->visualRect(m_grid->currentIndex()).adjusted(-1, -1, 1, 1));
@@ -283,7 +281,7 @@ bool ChannelEditorView::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Escape: {
             // Back to the cell's text, which is then committed unchanged.
             CellEdit cells(m_doc.Channels(), m_doc.Bands(), m_prompts);
-            m_editor->setText(Q(cells.CellText(m_editIndex, m_editColumn)));
+            m_editor->setText(ToQString(cells.CellText(m_editIndex, m_editColumn)));
             m_grid->setFocus();
             return true;
         }
@@ -301,7 +299,7 @@ void ChannelEditorView::CopyCells() {
     const int column = CurrentColumn();
     QString text;
     if (column == kColChn) {
-        text = Q(ChannelClipText(CurrentEntry()));
+        text = ToQString(ChannelClipText(CurrentEntry()));
     } else {
         const QModelIndexList selected = m_grid->selectionModel()->selectedIndexes();
         int top = m_grid->currentIndex().row(), bottom = top, left = column, right = column;
@@ -322,7 +320,7 @@ void ChannelEditorView::CopyCells() {
             for (int c = left; c <= right; ++c)
                 row.push_back(cells.CellText(m_model->EntryOfRow(r), c));
         }
-        text = Q(CellsClipText(rows));
+        text = ToQString(CellsClipText(rows));
     }
     QGuiApplication::clipboard()->setText(text);
 }

@@ -43,7 +43,7 @@ public:
     void CopyCells();
     void PasteCells();
 
-    // 300 + the current column.
+    // The help topic of the current column.
     int HelpContext() const;
 
     void SetStepPicker(StepPicker* picker) { m_picker = picker; }

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "core/editor/CellEdit.h"
+#include "gui/app/CommandIds.h"
 
 class QListWidget;
 
@@ -16,7 +17,7 @@ public:
     StepPickerDialog(int kind, int current, QWidget* parent = nullptr);
     int Chosen() const { return m_chosen; }
     QListWidget* List() const { return m_list; }
-    int HelpContext() const { return 300 + m_kind; }
+    int HelpContext() const { return cmd::HelpOfColumn(m_kind); }
 
 public slots:
     void accept() override;

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/CommandIds.h"
+
 namespace zt46 {
 namespace {
 
@@ -19,7 +21,7 @@ constexpr const char* kBoxTexts[kColumnFlagCount] = {
 VisibleColumnsDialog::VisibleColumnsDialog(const ColumnFlags& flags, QWidget* parent)
     : QDialog(parent), m_flags(flags), m_ok(new QPushButton("OK", this)) {
     setWindowTitle("Visible");
-    setProperty("helpContext", 131241);
+    setProperty("helpContext", cmd::HelpOfDialog(cmd::kVisibleDialog));
     auto* frame = new QGroupBox(this);
     auto* grid = new QGridLayout(frame);
     for (int i = 0; i < kColumnFlagCount; ++i) {

@@ -8,27 +8,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/app/AppState.h"
+#include "gui/app/CommandIds.h"
 
 namespace zt46 {
-namespace {
-
-constexpr int kComCount = 16;
-constexpr int kHelpConfigure = 98386;
-const QString kDeviceSeparator = QStringLiteral("  -  ");
-
-} // namespace
 
 PortConfigurationDialog::PortConfigurationDialog(const AppState& state, QWidget* parent)
     : PromptBarDialog(parent), m_keepCom(state.ComPort), m_qib(new QCheckBox("&QIB-27", Body())),
       m_ports(new QComboBox(Body())), m_ok(new QPushButton("OK", Body())),
       m_cancel(new QPushButton("Cancel", Body())) {
     setWindowTitle("Configuration");
-    setProperty("helpContext", kHelpConfigure);
+    setProperty("helpContext", cmd::HelpOfCommand(cmd::kConfigure));
     SetControlId(m_ok, 1);
     SetControlId(m_cancel, 2);
     SetControlId(m_qib, 1241);
@@ -52,19 +46,18 @@ PortConfigurationDialog::PortConfigurationDialog(const AppState& state, QWidget*
     m_ports->setEditable(true);
     m_ports->setInsertPolicy(QComboBox::NoInsert);
     m_ports->setMinimumContentsLength(24);
-    for (int n = 1; n <= kComCount; ++n)
-        m_ports->addItem(QString::asprintf("COM %d", n));
+    for (int n = 1; n <= kComPortCount; ++n)
+        m_ports->addItem(QString::fromStdString(ComPortText(n)));
     // The serial devices of this machine follow, each with what the system says it is.
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString text = info.description().isEmpty()
-                                 ? info.systemLocation()
-                                 : info.systemLocation() + kDeviceSeparator + info.description();
-        m_ports->addItem(text, info.systemLocation());
+        const std::string text =
+            ListedDeviceText(info.systemLocation().toStdString(), info.description().toStdString());
+        m_ports->addItem(QString::fromStdString(text), info.systemLocation());
     }
-    m_qib->setChecked(state.PortType == 1);
+    m_qib->setChecked(state.PortType == PortKind::InterfaceUnit);
     const QString device = state.PortDevice.trimmed();
     if (device.isEmpty()) {
-        m_ports->setCurrentIndex(std::clamp(state.ComPort, 1, kComCount) - 1);
+        m_ports->setCurrentIndex(std::clamp(state.ComPort, 1, kComPortCount) - 1);
     } else {
         const int listed = m_ports->findData(device);
         if (listed >= 0) m_ports->setCurrentIndex(listed);
@@ -74,31 +67,17 @@ PortConfigurationDialog::PortConfigurationDialog(const AppState& state, QWidget*
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-PortConfigurationDialog::PortChoice PortConfigurationDialog::ParseChoice(const QString& text, int keepCom) {
-    const QString trimmed = text.trimmed();
-    static const QRegularExpression com(QStringLiteral("^COM\\s*(\\d+)$"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = com.match(trimmed);
-    if (trimmed.isEmpty()) return {1, {}};
-    if (match.hasMatch()) {
-        const int n = match.captured(1).toInt();
-        if (n >= 1 && n <= kComCount) return {n, {}};
-    }
-    // A listed device shows its description after the path.
-    const qsizetype cut = trimmed.indexOf(kDeviceSeparator);
-    return {std::clamp(keepCom, 1, kComCount), cut > 0 ? trimmed.left(cut).trimmed() : trimmed};
-}
-
-PortConfigurationDialog::PortChoice PortConfigurationDialog::Choice() const {
+PortSettings PortConfigurationDialog::SelectedPort() const {
     const QString text = m_ports->currentText();
     const int index = m_ports->currentIndex();
-    if (index >= kComCount && m_ports->itemText(index) == text)
-        return {std::clamp(m_keepCom, 1, kComCount), m_ports->itemData(index).toString()};
-    return ParseChoice(text, m_keepCom);
+    // A listed device is opened by its path, whatever its description says.
+    if (index >= kComPortCount && m_ports->itemText(index) == text)
+        return {std::clamp(m_keepCom, 1, kComPortCount), m_ports->itemData(index).toString().toStdString()};
+    return ParsePortText(text.toStdString(), m_keepCom);
 }
 
-int PortConfigurationDialog::SelectedPortType() const {
-    return m_qib->isChecked() ? 1 : 0;
+PortKind PortConfigurationDialog::SelectedPortKind() const {
+    return m_qib->isChecked() ? PortKind::InterfaceUnit : PortKind::Cable;
 }
 
 void PortConfigurationDialog::keyPressEvent(QKeyEvent* event) {

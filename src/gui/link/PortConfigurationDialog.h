@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "gui/controls/PromptBarDialog.h"
+#include "link/PortSettings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,18 +21,9 @@ class PortConfigurationDialog : public PromptBarDialog {
 public:
     PortConfigurationDialog(const AppState& state, QWidget* parent = nullptr);
 
-    struct PortChoice {
-        int comPort = 1;    // 1..16
-        QString devicePath; // empty: the COM port
-    };
-    // What a text of the port box names: one of the COM entries ("COM 3", also "com3"), a listed
-    // device (its path), any other text a device path; an empty text COM 1. `keepCom` is the COM port
-    // kept in the configuration when a device path is chosen.
-    static PortChoice ParseChoice(const QString& text, int keepCom);
-
-    int SelectedPortType() const;
-    int SelectedComPort() const { return Choice().comPort; }
-    QString SelectedDevice() const { return Choice().devicePath; }
+    PortKind SelectedPortKind() const;
+    // The port the box names (see ParsePortText): a COM port, or a device path beside the COM port kept.
+    PortSettings SelectedPort() const;
 
     QCheckBox* InterfaceBox() const { return m_qib; }
     QComboBox* PortBox() const { return m_ports; }
@@ -41,8 +33,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    PortChoice Choice() const;
-
     int m_keepCom;
     QCheckBox* m_qib;
     QComboBox* m_ports;

@@ -12,44 +12,35 @@ PortHolder::~PortHolder() {
     Release();
 }
 
-PortSettings PortHolder::Settings() const {
-    return PortSettings{m_state.ComPort, m_state.PortDevice.trimmed().toStdString()};
-}
-
-QString PortHolder::PortName() const {
-    const QString device = m_state.PortDevice.trimmed();
-    return device.isEmpty() ? QString::asprintf("COM%d", m_state.ComPort) : device;
-}
-
 bool PortHolder::CreateAndOpen() {
-    m_port = std::make_unique<SerialPort>(Settings());
+    m_port = std::make_unique<SerialPort>(m_state.Port());
     if (m_port->Reopen()) return true;
     MessageById(m_prompts, IDS_COMM_PORT_ERROR, Buttons::Ok, Icon::Stop);
     return false;
 }
 
 bool PortHolder::OpenAtStartUp() {
-    if (m_state.PortType != 0) return true;
+    if (m_state.PortType != PortKind::Cable) return true;
     return CreateAndOpen();
 }
 
-void PortHolder::Configure(int portType, int comPort, const QString& devicePath) {
-    m_state.ComPort = comPort;
-    m_state.PortDevice = devicePath.trimmed();
-    m_state.PortType = portType;
+void PortHolder::Configure(PortKind kind, const PortSettings& port) {
+    m_state.ComPort = port.comPort;
+    m_state.PortDevice = QString::fromStdString(port.devicePath).trimmed();
+    m_state.PortType = kind;
     Release();
     // The cable's port is held open from now on; the interface unit's is made for each run.
-    if (portType == 0) CreateAndOpen();
+    if (kind == PortKind::Cable) CreateAndOpen();
 }
 
 SerialPort& PortHolder::PortForRun() {
-    if (!m_port) m_port = std::make_unique<SerialPort>(Settings());
-    m_port->SetSettings(Settings());
+    if (!m_port) m_port = std::make_unique<SerialPort>(m_state.Port());
+    m_port->SetSettings(m_state.Port());
     return *m_port;
 }
 
 void PortHolder::EndRun() {
-    if (m_state.PortType == 1) Release();
+    if (m_state.PortType == PortKind::InterfaceUnit) Release();
 }
 
 void PortHolder::Release() {

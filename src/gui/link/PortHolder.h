@@ -1,7 +1,6 @@
 #pragma once
-// The program's one serial port object. With the cable (port type 0) it is opened at start-up and
-// held open until exit or a change of configuration; with the interface unit (port type 1) it exists
-// only for the length of each run.
+// The program's one serial port object. With the cable it is opened at start-up and held open until
+// exit or a change of configuration; with the interface unit it exists only for the length of each run.
 
 #include <QString>
 #include <memory>
@@ -19,22 +18,18 @@ public:
     PortHolder(AppState& state, UserPrompts& prompts);
     ~PortHolder();
 
-    // The device the configuration names: the device path when one is set, else COM n.
-    PortSettings Settings() const;
-    // How the view's header names it: "COM%d", or the device path.
-    QString PortName() const;
     SerialPort* Port() const { return m_port.get(); }
 
-    // Port type 0: creates the port and opens it; message 80 when it cannot be opened (the program
-    // runs on). Port type 1: nothing.
+    // The cable: creates the port and opens it; message 80 when it cannot be opened (the program runs
+    // on). The interface unit: nothing.
     bool OpenAtStartUp();
     // The Configuration dialog's OK: stores the choice, then re-creates, opens or removes the port to
     // match (message 80 when it cannot be opened).
-    void Configure(int portType, int comPort, const QString& devicePath);
-    // The port a run uses: the held one, or (port type 1, or none held) one made for the run. The
-    // run opens it itself.
+    void Configure(PortKind kind, const PortSettings& port);
+    // The port a run uses: the held one, or (the interface unit, or none held) one made for the run.
+    // The run opens it itself.
     SerialPort& PortForRun();
-    // After a run: port type 1 closes and deletes the run's port.
+    // After a run: the interface unit's port is closed and deleted.
     void EndRun();
     // Closes and deletes the port (exit).
     void Release();

@@ -34,24 +34,12 @@ private:
     TransferProgressDialog* m_gauge;
 };
 
-TransferProgressDialog::Mode GaugeMode(TransferMode mode) {
-    switch (mode) {
-    case TransferMode::ReadRadio:
-        return TransferProgressDialog::Upload;
-    case TransferMode::WriteRadio:
-        return TransferProgressDialog::Download;
-    case TransferMode::AlignmentEntry:
-        break;
-    }
-    return TransferProgressDialog::AlignmentEntry;
-}
-
 } // namespace
 
 TransferController::TransferController(Document& document, AppState& state, PortHolder& ports,
                                        UserPrompts& prompts, QWidget* owner)
     : QObject(owner), m_doc(document), m_state(state), m_ports(ports), m_prompts(prompts), m_owner(owner),
-      m_gaugeDialog(std::make_unique<TransferProgressDialog>(TransferProgressDialog::Upload, owner)) {
+      m_gaugeDialog(std::make_unique<TransferProgressDialog>(owner)) {
     m_gaugeDialog->ensurePolished();
     m_gaugeDialog->adjustSize();
 }
@@ -69,7 +57,7 @@ int TransferController::Run(TransferMode mode) {
     TransferJob job;
     job.image = m_doc.Image();
     job.imageModified = m_doc.ImageModified();
-    job.privileged = m_state.PrivilegedMode == 1;
+    job.privileged = m_state.PrivilegedMode == Privilege::Privileged;
     if (mode != TransferMode::ReadRadio) job.backupFolder = BackupFolder();
     QThread* uiThread = QThread::currentThread();
     if (mode == TransferMode::AlignmentEntry) job.portThread = uiThread;
@@ -82,7 +70,7 @@ int TransferController::Run(TransferMode mode) {
     // The flag exists before the gauge can take a Cancel, so a Cancel pressed at once is never lost.
     std::atomic<bool> cancel{false};
     TransferProgressDialog& gauge = *m_gaugeDialog;
-    gauge.Begin(GaugeMode(mode));
+    gauge.Begin();
     m_gauge = &gauge;
     GaugeProgress progress(&gauge);
     const TransferContext context{m_prompts, progress, cancel};
@@ -115,7 +103,7 @@ int TransferController::Run(TransferMode mode) {
     ApplyTransferResult(m_doc, mode, m_result);
     m_running = false;
     if (!m_result.backupPath.empty()) emit BackupWritten(QString::fromStdString(m_result.backupPath));
-    emit RunFinished(static_cast<int>(mode), answer == QDialog::Accepted);
+    emit RunFinished(mode, answer == QDialog::Accepted);
     return answer;
 }
 
@@ -143,7 +131,7 @@ void TransferController::EndAlignment() {
 void TransferController::Configure() {
     PortConfigurationDialog dialog(m_state, m_owner);
     if (dialog.exec() == QDialog::Accepted)
-        m_ports.Configure(dialog.SelectedPortType(), dialog.SelectedComPort(), dialog.SelectedDevice());
+        m_ports.Configure(dialog.SelectedPortKind(), dialog.SelectedPort());
     emit PortChanged();
 }
 

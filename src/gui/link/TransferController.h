@@ -49,7 +49,7 @@ signals:
     // The gauge is up and the run has started.
     void RunStarted(TransferProgressDialog* gauge);
     // After every run: the document has taken the result and its models are decoded again.
-    void RunFinished(int mode, bool accepted);
+    void RunFinished(zt46::TransferMode mode, bool accepted);
     void BackupWritten(const QString& path);
     // The port choice may have changed (the view's header shows it).
     void PortChanged();

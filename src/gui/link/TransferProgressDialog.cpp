@@ -17,10 +17,9 @@ QString StringText(int id) {
 
 } // namespace
 
-TransferProgressDialog::TransferProgressDialog(Mode mode, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_mode(mode),
-      m_status(new QLabel(this)), m_progress(new QProgressBar(this)),
-      m_cancel(new QPushButton("Cancel", this)) {
+TransferProgressDialog::TransferProgressDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_status(new QLabel(this)),
+      m_progress(new QProgressBar(this)), m_cancel(new QPushButton("Cancel", this)) {
     setWindowTitle("Access Gauge");
     setModal(true);
     m_status->setObjectName("gaugeText");   // 1190
@@ -38,18 +37,13 @@ TransferProgressDialog::TransferProgressDialog(Mode mode, QWidget* parent)
     connect(m_cancel, &QPushButton::clicked, this, &TransferProgressDialog::reject);
 }
 
-void TransferProgressDialog::Begin(Mode mode) {
-    m_mode = mode;
+void TransferProgressDialog::Begin() {
     m_cancelRequested = false;
     m_ended = false;
     setWindowTitle("Access Gauge");
     m_status->clear();
     m_progress->setVisible(false);
     m_progress->reset();
-}
-
-QString TransferProgressDialog::StatusText() const {
-    return m_status->text();
 }
 
 void TransferProgressDialog::SetRange(int frames) {

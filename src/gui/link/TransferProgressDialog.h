@@ -15,15 +15,10 @@ namespace zt46 {
 class TransferProgressDialog : public QDialog {
     Q_OBJECT
 public:
-    enum Mode { Upload = 0, Download = 1, AlignmentEntry = 2 };
-
-    explicit TransferProgressDialog(Mode mode, QWidget* parent = nullptr);
+    explicit TransferProgressDialog(QWidget* parent = nullptr);
 
     // Ready for a new run: caption "Access Gauge", empty status line, no bar yet.
-    void Begin(Mode mode);
-    Mode RunMode() const { return m_mode; }
-    bool CancelRequested() const { return m_cancelRequested; }
-    QString StatusText() const;
+    void Begin();
     QProgressBar* Progress() const { return m_progress; }
     QPushButton* CancelButton() const { return m_cancel; }
 
@@ -45,7 +40,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Mode m_mode;
     QLabel* m_status;
     QProgressBar* m_progress;
     QPushButton* m_cancel;

@@ -54,11 +54,6 @@ private:
     bool m_was;
 };
 
-// A printer that goes nowhere: no device, and no file to print into.
-bool HasNoTarget(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty();
-}
-
 } // namespace
 
 PrintController::PrintController(Document& document, UserPrompts& prompts, QWidget* dialogParent)
@@ -125,15 +120,6 @@ bool PrintController::Print() {
     return printed;
 }
 
-bool PrintController::PrintDirect() {
-    if (HasNoTarget(*m_printer)) return Print();
-    m_printer->setPrintRange(QPrinter::AllPages);
-    m_printer->setPageRanges({});
-    const bool printed = PrintOn(*m_printer);
-    TakePrinterName(*m_printer);
-    return printed;
-}
-
 void PrintController::PrintPreview() {
     PrintingActiveScope active(m_document);
     m_printer->setPrintRange(QPrinter::AllPages);
@@ -145,7 +131,6 @@ void PrintController::PrintPreview() {
             [this](QPrinter* printer) { PrintOn(*printer); });
     dialog.exec();
     TakePrinterName(*m_printer);
-    emit PreviewClosed();
 }
 
 bool PrintController::PrintSetup() {

@@ -43,10 +43,7 @@ public slots:
     // The print dialog (page range 1 to the report's page count), then the job. False when cancelled
     // or failed.
     bool Print();
-    // The whole report on the current printer without a dialog; with no printer to print on, the
-    // print dialog is shown instead.
-    bool PrintDirect();
-    // The print preview dialog; PreviewClosed follows when it is closed.
+    // The print preview dialog.
     void PrintPreview();
     // The Print Setup dialog: the printer and its paper. False when cancelled.
     bool PrintSetup();
@@ -55,8 +52,6 @@ public slots:
 
 signals:
     void PrinterNameChanged(const QString& name);
-    // The preview has closed: the view lays itself out again for its current size.
-    void PreviewClosed();
 
 private:
     void TakePrinterName(const QPrinter& printer);

@@ -6,13 +6,12 @@
 
 namespace zt46 {
 namespace {
-constexpr int kOffsetFilterKind = 5; // digits, point, space, minus, plus
 constexpr int kTemperatureUnitComboId = 4747;
 } // namespace
 
 KeysMiscPage::KeysMiscPage(Document& document)
     : SettingsComboPage(document), m_offset(new FilterConfirmEdit(this)) {
-    m_offset->SetFilterKind(kOffsetFilterKind);
+    m_offset->SetFilterKind(ConfirmFilter::SignedDecimal);
     m_offset->SetLengthLimit(kTemperatureOffsetLength);
     BuildRows([this](int comboId) {
         if (comboId == kTemperatureUnitComboId)

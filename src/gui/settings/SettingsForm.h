@@ -1,7 +1,7 @@
 #pragma once
-// The body of a settings dialog or page: one row per setting, the label (with its accelerator, a buddy
-// of the control) in the left column, the control in the right. Rows take the focus in the order they
-// are added. A combo's list is filled from the item texts; its index is the field's value.
+// The body of a settings dialog or page: a form layout with one row per setting, the label (with its
+// accelerator, a buddy of the control) on the left, the control on the right. Rows take the focus in the
+// order they are added. A combo's list is filled from the item texts; its index is the field's value.
 
 #include <QWidget>
 #include <string>
@@ -9,7 +9,7 @@
 #include <vector>
 
 class QComboBox;
-class QGridLayout;
+class QFormLayout;
 class QLabel;
 
 namespace zt46 {
@@ -29,7 +29,7 @@ public:
     // A row with any other control (the control is reparented into the form).
     void AddRow(int controlId, int labelId, std::string_view label, QWidget* control);
 
-    QLabel* LabelOf(const QWidget* control) const;
+    QLabel* LabelOf(QWidget* control) const;
     // Label and control together.
     void SetRowEnabled(QWidget* control, bool enabled);
     void SetRowVisible(QWidget* control, bool visible);
@@ -47,9 +47,8 @@ public:
     static void SelectValue(QComboBox* combo, int value);
 
 private:
-    QGridLayout* m_grid;
+    QFormLayout* m_layout;
     std::vector<QWidget*> m_controls;
-    std::vector<QLabel*> m_labels;
 };
 
 } // namespace zt46

@@ -10,11 +10,9 @@
 namespace zt46 {
 namespace {
 
-constexpr int kFrequencyFilterKind = 1; // digits, point, space
-
 FilterConfirmEdit* FrequencyEdit(QWidget* parent) {
     auto* edit = new FilterConfirmEdit(parent);
-    edit->SetFilterKind(kFrequencyFilterKind);
+    edit->SetFilterKind(ConfirmFilter::Decimal);
     edit->SetLengthLimit(kVfoFrequencyLength);
     return edit;
 }

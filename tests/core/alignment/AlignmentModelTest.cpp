@@ -102,7 +102,9 @@ TEST(AlignmentModelTest, ChannelListSkipsMaskedAndWxChannels) {
     EXPECT_EQ(f.model->ChannelItems(), (std::vector<std::string>{" 1", " 3"}));
     ASSERT_TRUE(f.model->SelectChannel(1));
     EXPECT_EQ(f.radio->log.back(), (std::pair<int, int>{0x30, 2}));
+    EXPECT_TRUE(AlignmentModel::CanStart(f.table));
     Fixture none({});
+    EXPECT_FALSE(AlignmentModel::CanStart(none.table));
     EXPECT_TRUE(none.model->NoChannel());
     EXPECT_FALSE(none.model->SelectChannel(0));
     EXPECT_TRUE(none.radio->log.empty());
@@ -187,7 +189,7 @@ TEST(AlignmentModelTest, DrivenSlotKeysAndUnkeysInOrder) {
     f.radio->log.clear();
     ASSERT_TRUE(f.model->StartLive(4));
     EXPECT_TRUE(f.model->TransmitterKeyed());
-    EXPECT_EQ(f.model->SetLive(4, 100), 3);
+    EXPECT_EQ(f.model->SetLive(4, 100), RadioReply::Accepted);
     f.model->FinishLive(4, 100);
     EXPECT_FALSE(f.model->TransmitterKeyed());
     EXPECT_EQ(f.radio->Commands(), (std::vector<int>{0x35, 0x34, 0x32, 0x32, 0x35, 0xF0, 0xF1}));
@@ -210,7 +212,7 @@ TEST(AlignmentModelTest, RefusedLevelAndRefusedChannel) {
     Fixture f;
     ASSERT_TRUE(f.model->SelectChannel(0));
     f.radio->refused.insert(0x33);
-    EXPECT_EQ(f.model->SetLive(5, 9), 0);
+    EXPECT_EQ(f.model->SetLive(5, 9), RadioReply::Refused);
     f.radio->refused = {0x30};
     EXPECT_FALSE(f.model->SelectChannel(1));
     EXPECT_TRUE(f.model->NoChannel());
@@ -238,10 +240,35 @@ TEST(AlignmentModelTest, SilentRadioIsReportedAndUnkeyed) {
     ASSERT_TRUE(f.model->SelectChannel(0));
     ASSERT_TRUE(f.model->StartLive(9));
     f.radio->silent = true;
-    EXPECT_EQ(f.model->SetLive(9, 1), 0);
+    EXPECT_EQ(f.model->SetLive(9, 1), RadioReply::Silent);
     EXPECT_TRUE(f.model->LinkLost());
     f.model->Unkey();
     EXPECT_EQ(f.radio->log.back().first, 0x35); // the way out tries to unkey
+}
+
+TEST(AlignmentModelTest, AlignmentDoesNotStartOnTheWeatherGroup) {
+    Fixture f;
+    f.table.NextGroup(1);
+    f.table.NextGroup(1);
+    ASSERT_EQ(f.table.CurrentGroup(), kGroupWeather);
+    EXPECT_FALSE(AlignmentModel::CanStart(f.table));
+}
+
+TEST(AlignmentModelTest, OnlyTheTestChannelsBandHasLiveSquelchControls) {
+    Fixture am;
+    ASSERT_TRUE(am.model->SelectChannel(0));
+    Fixture fm({0, 2}, 2);
+    ASSERT_TRUE(fm.model->SelectChannel(1));
+    struct Case {
+        int slot;
+        bool liveOnAm, liveOnFm;
+    };
+    for (const Case& c : {Case{0, true, false}, Case{1, true, false}, Case{12, true, false},
+                          Case{2, false, true}, Case{3, false, true}, Case{13, false, true},
+                          Case{4, true, true}, Case{8, true, true}, Case{15, true, true}}) {
+        EXPECT_EQ(am.model->SlotLive(c.slot), c.liveOnAm) << c.slot;
+        EXPECT_EQ(fm.model->SlotLive(c.slot), c.liveOnFm) << c.slot;
+    }
 }
 
 TEST(AlignmentModelTest, FmChannelFields) {

@@ -28,7 +28,7 @@
 #include "gui/document/ImageBytesDialog.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableView.h"
-#include "link/AlignCommands.h"
+#include "link/SerialAlignmentRadio.h"
 
 namespace zt46 {
 
@@ -61,7 +61,7 @@ class AlignmentFlowTest : public QObject {
             ini.setValue("Initialize/PORT_DEVICE", QString::fromStdString(radio->Device()));
         }
         app = std::make_unique<Application>(dir->path(), dir->path());
-        app->SetPasswordCheck([](int request) { return request; });
+        app->SetPasswordCheck([](Privilege request) { return request; });
         app->Prompts().SetScript([this](const Prompt& p) {
             asked << p.id;
             if (answers.empty()) return p.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
@@ -120,7 +120,7 @@ class AlignmentFlowTest : public QObject {
         SerialPort port(PortSettings{1, radio->Device()});
         if (!port.Reopen()) return false;
         std::array<std::uint8_t, align::kStatusBytes> status{};
-        return ReadAlignStatus(port, status);
+        return SerialAlignmentRadio(port).ReadStatus(status) == RadioReply::Accepted;
     }
 
 private slots:

@@ -57,7 +57,7 @@ public:
         }
         const QString folder = QString::fromStdString(dir.Path().string());
         app = std::make_unique<Application>(folder, folder);
-        app->SetPasswordCheck([](int) { return 0; });
+        app->SetPasswordCheck([](Privilege) { return Privilege::Normal; });
         app->Prompts().SetScript([this](const Prompt& prompt) {
             ids.push_back(prompt.id);
             texts.push_back(QString::fromStdString(prompt.text));
@@ -335,14 +335,14 @@ void DesktopTransferTest::PortAtStartUpAndAfterConfiguration() {
     Desktop desktop(radio.Device());
     PortHolder& ports = desktop.app->Ports();
     QVERIFY(ports.Port() && ports.Port()->IsOpen());
-    QCOMPARE(ports.PortName(), device);
+    QCOMPARE(QString::fromStdString(desktop.app->State().Port().DisplayName()), device);
     // To the interface unit: the held port goes at once; back to the cable: opened at once.
-    ports.Configure(1, 4, device);
+    ports.Configure(PortKind::InterfaceUnit, PortSettings{4, device.toStdString()});
     QVERIFY(ports.Port() == nullptr);
-    ports.Configure(0, 4, device);
+    ports.Configure(PortKind::Cable, PortSettings{4, device.toStdString()});
     QVERIFY(ports.Port() && ports.Port()->IsOpen());
-    ports.Configure(0, 3, QString());
-    QCOMPARE(ports.PortName(), QString("COM3"));
+    ports.Configure(PortKind::Cable, PortSettings{3, {}});
+    QCOMPARE(QString::fromStdString(desktop.app->State().Port().DisplayName()), QString("COM3"));
     // File > Configure: the radio's device typed into the port box; OK opens it and the header names it.
     QTimer::singleShot(0, [device] {
         auto* dialog = qobject_cast<PortConfigurationDialog*>(QApplication::activeModalWidget());
@@ -354,7 +354,7 @@ void DesktopTransferTest::PortAtStartUpAndAfterConfiguration() {
     QVERIFY(ports.Port() && ports.Port()->IsOpen());
     QCOMPARE(desktop.Frame()->View()->HeaderField(2), device);
     // The choice is written to ZT46Win.ini when the window goes.
-    ports.Configure(0, 2, device);
+    ports.Configure(PortKind::Cable, PortSettings{2, device.toStdString()});
     QVERIFY(desktop.Frame()->close());
     QSettings ini(QString::fromStdString(desktop.dir.File("ZT46Win.ini")), QSettings::IniFormat);
     QCOMPARE(ini.value("Initialize/COM_PORT").toInt(), 2);
@@ -381,7 +381,7 @@ void DesktopTransferTest::AlignmentEntryHandsThePortToTheWindow() {
     // The port is open and answers on the window's thread (the alignment dialog goes on with it).
     SerialPort* port = desktop.app->Ports().Port();
     QVERIFY(port && port->IsOpen());
-    QCOMPARE(port->SendByte(0x36), kLinkOk); // leave alignment mode
+    QCOMPARE(port->SendByte(0x36), LinkResult::Ok); // leave alignment mode
     desktop.Frame()->Transfers()->EndAlignment();
 }
 

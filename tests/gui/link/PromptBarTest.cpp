@@ -111,29 +111,10 @@ void PromptBarTest::SheetHasOnlyOkAndCancelAndAsksThePageLeft() {
     QCOMPARE(stay->oks + other->oks, 0);
 }
 
-void PromptBarTest::PortTextNamesComPortOrDevice_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("comPort");
-    QTest::addColumn<QString>("device");
-    QTest::newRow("list entry") << "COM 3" << 3 << "";
-    QTest::newRow("typed without blank") << "com16" << 16 << "";
-    QTest::newRow("empty") << "" << 1 << "";
-    QTest::newRow("beyond 16 is a device name") << "COM 17" << 5 << "COM 17";
-    QTest::newRow("typed path") << " /dev/pts/7 " << 5 << "/dev/pts/7";
-    QTest::newRow("listed device with description") << "/dev/ttyUSB0  -  USB serial" << 5 << "/dev/ttyUSB0";
-}
-
-void PromptBarTest::PortTextNamesComPortOrDevice() {
-    QFETCH(QString, text);
-    const auto choice = PortConfigurationDialog::ParseChoice(text, 5);
-    QTEST(choice.comPort, "comPort");
-    QTEST(choice.devicePath, "device");
-}
-
 void PromptBarTest::ConfigurationDialogOpensOnTheChosenPort() {
     AppState state;
     state.ComPort = 16;
-    state.PortType = 1;
+    state.PortType = PortKind::InterfaceUnit;
     {
         PortConfigurationDialog dialog(state);
         QCOMPARE(dialog.PortBox()->currentText(), QString("COM 16"));
@@ -141,14 +122,14 @@ void PromptBarTest::ConfigurationDialogOpensOnTheChosenPort() {
         QCOMPARE(dialog.PortBox()->itemText(0), QString("COM 1"));
         dialog.InterfaceBox()->click();
         dialog.PortBox()->setCurrentIndex(2);
-        QCOMPARE(dialog.SelectedPortType(), 0);
-        QCOMPARE(dialog.SelectedComPort(), 3);
-        QCOMPARE(dialog.SelectedDevice(), QString());
+        QVERIFY(dialog.SelectedPortKind() == PortKind::Cable);
+        QCOMPARE(dialog.SelectedPort().comPort, 3);
+        QCOMPARE(dialog.SelectedPort().devicePath, std::string());
     }
     state.PortDevice = "/dev/pts/9";
     PortConfigurationDialog dialog(state);
-    QCOMPARE(dialog.SelectedDevice(), QString("/dev/pts/9"));
-    QCOMPARE(dialog.SelectedComPort(), 16);
+    QCOMPARE(dialog.SelectedPort().devicePath, std::string("/dev/pts/9"));
+    QCOMPARE(dialog.SelectedPort().comPort, 16);
 }
 
 void PromptBarTest::EnterInThePortBoxDoesNotClose() {

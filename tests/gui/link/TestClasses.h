@@ -12,8 +12,6 @@ private slots:
     void ShowPromptSplitsTheTwoLines();
     void BarSitsBelowTheControlsAndFollowsFocus();
     void SheetHasOnlyOkAndCancelAndAsksThePageLeft();
-    void PortTextNamesComPortOrDevice_data();
-    void PortTextNamesComPortOrDevice();
     void ConfigurationDialogOpensOnTheChosenPort();
     void EnterInThePortBoxDoesNotClose();
 };

@@ -41,8 +41,6 @@ class PrintControllerTest : public QObject {
 private slots:
     void PrintDialogRangeTwoToTwo();
     void CancelledPrintDialogPrintsNothing();
-    void DirectPrintWithoutPrinterAsksFirst();
-    void DirectPrintPrintsEveryPage();
     void PreviewHoldsPrintingActive();
     void PrintSetupKeepsOrDropsChanges_data();
     void PrintSetupKeepsOrDropsChanges();

@@ -39,7 +39,7 @@ class SettingsMenuTest : public QObject {
 
     void Start(bool privileged) {
         app = std::make_unique<Application>(dir->path(), dir->path());
-        app->SetPasswordCheck([](int request) { return request == 1 ? 1 : 0; });
+        app->SetPasswordCheck([](Privilege request) { return request; });
         app->Prompts().SetScript(
             [](const Prompt& p) { return p.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes; });
         QVERIFY(app->Start(privileged ? QStringList{"/m"} : QStringList{}));
@@ -119,7 +119,7 @@ private slots:
         RunCommand<PromptBarSheet>(cmd::kCommon, [](PromptBarSheet* sheet) {
             QCOMPARE(sheet->windowTitle(), QStringLiteral("Common"));
             for (int page = 0; page < sheet->PageCount(); ++page) {
-                sheet->SetActivePage(page);
+                sheet->Tabs()->setCurrentIndex(page);
                 auto* combo = sheet->Page(page)->findChild<EnterComboBox*>();
                 QTest::keyClick(combo, Qt::Key_Down);
             }

@@ -245,7 +245,7 @@ private slots:
         QSignalSpy asked(view.get(), &ChannelEditorView::FileDataRequested);
         QTest::keyClick(Grid(), Qt::Key_F9, Qt::ShiftModifier);
         QCOMPARE(asked.count(), 0);
-        f->state.PrivilegedMode = 1;
+        f->state.PrivilegedMode = Privilege::Privileged;
         QTest::keyClick(Grid(), Qt::Key_F9);
         QCOMPARE(asked.count(), 0);
         QTest::keyClick(Grid(), Qt::Key_F9, Qt::ShiftModifier);

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <deque>
+#include <optional>
 
 #include "GuiTests.h"
 #include "core/document/Document.h"
@@ -42,7 +43,7 @@ class MainWindowTest : public QObject {
     std::unique_ptr<Application> app;
     QList<int> asked;
     std::deque<Answer> answers;
-    int passwordRequest = -1;
+    std::optional<Privilege> passwordRequest;
 
     QString Ini() const { return dir->filePath("ZT46Win.ini"); }
     int IniValue(const QString& key) const {
@@ -50,11 +51,11 @@ class MainWindowTest : public QObject {
     }
     MainWindow* Frame() { return app->Frame(); }
 
-    void Start(const QStringList& args = {}, int grant = 0) {
+    void Start(const QStringList& args = {}, Privilege grant = Privilege::Normal) {
         app = std::make_unique<Application>(dir->path(), dir->path());
-        app->SetPasswordCheck([this, grant](int request) {
+        app->SetPasswordCheck([this, grant](Privilege request) {
             passwordRequest = request;
-            return request == 1 ? grant : 0;
+            return request == Privilege::Privileged ? grant : Privilege::Normal;
         });
         app->Prompts().SetScript([this](const Prompt& p) {
             asked << p.id;
@@ -131,20 +132,18 @@ private slots:
 
     void privilegedModeNeedsTheWholeSwitch_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("request");
         QTest::addColumn<bool>("align");
-        QTest::addRow("/m") << QStringList{"/m"} << 1 << true;
-        QTest::addRow("-M") << QStringList{"-M"} << 1 << true;
-        QTest::addRow("switch and a file") << QStringList{"-M", "x.T46"} << 0 << false;
-        QTest::addRow("nothing") << QStringList{} << 0 << false;
+        QTest::addRow("/m") << QStringList{"/m"} << true;
+        QTest::addRow("-M") << QStringList{"-M"} << true;
+        QTest::addRow("switch and a file") << QStringList{"-M", "x.T46"} << false;
+        QTest::addRow("nothing") << QStringList{} << false;
     }
     void privilegedModeNeedsTheWholeSwitch() {
         QFETCH(QStringList, args);
-        QFETCH(int, request);
         QFETCH(bool, align);
-        Start(args, 1);
-        QCOMPARE(passwordRequest, request);
-        QCOMPARE(cmd::MaskAllows(cmd::kAlign, app->State().PrivilegedMode == 1), align);
+        Start(args, Privilege::Privileged);
+        QVERIFY(passwordRequest == (align ? Privilege::Privileged : Privilege::Normal));
+        QCOMPARE(cmd::MaskAllows(cmd::kAlign, app->State().PrivilegedMode == Privilege::Privileged), align);
         QCOMPARE(Frame()->windowTitle().endsWith("(M)"), align);
     }
 
