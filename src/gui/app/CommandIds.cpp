@@ -55,6 +55,16 @@ const char* CommandPrompt(int id) {
         return "Copy the selected cells or the current channel";
     case kPaste:
         return "Paste into the current cell or onto the current channel";
+    case kUndo:
+        return "Take back the last change";
+    case kRedo:
+        return "Make the change taken back again";
+    case kImport:
+        return "Add channels from a channel list (CSV)";
+    case kExport:
+        return "Write the channels as a channel list (CSV)";
+    case kCompare:
+        return "Compare with a clone file or with the radio";
     case kToolbar:
         return "Show or hide the toolbar";
     case kStatusBar:

@@ -14,6 +14,8 @@ constexpr int kExportPdf = 57610; // ours: the report as a PDF file
 constexpr int kRecentFile1 = 57616;
 constexpr int kCopy = 57634;
 constexpr int kPaste = 57637;
+constexpr int kUndo = 57643;
+constexpr int kRedo = 57644;
 constexpr int kHelpFinder = 57664;
 constexpr int kExit = 57665;
 constexpr int kHelpTopics = 57667;
@@ -35,6 +37,10 @@ constexpr int kCommonProblems = 32841;
 constexpr int kAbout = 32842;
 constexpr int kConfigure = 32850;
 constexpr int kAlign = 32851;
+// Ours, beyond the original menus.
+constexpr int kImport = 32860;
+constexpr int kExport = 32861;
+constexpr int kCompare = 32862;
 
 // Help contexts.
 constexpr int HelpOfCommand(int id) {
