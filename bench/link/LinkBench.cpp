@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "RadioProcess.h"
+#include "support/RadioProcess.h"
 #include "core/document/FactoryImage.h"
 #include "core/util/UserPrompts.h"
 #include "link/TransferRuns.h"

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "RadioProcess.h"
+#include "support/RadioProcess.h"
 #include "core/util/UserPrompts.h"
 #include "gui/app/Application.h"
 #include "gui/app/CommandIds.h"

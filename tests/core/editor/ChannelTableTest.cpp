@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include "core/document/FactoryImage.h"
 #include "core/editor/ChannelTable.h"

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
 #include "core/document/FactoryImage.h"
 #include "core/image/Fields.h"
 #include "core/settings/ComboPageModels.h"
 #include "core/settings/SystemSettingsModel.h"
 #include "core/settings/VfoPageModel.h"
 #include "core/util/Frequency.h"
+#include "support/TestSupport.h"
 
 namespace zt46 {
 namespace {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
 #include "core/util/Digits.h"
 #include "core/util/FileChecks.h"
 #include "core/util/Frequency.h"
 #include "core/util/Messages.h"
 #include "core/util/TextFormat.h"
+#include "support/TestSupport.h"
 
 namespace zt46 {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <deque>
 
-#include "GuiTests.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
 #include "gui/controls/FilterConfirmEdit.h"
 

@@ -1,12 +1,14 @@
 // The "Common" sheet driven with keys: pages load when first shown and only shown pages store, the
 // weather-band dependencies, the typed temperature offset, values without an item, and Cancel.
 
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
-#include "SettingsTestSupport.h"
+#include "core/document/FactoryImage.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/controls/FilterConfirmEdit.h"
 #include "gui/controls/PromptBarSheet.h"
@@ -17,7 +19,9 @@
 
 namespace zt46 {
 
-using namespace settings_test;
+using gui_test::PickWithKeys;
+using gui_test::ShowActive;
+using test::DocFixture;
 
 namespace {
 
@@ -104,7 +108,7 @@ private slots:
     }
 
     void selectingTheSameItemAgainMarksTheDocument() {
-        DocFixture f;
+        DocFixture f(FactoryImage());
         const CloneImage before = f.doc.Image();
         Sheet s(f.doc);
         QVERIFY(ShowActive(s.sheet.get()));
@@ -136,7 +140,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(int, stored);
-        DocFixture f;
+        DocFixture f(FactoryImage());
         Sheet s(f.doc);
         QVERIFY(ShowActive(s.sheet.get()));
         s.ShowPage(2);
@@ -158,7 +162,7 @@ private slots:
 
     void temperatureOffsetCommitsOnLeavingAndOnOk() {
         for (bool leave : {true, false}) {
-            DocFixture f;
+            DocFixture f(FactoryImage());
             Sheet s(f.doc);
             QVERIFY(ShowActive(s.sheet.get()));
             s.ShowPage(2);
@@ -201,10 +205,7 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> MakeCommonSheetTest() {
-    return std::make_unique<CommonSettingsTest>();
-}
-
 } // namespace zt46
 
+ZT46_GUI_TEST(CommonSettingsTest)
 #include "CommonSettingsTest.moc"

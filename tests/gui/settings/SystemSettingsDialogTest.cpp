@@ -1,21 +1,25 @@
 // The System Parameters dialog driven with keys: rows and masks, the dual-watch rule, OK only from its
 // button, Cancel dropping every change, and the transmit re-fit when TX expansion goes off.
 
+#include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include "SettingsTestSupport.h"
+#include "core/document/FactoryImage.h"
 #include "core/editor/VfoSettings.h"
 #include "core/image/CloneImage.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/settings/SettingsForm.h"
 #include "gui/settings/SystemSettingsDialog.h"
 
 namespace zt46 {
 
-using namespace settings_test;
+using gui_test::PickWithKeys;
+using gui_test::ShowActive;
+using test::DocFixture;
 
 namespace {
 
@@ -86,7 +90,7 @@ private slots:
     }
 
     void keysChangeRowsAndOnlyTheOkButtonCloses() {
-        DocFixture f;
+        DocFixture f(FactoryImage());
         SystemSettingsDialog dlg(f.doc, false);
         QVERIFY(ShowActive(&dlg));
         QCOMPARE(QApplication::focusWidget(), dlg.Combo(kRowVfoSelect));
@@ -123,7 +127,7 @@ private slots:
     }
 
     void selectingTheSameItemAgainCounts() {
-        DocFixture f;
+        DocFixture f(FactoryImage());
         SystemSettingsDialog dlg(f.doc, false);
         QVERIFY(ShowActive(&dlg));
         const CloneImage before = f.doc.Image();
@@ -179,10 +183,7 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> MakeSystemParamDlgTest() {
-    return std::make_unique<SystemSettingsDialogTest>();
-}
-
 } // namespace zt46
 
+ZT46_GUI_TEST(SystemSettingsDialogTest)
 #include "SystemSettingsDialogTest.moc"

@@ -1,6 +1,7 @@
 // The "VFO" sheet driven with keys: which controls are live for which record, the frequency commits
 // with their corrections, the step re-snap, and OK and Cancel over both records.
 
+#include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -8,8 +9,9 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "SettingsTestSupport.h"
+#include "core/document/FactoryImage.h"
 #include "core/editor/VfoSettings.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/controls/FilterConfirmEdit.h"
 #include "gui/controls/PromptBarSheet.h"
@@ -19,7 +21,9 @@
 
 namespace zt46 {
 
-using namespace settings_test;
+using gui_test::PickWithKeys;
+using gui_test::ShowActive;
+using test::DocFixture;
 
 namespace {
 
@@ -198,10 +202,7 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> MakeVfoSheetTest() {
-    return std::make_unique<VfoSettingsTest>();
-}
-
 } // namespace zt46
 
+ZT46_GUI_TEST(VfoSettingsTest)
 #include "VfoSettingsTest.moc"

@@ -7,9 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "GuiTestSupport.h"
-#include "GuiTests.h"
 #include "core/util/Messages.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableModel.h"
@@ -18,7 +17,17 @@
 namespace zt46 {
 
 using gui_test::DocumentFixture;
-using gui_test::FixedPicker;
+
+// A step picker that answers from its member.
+class FixedPicker : public StepPicker {
+public:
+    std::optional<int> PickStep(int, int) override {
+        ++asked;
+        return answer;
+    }
+    std::optional<int> answer;
+    int asked = 0;
+};
 
 class ChannelTableViewTest : public QObject {
     Q_OBJECT
@@ -30,7 +39,7 @@ class ChannelTableViewTest : public QObject {
     ChannelTableView* Grid() { return view->Grid(); }
     QString Cell(int row, int column) { return view->Model()->index(row, column).data().toString(); }
     bool Grey(int row) { return view->Model()->index(row, 0).data(Qt::ForegroundRole).isValid(); }
-    int Beeps() { return f->Prompts().BeepCount(); }
+    int Beeps() { return f->prompts.beeps; }
     void Select(int row, int column) {
         Grid()->setCurrentIndex(view->Model()->index(row, column));
         Grid()->setFocus();
@@ -59,7 +68,7 @@ class ChannelTableViewTest : public QObject {
 private slots:
     void init() {
         f = std::make_unique<DocumentFixture>();
-        view = std::make_unique<ChannelEditorView>(*f->doc, f->state, f->Prompts());
+        view = std::make_unique<ChannelEditorView>(f->doc, f->state, f->prompts);
         view->SetStepPicker(&picker);
         picker = FixedPicker{};
         view->resize(820, 500);
@@ -129,7 +138,7 @@ private slots:
         QTest::keyClicks(view->Editor(), "130");
         QTest::keyClick(view->Editor(), Qt::Key_Enter);
         QCOMPARE(Cell(4, kColReceive), QString("130.000"));
-        QVERIFY(f->doc->ImageModified());
+        QVERIFY(f->doc.ImageModified());
     }
 
     void escapeCommitsTheOldTextUnchanged() {
@@ -142,7 +151,7 @@ private slots:
         QCOMPARE(Cell(5, kColReceive), QString("118.005"));
         // The channel name committed unchanged does not move the channel within its block.
         QCOMPARE(f->Entry(5).RxHz, 118000000);
-        QVERIFY(f->doc->ImageModified());
+        QVERIFY(f->doc.ImageModified());
     }
 
     void clickElsewhereCommitsToTheEditedCell() {
@@ -222,10 +231,10 @@ private slots:
         QCOMPARE(view->GroupLabel()->text(), QString(" BOOK GROUP    "));
         QCOMPARE(view->Model()->rowCount(), 100);
         QCOMPARE(Cell(0, kColChn), QString("1"));
-        QCOMPARE(f->doc->Channels().CurrentIndex(), 150);
+        QCOMPARE(f->doc.Channels().CurrentIndex(), 150);
         QTest::keyClick(Grid(), Qt::Key_F2);
         QCOMPARE(view->GroupLabel()->text(), QString(" MR GROUP      ")); // no weather band
-        f->doc->System().WeatherBand = 1;
+        f->doc.System().WeatherBand = 1;
         QTest::keyClick(Grid(), Qt::Key_F2);
         QTest::keyClick(Grid(), Qt::Key_F2);
         QCOMPARE(view->GroupLabel()->text(), QString(" WEATHER GROUP "));
@@ -275,7 +284,7 @@ private slots:
         QCOMPARE(clipboard->text(), QString("3"));
         Select(7, kColChn);
         view->PasteCells();
-        QCOMPARE(f->recorder.ids, QList<int>{IDS_COPY_CHANNEL});
+        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_COPY_CHANNEL});
         QCOMPARE(Cell(7, kColTag), QString("ATIS    "));
         QCOMPARE(Cell(7, kColScan), QString("v"));
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "GuiTests.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/app/PasswordDialog.h"
 #include "gui/controls/ConfirmEdit.h"
 #include "gui/controls/EnterComboBox.h"

@@ -1,16 +1,21 @@
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <stdexcept>
+#include <stdlib.h>
+
+#include "core/document/FactoryImage.h"
+#include "core/image/Fields.h"
 
 namespace zt46::test {
 
 TempDir::TempDir() {
-    std::random_device random;
-    m_path = std::filesystem::temp_directory_path() / ("zt46-test-" + std::to_string(random()));
-    std::filesystem::create_directories(m_path);
+    std::string pattern = (std::filesystem::temp_directory_path() / "zt46-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    m_path = pattern;
 }
 
 TempDir::~TempDir() {
@@ -31,10 +36,32 @@ std::vector<unsigned char> ReadBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string ReadText(const std::string& path) {
+    const std::vector<unsigned char> bytes = ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
 std::string WriteClone(const std::string& path, const CloneImage& image, const ImageTrailer& trailer) {
     std::vector<unsigned char> bytes(image.begin(), image.end());
     bytes.insert(bytes.end(), trailer.begin(), trailer.end());
     return WriteBytes(path, bytes);
+}
+
+CloneImage ReadImage(const std::string& path) {
+    const std::vector<unsigned char> bytes = ReadBytes(path);
+    if (bytes.size() < kImageSize) throw std::runtime_error("short file " + path);
+    CloneImage image{};
+    std::copy_n(bytes.begin(), kImageSize, image.begin());
+    return image;
+}
+
+CloneImage PatternImage(unsigned seed) {
+    std::mt19937 random(seed);
+    CloneImage image{};
+    for (auto& b : image)
+        b = static_cast<std::uint8_t>(random());
+    SetField(image, fields::HardwareConfiguration, GetField(FactoryImage(), fields::HardwareConfiguration));
+    return image;
 }
 
 std::uint8_t* Record(CloneImage& image, int index) {
@@ -48,6 +75,13 @@ void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t>
 DocFixture::DocFixture() {
     std::filesystem::create_directories(dir.File("work"));
     std::filesystem::create_directories(dir.File("program"));
+}
+
+void DocFixture::Load(const CloneImage& image) {
+    doc.Image() = image;
+    doc.ImageToModels();
+    doc.ModelsToImage();
+    doc.SetModified(false);
 }
 
 } // namespace zt46::test

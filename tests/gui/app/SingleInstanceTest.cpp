@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "GuiTests.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/app/SingleInstance.h"
 
 namespace zt46 {
