@@ -9,7 +9,6 @@
 #include "core/document/FactoryImage.h"
 #include "core/image/Fields.h"
 #include "core/util/Messages.h"
-#include "link/CloneFraming.h"
 #include "link/TransferRuns.h"
 #include "support/RadioProcess.h"
 

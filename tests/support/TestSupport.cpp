@@ -64,6 +64,16 @@ CloneImage PatternImage(unsigned seed) {
     return image;
 }
 
+CloneImage SplitExpandedImage() {
+    CloneImage image = FactoryImage();
+    image[7] |= 0x02 | 0x04; // RX expansion, weather band
+    image[47] |= 0x01;       // TX expansion
+    const std::uint8_t record[14] = {0x08, 0x49, 36, 36, 36, 36, 36, 36, 36, 36, 0x44, 0xC0, 0x57, 0x80};
+    for (std::size_t at : {ChannelRecordOffset(0), kVfoAOffset})
+        std::copy_n(record, 14, &image[at]);
+    return image;
+}
+
 std::uint8_t* Record(CloneImage& image, int index) {
     return &image[ChannelRecordOffset(index)];
 }

@@ -70,6 +70,10 @@ CloneImage ReadImage(const std::string& path);
 // An image of pseudo-random bytes (fixed seed) with the factory image's hardware option bits.
 CloneImage PatternImage(unsigned seed);
 
+// A split AM channel (MR 1) and VFO A at 110 MHz transmitting on 140 MHz, with both expansions and the
+// weather band on: switching the TX expansion off must re-fit both transmit frequencies.
+CloneImage SplitExpandedImage();
+
 // The 14-byte record of a channel index in an image, and a way to set it byte by byte.
 std::uint8_t* Record(CloneImage& image, int index);
 void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t> bytes);

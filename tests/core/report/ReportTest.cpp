@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "core/document/FactoryImage.h"
-#include "core/image/Fields.h"
 #include "core/report/Report.h"
 #include "support/TestSupport.h"
 
