@@ -1,12 +1,7 @@
 #include "gui/GuiTestSupport.h"
 
-#include <QAbstractItemView>
-#include <QAction>
-#include <QApplication>
 #include <QPointer>
 #include <QSettings>
-#include <QTest>
-#include <QTimer>
 
 #include "core/document/FactoryImage.h"
 

@@ -1,10 +1,25 @@
 #pragma once
 // What every widget suite shares: the registry the one test runner reads, the program started in a
-// temporary working folder, and ways to act on modal dialogs and on lists with keys.
+// temporary working folder, and ways to act on modal dialogs and on lists with keys. The Qt headers
+// every suite needs come with it.
 
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QObject>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
 #include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 #include <QVariant>
 #include <functional>
 #include <map>

@@ -1,8 +1,7 @@
 // Which report pages a print job paints, and in which order.
-#include <QTest>
 
-#include "gui/GuiTestSupport.h"
 #include "report/PageSequence.h"
+#include "gui/GuiTestSupport.h"
 
 Q_DECLARE_METATYPE(zt46::PageChoice)
 

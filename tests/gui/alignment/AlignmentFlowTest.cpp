@@ -2,27 +2,13 @@
 // command, the "Access Gauge" entry run, the Alignment dialog and the value editor driven by real key
 // and mouse events, and the radio's memory read back byte by byte afterwards.
 
-#include <QAction>
-#include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPointer>
-#include <QPushButton>
-#include <QSettings>
-#include <QSlider>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <deque>
 
 #include "core/document/FactoryImage.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/alignment/AlignmentDialog.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
-#include "gui/app/Application.h"
-#include "gui/app/MainWindow.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/document/ImageBytesDialog.h"
 #include "gui/editor/ChannelEditorView.h"

@@ -1,37 +1,26 @@
 // The application started as the program starts it, in a temporary working folder.
 
-#include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <deque>
+#include <QPlainTextEdit>
 
-#include "core/document/Document.h"
+#include "core/document/FactoryImage.h"
 #include "core/util/Messages.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/app/Application.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/HelpDialog.h"
-#include "gui/app/MainWindow.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableModel.h"
 #include "gui/editor/ChannelTableView.h"
 #include "gui/editor/StepPickerDialog.h"
 #include "gui/editor/VisibleColumnsDialog.h"
-#include <QPlainTextEdit>
 
 namespace zt46 {
 
@@ -71,9 +60,12 @@ private slots:
     void firstStartWritesTheDefaultFileAndShowsNone() {
         Start();
         QCOMPARE(Frame()->windowTitle(), QString("<none> - ZT46Win for KSR-410"));
+        QCOMPARE(f->passwordRequest, 0);
+        QVERIFY(!Frame()->Action(cmd::kAlign)->isEnabled());
         QVERIFY(QFile::exists(f->Path("ZT46default.t46")));
         QCOMPARE(QApplication::focusWidget(), Frame()->View()->Grid());
         QVERIFY(Frame()->size().width() >= 835 && Frame()->size().height() >= 540);
+        QCOMPARE(MainWindow::ClockText(QTime(9, 5)), QString(" 9:05"));
         f->Stop();
         Start();
         QCOMPARE(Frame()->windowTitle(), f->Path("ZT46default.t46") + " - ZT46Win for KSR-410");
@@ -89,36 +81,15 @@ private slots:
         QCOMPARE(IniValue("ITEM/ITEM6"), 0);
     }
 
-    void privilegedModeNeedsTheWholeSwitch_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("request");
-        QTest::addColumn<bool>("align");
-        QTest::addRow("/m") << QStringList{"/m"} << 1 << true;
-        QTest::addRow("-M") << QStringList{"-M"} << 1 << true;
-        QTest::addRow("switch and a file") << QStringList{"-M", "x.T46"} << 0 << false;
-        QTest::addRow("nothing") << QStringList{} << 0 << false;
-    }
     void privilegedModeNeedsTheWholeSwitch() {
-        QFETCH(QStringList, args);
-        QFETCH(int, request);
-        QFETCH(bool, align);
-        Start(args, 1);
-        QCOMPARE(f->passwordRequest, request);
-        QCOMPARE(cmd::MaskAllows(cmd::kAlign, f->app->State().PrivilegedMode == 1), align);
-        QCOMPARE(Frame()->windowTitle().endsWith("(M)"), align);
-    }
-
-    void commandEnabling() {
-        Start();
-        for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave, cmd::kSaveAs, cmd::kCopy, cmd::kPaste,
-                       cmd::kVisible, cmd::kGetStarted, cmd::kCommonProblems, cmd::kAbout, cmd::kExit})
-            QVERIFY2(Frame()->Action(id)->isEnabled(), qPrintable(QString::number(id)));
-        // The masks differ only in Align, which normal mode never enables.
-        QVERIFY(!Frame()->Action(cmd::kAlign)->isEnabled());
-        QVERIFY(cmd::MaskAllows(cmd::kAlign, true));
-        QVERIFY(cmd::MaskAllows(cmd::kUpload, false));
-        QCOMPARE(MainWindow::ClockText(QTime(9, 5)), QString(" 9:05"));
-        QCOMPARE(MainWindow::ClockText(QTime(23, 59)), QString(" 23:59"));
+        for (const QStringList& args : {QStringList{"/m"}, {"-M"}, {"/M"}, {"-m"}})
+            QCOMPARE(Application::PrivilegedRequest(args), 1);
+        for (const QStringList& args : {QStringList{"-M", "x.T46"}, {"/mm"}, {}})
+            QCOMPARE(Application::PrivilegedRequest(args), 0);
+        Start({"/m"}, 1);
+        QCOMPARE(f->passwordRequest, 1);
+        QVERIFY(Frame()->Action(cmd::kAlign)->isEnabled());
+        QVERIFY(Frame()->windowTitle().endsWith("(M)"));
     }
 
     void visibleDialogRewritesItemsWhateverItsResult() {
@@ -149,7 +120,7 @@ private slots:
 
     void closeAsksAboutUnsavedChanges() {
         Start();
-        f->app->Doc().SetModified();
+        f->Doc().SetModified();
         f->prompts.answers = {Answer::Cancel};
         QVERIFY(!Frame()->close());
         QVERIFY(Frame()->isVisible());
@@ -180,14 +151,8 @@ private slots:
 
     void openedFilesAreRemembered() {
         Start();
-        f->app->Doc().ModelsToImage();
         const QString path = f->Path("one.T46");
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(reinterpret_cast<const char*>(f->app->Doc().Image().data()), 4096);
-            file.write(QByteArray(8, '\0'));
-        }
+        test::WriteClone(path.toStdString(), FactoryImage());
         WhenModal([path](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(dialog);
@@ -203,16 +168,16 @@ private slots:
         QVERIFY(recent);
         QVERIFY(recent->text().endsWith(path));
         // The entry opens through the same flow: the file that is open is read again.
-        f->app->Doc().Channels().Entry(3).Scan = 1;
+        f->Doc().Channels().Entry(3).Scan = 1;
         recent->trigger();
-        QCOMPARE(f->app->Doc().Channels().Entry(3).Scan, 0);
+        QCOMPARE(f->Doc().Channels().Entry(3).Scan, 0);
     }
 
     void saveWithoutAFileAsksForANameAndBeforeCreating() {
         Start();
         const QString path = f->Path("new.T46");
-        f->app->Doc().Channels().Entry(0).Scan = 1;
-        f->app->Doc().SetModified();
+        f->Doc().Channels().Entry(0).Scan = 1;
+        f->Doc().SetModified();
         WhenModal([this, path](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(dialog);
@@ -229,7 +194,7 @@ private slots:
         });
         Frame()->Action(cmd::kSave)->trigger();
         QCOMPARE(QFileInfo(path).size(), qint64(4104));
-        QVERIFY(!f->app->Doc().ImageModified());
+        QVERIFY(!f->Doc().ImageModified());
         QCOMPARE(Frame()->windowTitle(), path + " - ZT46Win for KSR-410");
     }
 
@@ -264,7 +229,7 @@ private slots:
         });
         QTest::keyClick(grid, Qt::Key_Space);
         QCOMPARE(Frame()->View()->Model()->index(0, kColAmStep).data().toString(), QString("8.33k"));
-        QVERIFY(f->app->Doc().ImageModified());
+        QVERIFY(f->Doc().ImageModified());
     }
 
     void contextMenuIsTheEditMenu() {
@@ -284,17 +249,14 @@ private slots:
         QCOMPARE(shown, QString("&Copy;&Paste;"));
     }
 
-    void helpDialogsAndAbout() {
+    void commonProblemsOpensItsHelpText() {
         Start();
         WhenModal([](QWidget* modal) {
-            QCOMPARE(modal->windowTitle(), QString("Common Problems"));
             auto* dialog = qobject_cast<HelpDialog*>(modal);
-            QVERIFY(dialog->Text()->isReadOnly());
-            QVERIFY(dialog->Text()->toPlainText().startsWith("   PROGRAMMING PROBLEMS"));
+            QVERIFY(dialog && dialog->Text()->isReadOnly() && !dialog->Text()->toPlainText().isEmpty());
             dialog->accept();
         });
         Frame()->Action(cmd::kCommonProblems)->trigger();
-        QCOMPARE(AboutDialog::VersionLine(), QString("ZT46 Ver1.00w"));
     }
 };
 

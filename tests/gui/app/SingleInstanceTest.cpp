@@ -3,7 +3,6 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "gui/GuiTestSupport.h"
 #include "gui/app/SingleInstance.h"

@@ -1,12 +1,6 @@
 // The input controls and small dialogs with real keys and clicks.
 
-#include <QAbstractItemView>
-#include <QCheckBox>
 #include <QDialog>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 #include <QVBoxLayout>
 
 #include "gui/GuiTestSupport.h"
@@ -15,7 +9,6 @@
 #include "gui/controls/EnterComboBox.h"
 #include "gui/controls/FilterConfirmEdit.h"
 #include "gui/controls/FilterEdit.h"
-#include "gui/editor/StepPickerDialog.h"
 
 namespace zt46 {
 
@@ -31,14 +24,8 @@ private slots:
         QTest::addColumn<int>("refused");
         QTest::addRow("tag keeps marks, in capitals") << 0 << true << "a_b:1"
                                                       << "A_B:1" << 0;
-        QTest::addRow("tag drops ! and .") << 0 << true << "a!b.c"
-                                           << "ABC" << 2;
-        QTest::addRow("frequency keeps digits, point, blank") << 1 << false << "1 8.5"
-                                                              << "1 8.5" << 0;
         QTest::addRow("frequency drops letters") << 1 << false << "1a2b"
                                                  << "12" << 2;
-        QTest::addRow("hex byte") << 3 << false << "fG0"
-                                  << "f0" << 1;
     }
     void filterEditTyping() {
         QFETCH(int, kind);
@@ -135,30 +122,6 @@ private slots:
         QVERIFY(PasswordDialog::Matches(dialog.Text()));
         QVERIFY(!PasswordDialog::Matches("kumo-hikari "));
         QCOMPARE(PasswordDialog::CheckPassword(0), 0);
-    }
-
-    void stepPicker() {
-        StepPickerDialog am(kColAmStep, 1);
-        QCOMPARE(am.windowTitle(), QString("AM_STEP"));
-        QCOMPARE(am.List()->count(), 2);
-        QCOMPARE(am.List()->currentItem()->text(), QString("25k"));
-        am.show();
-        QListWidgetItem* first = am.List()->item(0);
-        const QRect rect = am.List()->visualItemRect(first);
-        QTest::mouseClick(am.List()->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(am.List()->viewport(), Qt::LeftButton, {}, rect.center());
-        QCOMPARE(am.result(), int(QDialog::Accepted));
-        QCOMPARE(am.Chosen(), 0);
-
-        StepPickerDialog fm(kColFmStep, 6);
-        QCOMPARE(fm.windowTitle(), QString("FM_STEP"));
-        QCOMPARE(fm.List()->count(), 7);
-        QCOMPARE(fm.List()->currentItem()->text(), QString("50k"));
-        fm.show();
-        QTest::keyClick(fm.List(), Qt::Key_Up);
-        QTest::keyClick(fm.List(), Qt::Key_Escape);
-        QCOMPARE(fm.result(), int(QDialog::Rejected));
-        QCOMPARE(fm.Chosen(), 6);
     }
 };
 

@@ -1,9 +1,4 @@
 // The prompt bar of dialogs and property sheets.
-#include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
 #include <QVBoxLayout>
 
 #include "gui/GuiTestSupport.h"

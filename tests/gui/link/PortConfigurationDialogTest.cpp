@@ -1,13 +1,7 @@
 // The Configuration dialog's port choice.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
 
-#include "gui/GuiTestSupport.h"
 #include "gui/link/PortConfigurationDialog.h"
+#include "gui/GuiTestSupport.h"
 
 namespace zt46 {
 

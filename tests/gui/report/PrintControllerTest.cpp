@@ -1,5 +1,3 @@
-#include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -7,12 +5,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "core/util/Messages.h"
 #include "gui/GuiTestSupport.h"
@@ -129,31 +123,16 @@ private slots:
         QCOMPARE(closed.count(), 1);
     }
 
-    void PrintOnPaintsTheChosenRange_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QList<int>>("printed");
-        QTest::newRow("2 to 3") << 2 << 3 << QList<int>{2, 3};
-        QTest::newRow("beyond the report: nothing") << 4 << 5 << QList<int>{};
-    }
-
-    void PrintOnPaintsTheChosenRange() {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(QList<int>, printed);
+    void PrintOnARangeBeyondTheReportStartsNoJob() {
         ReportDocument doc(71);
-        const QString path = m_dir.filePath(QStringLiteral("range%1.pdf").arg(from));
+        const QString path = m_dir.filePath(QStringLiteral("range.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         printer.setPrintRange(QPrinter::PageRange);
-        printer.setFromTo(from, to);
+        printer.setFromTo(4, 5);
         QVERIFY(PrintController(doc.doc, doc.prompts).PrintOn(printer));
-        if (printed.isEmpty()) {
-            QVERIFY2(!QFile::exists(path), "an empty range starts no job");
-            return;
-        }
-        test::CompareWithReport(path, Report(doc.doc), printed);
+        QVERIFY(!QFile::exists(path));
         QVERIFY(!doc.doc.PrintingActive());
     }
 

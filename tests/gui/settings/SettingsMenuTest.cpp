@@ -1,27 +1,15 @@
 // The Common menu of the running program: each command opens its dialog over the document, and what
 // the dialog does shows in the image bytes and, for System, in the grid.
 
-#include <QAbstractItemView>
-#include <QAction>
-#include <QDialogButtonBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
 #include "core/document/FactoryImage.h"
 #include "core/editor/VfoSettings.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/app/Application.h"
 #include "gui/app/CommandIds.h"
-#include "gui/app/HelpBrowser.h"
-#include "gui/app/MainWindow.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/controls/FilterConfirmEdit.h"
 #include "gui/controls/PromptBarSheet.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableModel.h"
-#include "gui/settings/DisplaySoundPage.h"
 #include "gui/settings/SystemSettingsDialog.h"
 #include "gui/settings/VfoPage.h"
 
@@ -68,12 +56,7 @@ private slots:
 
     void systemRefitsTransmitFrequenciesAndTheGridShowsIt() {
         Start(true);
-        CloneImage image = FactoryImage();
-        image[7] |= 0x02 | 0x04; // RX expansion, weather band
-        image[47] |= 0x01;       // TX expansion
-        const std::uint8_t rec[14] = {0x08, 0x49, 36, 36, 36, 36, 36, 36, 36, 36, 0x44, 0xC0, 0x57, 0x80};
-        std::copy(std::begin(rec), std::end(rec), &image[ChannelRecordOffset(0)]);
-        Doc().Image() = image;
+        Doc().Image() = test::SplitExpandedImage();
         Doc().ImageToModels();
         Frame()->View()->RefreshGrid();
         QVERIFY(FirstRow().contains("140.000"));
