@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "RadioProcess.h"
 #include "core/document/FactoryImage.h"
 #include "core/util/UserPrompts.h"
 #include "link/TransferRuns.h"
+#include "support/RadioProcess.h"
 
 namespace {
 

@@ -1,16 +1,18 @@
-// The alignment model over the serial link against the simulated radio in alignment mode: what each
-// step leaves in the radio's memory and in the image, and how each kind of fault is met.
+// Alignment entry, the alignment commands and the alignment model over the serial link against the
+// simulated radio in alignment mode: what each step leaves in the radio's memory and in the image, and
+// how each kind of fault is met.
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "RadioProcess.h"
 #include "core/alignment/AlignmentModel.h"
 #include "core/document/FactoryImage.h"
 #include "core/editor/ChannelTable.h"
 #include "core/image/SettingsGroups.h"
+#include "link/AlignCommands.h"
 #include "link/SerialAlignmentRadio.h"
 #include "link/TransferRuns.h"
+#include "support/RadioProcess.h"
 
 namespace zt46::test {
 namespace {
@@ -28,11 +30,11 @@ struct Session {
     explicit Session(std::vector<std::string> args)
         : radio(Args(std::move(args)), &memory), port(PortSettings{1, radio.Device()}), link(port) {
         std::atomic<bool> cancel{false};
-        RecordingProgress progress;
-        const TransferContext context{prompts, progress, cancel};
+        NullProgress progress;
         TransferJob job;
         job.image = FactoryImage();
-        entry = RunAlignmentEntry(port, job, context);
+        job.backupFolder = backups.File("backups");
+        entry = RunAlignmentEntry(port, job, TransferContext{prompts, progress, cancel});
         image = entry.image;
         system.Load(image);
         channels.Load(image, system);
@@ -43,6 +45,7 @@ struct Session {
         return args;
     }
     CloneImage memory = Memory();
+    TempDir backups;
     RadioProcess radio;
     SerialPort port;
     SerialAlignmentRadio link;
@@ -54,56 +57,106 @@ struct Session {
     std::unique_ptr<AlignmentModel> model;
 };
 
+class AlignmentCommands : public ::testing::TestWithParam<bool> {};
+
+// Both ways of accepting a command: 0x06, or the command's own code.
+INSTANTIATE_TEST_SUITE_P(Acceptance, AlignmentCommands, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "ByCode" : "ByAck"; });
+
+TEST_P(AlignmentCommands, EntryReadsTheRadioThenWordsStatusAndLiveCommandsWork) {
+    TempDir dir;
+    std::vector<std::string> args{"--readings", dir.File("readings.txt")};
+    if (GetParam()) args.push_back("--accept-code");
+    Session s(args);
+    ASSERT_TRUE(s.entry.succeeded);
+    EXPECT_TRUE(s.entry.imageTaken);
+    EXPECT_EQ(s.entry.image, s.memory);
+    EXPECT_TRUE(s.prompts.ids.empty()); // the entry run shows no completion message
+    EXPECT_EQ(ReadImage(s.entry.backupPath), s.memory);
+
+    RadioReply ok = RadioReply::Accepted;
+    std::uint8_t first = 0, second = 0;
+    ASSERT_EQ(s.link.ReadWord(0x23, first, second), ok);
+    EXPECT_EQ(first, s.memory[70]);
+    EXPECT_EQ(second, s.memory[71]);
+    ASSERT_EQ(s.link.WriteWord(0x23, 0x80, 0x40), ok);
+    ASSERT_EQ(s.link.ReadWord(0x23, first, second), ok);
+    EXPECT_EQ(first, 0x80);
+    EXPECT_EQ(second, 0x40);
+
+    std::array<std::uint8_t, align::kStatusBytes> status{};
+    ASSERT_EQ(s.link.ReadStatus(status), ok);
+    EXPECT_EQ(status[align::kStatusRssi], 17);
+    EXPECT_EQ(status[align::kStatusSqs], 99);
+    std::uint16_t vor = 0;
+    ASSERT_EQ(s.link.ReadVor(vor), ok);
+    EXPECT_EQ(vor, 1000);
+    // The readings follow the radio's surroundings while it runs.
+    std::ofstream(dir.File("readings.txt")) << "sqs 5\nvor 2000\n";
+    ASSERT_EQ(s.link.ReadStatus(status), ok);
+    EXPECT_EQ(status[align::kStatusRssi], 17);
+    EXPECT_EQ(status[align::kStatusSqs], 5);
+    ASSERT_EQ(s.link.ReadVor(vor), ok);
+    EXPECT_EQ(vor, 2000);
+
+    EXPECT_EQ(s.link.SelectChannel(5), ok);
+    EXPECT_EQ(s.link.SelectChannel(150), RadioReply::Refused); // a channel the radio has not got
+    EXPECT_EQ(s.link.EndLive(), ok);
+    EXPECT_EQ(s.link.KeyTransmitter(), ok);
+    for (const std::uint8_t command :
+         {align::kLiveTxPower, align::kLiveModulation, align::kLiveReferenceTune, align::kLiveSidetone,
+          align::kLiveRxTune})
+        EXPECT_EQ(s.link.Live(command, 200), ok) << int(command);
+    EXPECT_EQ(s.link.EndLive(), ok);
+    EXPECT_EQ(s.link.LeaveAlignment(), ok);
+    // Out of alignment mode the radio no longer answers commands.
+    EXPECT_EQ(s.link.ReadStatus(status), RadioReply::Silent);
+
+    const CloneImage after = s.radio.StopAndReadMemory();
+    EXPECT_EQ(after[70], 0x80);
+    EXPECT_EQ(after[71], 0x40);
+}
+
 TEST(AlignmentRadio, EverySlotReachesItsWordAndImageBytes) {
-    for (const bool byCode : {false, true}) {
-        SCOPED_TRACE(byCode ? "accepted with the command code" : "accepted with 0x06");
-        Session s(byCode ? std::vector<std::string>{"--accept-code"} : std::vector<std::string>{});
-        ASSERT_TRUE(s.entry.succeeded);
-        ASSERT_EQ(s.image, s.memory);
-        ASSERT_TRUE(s.model->SelectChannel(0));
+    Session s({});
+    ASSERT_TRUE(s.entry.succeeded);
+    ASSERT_EQ(s.image, s.memory);
+    ASSERT_TRUE(s.model->SelectChannel(0));
+    const std::pair<int, const char*> typed[] = {{0, "1"},   {1, "2"},   {2, "3"},   {3, "4"},   {4, "5"},
+                                                 {5, "6"},   {6, "7"},   {7, "8"},   {9, "9"},   {10, "10"},
+                                                 {11, "11"}, {12, "12"}, {13, "13"}, {14, "14"}, {15, "-15"}};
+    for (const auto& [slot, text] : typed)
+        EXPECT_TRUE(s.model->CommitValue(slot, text)) << slot;
+    EXPECT_FALSE(s.model->LinkLost());
+    s.model->Leave();
 
-        struct Case {
-            int slot;
-            const char* text;
-        };
-        const Case cases[] = {{0, "1"},   {1, "2"},   {2, "3"},   {3, "4"},   {4, "5"},
-                              {5, "6"},   {6, "7"},   {7, "8"},   {9, "9"},   {10, "10"},
-                              {11, "11"}, {12, "12"}, {13, "13"}, {14, "14"}, {15, "-15"}};
-        for (const Case& c : cases) {
-            SCOPED_TRACE(c.slot);
-            EXPECT_TRUE(s.model->CommitValue(c.slot, c.text));
-        }
-        EXPECT_FALSE(s.model->LinkLost());
-        s.model->Leave();
-
-        CloneImage expected = s.memory;
-        const std::pair<std::size_t, std::uint8_t> bytes[] = {
-            {70, 1},
-            {71, 2},
-            {72, 3},
-            {73, 4},
-            {75, 5},
-            {76, 6},
-            {77, 7},
-            {78, 8},
-            {81, 9},
-            {87, 10},
-            {93, 11},
-            {80, 0xF1},
-            {74, 0xDC},                                                  // FM hysteresis 13 high, AM 12 low
-            {79, static_cast<std::uint8_t>((s.memory[79] & 0xF0) | 14)}, // high nibble kept
-        };
-        for (const auto& [at, value] : bytes)
-            expected[at] = value;
-        EXPECT_EQ(s.image, expected); // the image: the values, nothing else
-        // The radio also took the test channel's frequency (118.000 MHz in 10 Hz) for both RX tunes.
-        const std::uint8_t frequency[] = {0x00, 0xB4, 0x0D, 0xC0};
-        for (std::size_t i = 0; i < 4; ++i)
-            expected[82 + i] = expected[88 + i] = frequency[i];
-        const CloneImage after = s.radio.StopAndReadMemory();
-        for (std::size_t i = 0; i < after.size(); ++i)
-            ASSERT_EQ(after[i], expected[i]) << "radio byte " << i;
-    }
+    CloneImage expected = s.memory;
+    const std::pair<std::size_t, std::uint8_t> bytes[] = {
+        {70, 1},
+        {71, 2},
+        {72, 3},
+        {73, 4},
+        {75, 5},
+        {76, 6},
+        {77, 7},
+        {78, 8},
+        {81, 9},
+        {87, 10},
+        {93, 11},
+        {80, 0xF1},
+        {74, 0xDC},                                                  // FM hysteresis 13 high, AM 12 low
+        {79, static_cast<std::uint8_t>((s.memory[79] & 0xF0) | 14)}, // high nibble kept
+    };
+    for (const auto& [at, value] : bytes)
+        expected[at] = value;
+    EXPECT_EQ(s.image, expected); // the image: the values, nothing else
+    // The radio also took the test channel's frequency (118.000 MHz in 10 Hz) for both RX tunes.
+    const std::uint8_t frequency[] = {0x00, 0xB4, 0x0D, 0xC0};
+    for (std::size_t i = 0; i < 4; ++i)
+        expected[82 + i] = expected[88 + i] = frequency[i];
+    const CloneImage after = s.radio.StopAndReadMemory();
+    for (std::size_t i = 0; i < after.size(); ++i)
+        ASSERT_EQ(after[i], expected[i]) << "radio byte " << i;
 }
 
 TEST(AlignmentRadio, MeasuredAndDrivenValues) {
@@ -121,18 +174,15 @@ TEST(AlignmentRadio, MeasuredAndDrivenValues) {
     EXPECT_EQ(s.model->SetLive(4, 200), RadioReply::Accepted);
     s.model->FinishLive(4, 200);
     EXPECT_FALSE(s.model->TransmitterKeyed());
-    EXPECT_EQ(s.model->FormatValue(4), "200");
     s.model->Leave();
-    EXPECT_EQ(s.image[71], 99);
-    EXPECT_EQ(s.image[78], 17);
-    EXPECT_EQ(s.image[75], 200);
     const CloneImage after = s.radio.StopAndReadMemory();
-    EXPECT_EQ(after[71], 99);
-    EXPECT_EQ(after[78], 17);
-    EXPECT_EQ(after[75], 200);
+    for (const auto& [at, value] : {std::pair{71, 99}, {78, 17}, {75, 200}}) {
+        EXPECT_EQ(s.image[at], value) << at;
+        EXPECT_EQ(after[at], value) << at;
+    }
 }
 
-TEST(AlignmentRadio, FaultsEndTheStepAndLeaveRadioAndImageAlone) {
+TEST(AlignmentRadio, FaultsEndTheStepLeaveRadioAndImageAloneAndTheLinkGoesOn) {
     struct Case {
         const char* name;
         std::vector<std::string> args;
@@ -142,7 +192,9 @@ TEST(AlignmentRadio, FaultsEndTheStepAndLeaveRadioAndImageAlone) {
     const Case cases[] = {
         {"status refused", {"--align-refuse", "31"}, 0, false},
         {"status not answered", {"--align-silent", "31"}, 0, true},
+        {"bearing not answered", {"--align-silent", "38"}, 8, true},
         {"bearing with a bad checksum byte", {"--align-bad-byte", "38"}, 8, false},
+        {"status with a bad checksum byte", {"--align-bad-byte", "31"}, 1, false},
         {"word read reply too long", {"--align-bad-length", "f0"}, 12, false},
         {"word write refused", {"--align-refuse", "f1"}, 15, false},
         {"key transmitter refused", {"--align-refuse", "34"}, 4, false},
@@ -165,38 +217,12 @@ TEST(AlignmentRadio, FaultsEndTheStepAndLeaveRadioAndImageAlone) {
         EXPECT_EQ(s.model->LinkLost(), c.linkLost);
         EXPECT_EQ(s.model->FormatValue(c.slot), before);
         EXPECT_FALSE(s.model->Dirty());
+        // Whatever the bad reply left on the line, the next command is understood.
+        EXPECT_EQ(s.link.SelectChannel(0), RadioReply::Accepted);
         s.model->Leave();
         EXPECT_EQ(s.image, s.memory);
         EXPECT_EQ(s.radio.StopAndReadMemory(), s.memory);
     }
-    // A test channel the radio refuses: every value shows "Error" and no step sends anything.
-    Session s({"--align-refuse", "30"});
-    EXPECT_FALSE(s.model->SelectChannel(0));
-    EXPECT_TRUE(s.model->NoChannel());
-    EXPECT_EQ(s.model->FormatValue(0), "Error");
-    EXPECT_FALSE(s.model->CommitValue(0, "5"));
-    EXPECT_EQ(s.radio.StopAndReadMemory(), s.memory);
-}
-
-// The radio's readings follow its surroundings while it runs; out of alignment mode it answers nothing.
-TEST(AlignmentRadio, ReadingsFollowTheRadioUntilItLeavesAlignmentMode) {
-    TempDir dir;
-    Session s({"--readings", dir.File("readings.txt")});
-    ASSERT_TRUE(s.entry.succeeded);
-    std::array<std::uint8_t, align::kStatusBytes> status{};
-    std::uint16_t vor = 0;
-    ASSERT_EQ(s.link.ReadStatus(status), RadioReply::Accepted);
-    EXPECT_EQ(status[align::kStatusSqs], 99);
-    std::ofstream(dir.File("readings.txt")) << "sqs 5\nvor 2000\n";
-    ASSERT_EQ(s.link.ReadStatus(status), RadioReply::Accepted);
-    EXPECT_EQ(status[align::kStatusRssi], 17);
-    EXPECT_EQ(status[align::kStatusSqs], 5);
-    ASSERT_EQ(s.link.ReadVor(vor), RadioReply::Accepted);
-    EXPECT_EQ(vor, 2000);
-    EXPECT_EQ(s.link.SelectChannel(150), RadioReply::Refused); // a channel the radio has not got
-
-    EXPECT_EQ(s.link.LeaveAlignment(), RadioReply::Accepted);
-    EXPECT_EQ(s.link.ReadStatus(status), RadioReply::Silent);
 }
 
 } // namespace

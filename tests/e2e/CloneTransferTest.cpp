@@ -4,19 +4,28 @@
 #include <csignal>
 #include <thread>
 
-#include "RadioProcess.h"
 #include "core/document/Backup.h"
 #include "core/document/Document.h"
 #include "core/document/FactoryImage.h"
 #include "core/image/Fields.h"
 #include "core/util/Messages.h"
-#include "link/CloneFraming.h"
 #include "link/TransferRuns.h"
+#include "support/RadioProcess.h"
 
 namespace zt46::test {
 namespace {
 
 using Ids = std::vector<int>;
+
+class RecordingProgress : public ProgressSink {
+public:
+    void SetRange(int frames) override { range = frames; }
+    void SetStep(int done) override { step = done; }
+    void SetText(int id) override { texts.push_back(id); }
+    void SetTitle(int id) override { title = id; }
+    int range = 0, step = 0, title = 0;
+    std::vector<int> texts;
+};
 
 struct Transfer {
     RecordingPrompts prompts;
@@ -82,7 +91,7 @@ TEST(CloneUpload, AsksBeforeReplacingModifiedData) {
     for (Answer answer : {Answer::No, Answer::Yes}) {
         RadioProcess radio({"--fast"}, &memory);
         Transfer run;
-        run.prompts.answer = answer;
+        run.prompts.answers = {answer};
         TransferJob job = Job(FactoryImage());
         job.imageModified = true;
         run.Go(TransferMode::ReadRadio, radio.Device(), job);
@@ -173,7 +182,7 @@ TEST(CloneDownload, MergesTheUsersBytesIntoTheRadiosInBothModes) {
         EXPECT_EQ(StoredAdjustChecksum(written), ComputeAdjustChecksum(written));
         EXPECT_EQ(written, run.result.image);
         // What the radio held before the write is kept, unmerged.
-        EXPECT_EQ(ReadImageFile(run.result.backupPath), radioMemory);
+        EXPECT_EQ(ReadImage(run.result.backupPath), radioMemory);
         EXPECT_TRUE(IsBackupFileName(std::filesystem::path(run.result.backupPath).filename().string()));
     }
 }
@@ -182,7 +191,7 @@ TEST(CloneDownload, NothingIsWrittenWhenTheBackupCannotBe) {
     const CloneImage radioMemory = PatternImage(6);
     RadioProcess radio({"--fast"}, &radioMemory);
     TempDir dir;
-    WriteImageFile(dir.File("backups"), radioMemory); // a file where the folder should be
+    WriteClone(dir.File("backups"), radioMemory); // a file where the folder should be
     Transfer run;
     TransferJob job = Job(PatternImage(7));
     job.backupFolder = dir.File("backups");
@@ -197,10 +206,7 @@ TEST(CloneDownload, HardwareMismatchLeavesTheDocumentWithTheRadiosFirmwareVersio
     SetField(radioMemory, fields::HardwareConfiguration, 2);
     RadioProcess radio({"--fast"}, &radioMemory);
     RecordingPrompts prompts;
-    struct : FileDialogs {
-        std::optional<std::string> AskOpenPath() override { return std::nullopt; }
-        std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-    } dialogs;
+    ScriptedDialogs dialogs;
     TempDir dir;
     Document document(prompts, dialogs, {dir.Path().string(), dir.Path().string()});
     document.LoadFactoryImage();

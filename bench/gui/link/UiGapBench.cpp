@@ -12,13 +12,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "RadioProcess.h"
 #include "core/util/UserPrompts.h"
 #include "gui/app/Application.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/MainWindow.h"
 #include "gui/link/TransferController.h"
 #include "gui/link/TransferProgressDialog.h"
+#include "support/RadioProcess.h"
 
 namespace {
 

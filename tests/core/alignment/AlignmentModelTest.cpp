@@ -145,17 +145,6 @@ TEST(AlignmentModelTest, TypedValuesShowClampedAndVorAdjustmentSigned) {
     EXPECT_EQ(f.model->FormatValue(12), "15");
 }
 
-TEST(AlignmentModelTest, RxTuneAlsoWritesTheChannelFrequency) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0)); // MR 1 at 118.000 MHz: 11800000 = 00 B4 0D C0
-    ASSERT_TRUE(f.model->CommitValue(10, "33"));
-    EXPECT_EQ(f.radio->memory[82], 0x00);
-    EXPECT_EQ(f.radio->memory[83], 0xB4);
-    EXPECT_EQ(f.radio->memory[84], 0x0D);
-    EXPECT_EQ(f.radio->memory[85], 0xC0);
-    EXPECT_EQ(f.radio->memory[87], 33);
-}
-
 TEST(AlignmentModelTest, MeasuredValuesAndVorBearing) {
     Fixture f;
     ASSERT_TRUE(f.model->SelectChannel(0));

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "TestSupport.h"
 #include "core/document/CloneFile.h"
 #include "core/document/FactoryImage.h"
 #include "core/util/Messages.h"
+#include "support/TestSupport.h"
 
 namespace zt46 {
 namespace {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "EditFixture.h"
-#include "core/util/Frequency.h"
 
 namespace zt46 {
 namespace {
@@ -76,15 +75,14 @@ struct ReceiveCase {
     int mode;
 };
 
+// The snapping itself is FrequencyRulesTest's: here, that typed text reaches it with the channel's step
+// and the band, and that the cell shows the name the rules give.
 TEST(SetCellTextTest, ReceiveFrequencyIsClampedAndSnapped) {
     const ReceiveCase cases[] = {
-        {"118.000", 0, 0, 118000000, "118.005", kModeAm}, {"118.005", 0, 0, 118008333, "118.010", kModeAm},
-        {"136.99", 0, 0, 136975000, "136.980", kModeAm},  {"118.013", 1, 0, 118025000, "118.025", kModeAm},
-        {"118.012", 1, 0, 118000000, "118.000", kModeAm}, {"150.000", 1, 0, 136975000, "136.975", kModeAm},
-        {"150.000", 1, 1, 150000000, "150.000", kModeFm}, {"143.99", 1, 1, 143975000, "143.975", kModeAm},
-        {"170", 1, 1, 165000000, "165.000", kModeFm},     {"100.000", 1, 0, 108000000, "108.000", kModeAm},
-        {"1", 1, 0, 108000000, "108.000", kModeAm},       {"", 1, 0, 108000000, "108.000", kModeAm},
-        {"1180", 1, 0, 136975000, "136.975", kModeAm},
+        {"118.000", 0, 0, 118000000, "118.005", kModeAm},
+        {"150.000", 1, 0, 136975000, "136.975", kModeAm},
+        {"150.000", 1, 1, 150000000, "150.000", kModeFm},
+        {"", 1, 0, 108000000, "108.000", kModeAm},
     };
     for (const ReceiveCase& c : cases) {
         EditFixture f(0, c.rxExpansion);

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include "core/document/FactoryImage.h"
 #include "core/editor/ChannelTable.h"
-#include "core/editor/VfoSettings.h"
 #include "core/image/Fields.h"
 #include "core/image/SettingsGroups.h"
 
@@ -157,29 +156,6 @@ TEST(ChannelTableTest, WeatherMatchMakesAnMrChannelWx) {
     EXPECT_EQ(t.table.Entry(0).Mode, kModeWx);
     EXPECT_EQ(t.table.Entry(0).Split, 0);
     EXPECT_EQ(t.table.Entry(0).RxHz, 162550000);
-}
-
-TEST(VfoSettingsTest, TypedFrequenciesFollowTheVfoRules) {
-    CloneImage image = FactoryImage();
-    BandContext band;
-    band.RxExpansion = 1;
-    VfoSettings vfo = VfoSettings::A();
-    vfo.Load(image, band);
-    EXPECT_EQ(vfo.RxText(), "118.000");
-    vfo.SetRxText("110", band);
-    vfo.Entry().Split = 1;
-    vfo.SetTxText("140", band);
-    EXPECT_EQ(vfo.Entry().TxHz, 136975000); // the TX expansion is off
-    vfo.SetRxText("125", band);
-    EXPECT_EQ(vfo.Entry().Split, 0); // AM above 117.975 cannot be split
-    vfo.SetRxText("150", band);
-    EXPECT_EQ(vfo.Entry().Mode, kModeFm);
-    EXPECT_EQ(vfo.Entry().FmStep, 5);
-    vfo.Store(image, band);
-    VfoSettings again = VfoSettings::A();
-    again.Load(image, band);
-    EXPECT_EQ(again.Entry().RxHz, 150000000);
-    EXPECT_EQ(again.Entry().Mode, kModeFm);
 }
 
 } // namespace

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "TestSupport.h"
 #include "core/document/FactoryImage.h"
 #include "core/editor/CellEdit.h"
 #include "core/image/SettingsGroups.h"
 #include "core/util/UserPrompts.h"
+#include "support/TestSupport.h"
 
 namespace zt46::edit_test {
 

@@ -4,10 +4,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "TestSupport.h"
 #include "core/document/FactoryImage.h"
-#include "core/image/Fields.h"
 #include "core/report/Report.h"
+#include "support/TestSupport.h"
 
 namespace zt46 {
 namespace {

@@ -1,13 +1,9 @@
 // The slider value editor over a scripted radio: which levels are sent, in what order, and what the
 // editor keeps when the radio accepts or refuses them.
 
-#include <QLabel>
-#include <QPushButton>
-#include <QSlider>
-#include <QTest>
 #include <deque>
 
-#include "GuiTests.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
 #include "gui/controls/FilterConfirmEdit.h"
 
@@ -53,13 +49,10 @@ private slots:
     }
     void cleanup() { dlg.reset(); }
 
-    void startsAtTheValueWithItsLabels() {
+    void startsAtTheValueAndSendsNothing() {
         Open(100);
         QCOMPARE(dlg->Slider()->value(), 100);
         QCOMPARE(dlg->Edit()->text(), QString("100"));
-        QCOMPARE(dlg->MinimumLabel()->text(), QString("0  "));
-        QCOMPARE(dlg->MaximumLabel()->text(), QString("255"));
-        QVERIFY(dlg->windowTitle().isEmpty());
         QVERIFY(sent.isEmpty());
     }
 

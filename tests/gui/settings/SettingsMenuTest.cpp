@@ -1,65 +1,41 @@
 // The Common menu of the running program: each command opens its dialog over the document, and what
 // the dialog does shows in the image bytes and, for System, in the grid.
 
-#include <QAction>
-#include <QDialogButtonBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include "SettingsTestSupport.h"
+#include "core/document/FactoryImage.h"
 #include "core/editor/VfoSettings.h"
-#include "gui/app/Application.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/app/CommandIds.h"
-#include "gui/app/HelpBrowser.h"
-#include "gui/app/MainWindow.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/controls/FilterConfirmEdit.h"
 #include "gui/controls/PromptBarSheet.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableModel.h"
-#include "gui/settings/DisplaySoundPage.h"
 #include "gui/settings/SystemSettingsDialog.h"
 #include "gui/settings/VfoPage.h"
 
 namespace zt46 {
 
-using namespace settings_test;
+using gui_test::PickWithKeys;
+using gui_test::ShowActive;
+using test::DocFixture;
 
 class SettingsMenuTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Application> app;
+    std::unique_ptr<gui_test::AppFixture> app;
     bool ran = false;
 
     Document& Doc() { return app->Doc(); }
     MainWindow* Frame() { return app->Frame(); }
 
-    void Start(bool privileged) {
-        app = std::make_unique<Application>(dir->path(), dir->path());
-        app->SetPasswordCheck([](Privilege request) { return request; });
-        app->Prompts().SetScript(
-            [](const Prompt& p) { return p.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes; });
-        QVERIFY(app->Start(privileged ? QStringList{"/m"} : QStringList{}));
-        QVERIFY(QTest::qWaitForWindowActive(Frame()));
-    }
-    // Runs `fn` on the modal dialog the command opens, then the command itself. A dialog that `fn` left
-    // open (a failed check) is cancelled, so a failure never hangs the run.
-    template <typename Dialog, typename Fn> void RunCommand(int id, Fn fn) {
+    void Start(bool privileged) { QVERIFY(app->Start(privileged ? QStringList{"/m"} : QStringList{})); }
+    // Runs `fn` on the dialog the command opens, then the command itself.
+    template <typename Dialog> void RunCommand(int id, std::function<void(Dialog*)> fn) {
         ran = false;
-        QTimer::singleShot(0, this, [this, fn] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* dialog = qobject_cast<Dialog*>(modal)) {
-                // A dialog shares activation with its parent: wait until it really has the keyboard.
-                QApplication::setActiveWindow(dialog);
-                if (QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; })) {
-                    ran = true;
-                    fn(dialog);
-                }
-            }
-            if (modal && modal->isVisible()) modal->close();
+        gui_test::WhenModal<Dialog>([this, fn](Dialog* dialog) {
+            ran = true;
+            fn(dialog);
+            if (dialog->isVisible()) dialog->close(); // a failed check never hangs the run
         });
         QVERIFY(Frame()->Action(id)->isEnabled());
         Frame()->Action(id)->trigger();
@@ -75,23 +51,12 @@ class SettingsMenuTest : public QObject {
     }
 
 private slots:
-    void init() { dir = std::make_unique<QTemporaryDir>(); }
-    void cleanup() {
-        if (app && Frame()) {
-            Doc().SetModified(false);
-            Frame()->close();
-        }
-        app.reset();
-    }
+    void init() { app = std::make_unique<gui_test::AppFixture>(); }
+    void cleanup() { app.reset(); }
 
     void systemRefitsTransmitFrequenciesAndTheGridShowsIt() {
         Start(true);
-        CloneImage image = FactoryImage();
-        image[7] |= 0x02 | 0x04; // RX expansion, weather band
-        image[47] |= 0x01;       // TX expansion
-        const std::uint8_t rec[14] = {0x08, 0x49, 36, 36, 36, 36, 36, 36, 36, 36, 0x44, 0xC0, 0x57, 0x80};
-        std::copy(std::begin(rec), std::end(rec), &image[ChannelRecordOffset(0)]);
-        Doc().Image() = image;
+        Doc().Image() = test::SplitExpandedImage();
         Doc().ImageToModels();
         Frame()->View()->RefreshGrid();
         QVERIFY(FirstRow().contains("140.000"));
@@ -150,10 +115,7 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> MakeSettingsMenuTest() {
-    return std::make_unique<SettingsMenuTest>();
-}
-
 } // namespace zt46
 
+ZT46_GUI_TEST(SettingsMenuTest)
 #include "SettingsMenuTest.moc"

@@ -1,22 +1,13 @@
-// Runs one widget test class (named by the first argument) or all of them.
+// Runs the widget test classes: the one named by the first argument, or all of them.
 
 #include <QApplication>
 #include <QTest>
 #include <clocale>
-#include <cstdio>
 
-#include "GuiTests.h"
-
-namespace zt46::gui_test {
-
-std::map<std::string, Factory>& Registry() {
-    static std::map<std::string, Factory> registry;
-    return registry;
-}
-
-} // namespace zt46::gui_test
+#include "gui/GuiTestSupport.h"
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const auto& registry = zt46::gui_test::Registry();

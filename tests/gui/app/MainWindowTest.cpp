@@ -1,103 +1,52 @@
 // The application started as the program starts it, in a temporary working folder.
 
-#include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <deque>
-#include <optional>
+#include <QPlainTextEdit>
 
-#include "GuiTests.h"
-#include "core/document/Document.h"
+#include "core/document/FactoryImage.h"
 #include "core/util/Messages.h"
-#include "gui/app/Application.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/HelpDialog.h"
-#include "gui/app/MainWindow.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableModel.h"
 #include "gui/editor/ChannelTableView.h"
 #include "gui/editor/StepPickerDialog.h"
 #include "gui/editor/VisibleColumnsDialog.h"
-#include <QPlainTextEdit>
 
 namespace zt46 {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Application> app;
-    QList<int> asked;
-    std::deque<Answer> answers;
-    std::optional<Privilege> passwordRequest;
+    std::unique_ptr<gui_test::AppFixture> f;
 
-    QString Ini() const { return dir->filePath("ZT46Win.ini"); }
-    int IniValue(const QString& key) const {
-        return QSettings(Ini(), QSettings::IniFormat).value(key).toInt();
-    }
-    MainWindow* Frame() { return app->Frame(); }
-
-    void Start(const QStringList& args = {}, Privilege grant = Privilege::Normal) {
-        app = std::make_unique<Application>(dir->path(), dir->path());
-        app->SetPasswordCheck([this, grant](Privilege request) {
-            passwordRequest = request;
-            return request == Privilege::Privileged ? grant : Privilege::Normal;
-        });
-        app->Prompts().SetScript([this](const Prompt& p) {
-            asked << p.id;
-            if (answers.empty()) return p.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        });
-        QVERIFY(app->Start(args));
-        asked.removeAll(IDS_COMM_PORT_ERROR); // no radio on COM 1 here: the port cannot be opened at start-up
-        QVERIFY(QTest::qWaitForWindowActive(Frame()));
-    }
-    // Runs the action once the modal dialog it opens is up.
+    int IniValue(const QString& key) const { return f->Ini(key).toInt(); }
+    MainWindow* Frame() { return f->Frame(); }
+    void Start(const QStringList& args = {}, Privilege grant = Privilege::Normal) { QVERIFY(f->Start(args, grant)); }
     template <typename Fn> void WhenModal(Fn fn) {
-        QTimer::singleShot(0, this, [fn] {
-            QWidget* modal = QApplication::activeModalWidget();
-            QVERIFY(modal);
+        gui_test::WhenModalWidget([fn](QWidget* modal) {
             fn(modal);
+            return true;
         });
     }
 
 private slots:
-    void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        asked.clear();
-        answers.clear();
-    }
-    void cleanup() {
-        if (app && Frame()) {
-            app->Doc().SetModified(false);
-            Frame()->close();
-        }
-        app.reset();
-    }
+    void init() { f = std::make_unique<gui_test::AppFixture>(); }
+    void cleanup() { f.reset(); }
 
     void iniIsCorrectedAndRewrittenAtStart() {
-        {
-            QSettings ini(Ini(), QSettings::IniFormat);
-            ini.setValue("Initialize/PORT_TYPE", 7);
-            ini.setValue("Initialize/COM_PORT", 0);
-            ini.setValue("ITEM/ITEM3", 0);
-        }
+        f->SetIni("Initialize/PORT_TYPE", 7);
+        f->SetIni("Initialize/COM_PORT", 0);
+        f->SetIni("ITEM/ITEM3", 0);
         Start();
         QCOMPARE(IniValue("Initialize/PORT_TYPE"), 0);
         QCOMPARE(IniValue("Initialize/COM_PORT"), 1);
@@ -111,13 +60,15 @@ private slots:
     void firstStartWritesTheDefaultFileAndShowsNone() {
         Start();
         QCOMPARE(Frame()->windowTitle(), QString("<none> - ZT46Win for KSR-410"));
-        QVERIFY(QFile::exists(dir->filePath("ZT46default.t46")));
+        QVERIFY(f->passwordRequest == Privilege::Normal);
+        QVERIFY(!Frame()->Action(cmd::kAlign)->isEnabled());
+        QVERIFY(QFile::exists(f->Path("ZT46default.t46")));
         QCOMPARE(QApplication::focusWidget(), Frame()->View()->Grid());
         QVERIFY(Frame()->size().width() >= 835 && Frame()->size().height() >= 540);
-        Frame()->close();
-        app.reset();
+        QCOMPARE(MainWindow::ClockText(QTime(9, 5)), QString(" 9:05"));
+        f->Stop();
         Start();
-        QCOMPARE(Frame()->windowTitle(), dir->filePath("ZT46default.t46") + " - ZT46Win for KSR-410");
+        QCOMPARE(Frame()->windowTitle(), f->Path("ZT46default.t46") + " - ZT46Win for KSR-410");
     }
 
     void sizeAndItemsAreWrittenOnClose() {
@@ -130,39 +81,17 @@ private slots:
         QCOMPARE(IniValue("ITEM/ITEM6"), 0);
     }
 
-    void privilegedModeNeedsTheWholeSwitch_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<bool>("align");
-        QTest::addRow("/m") << QStringList{"/m"} << true;
-        QTest::addRow("-M") << QStringList{"-M"} << true;
-        QTest::addRow("switch and a file") << QStringList{"-M", "x.T46"} << false;
-        QTest::addRow("nothing") << QStringList{} << false;
-    }
     void privilegedModeNeedsTheWholeSwitch() {
-        QFETCH(QStringList, args);
-        QFETCH(bool, align);
-        Start(args, Privilege::Privileged);
-        QVERIFY(passwordRequest == (align ? Privilege::Privileged : Privilege::Normal));
-        QCOMPARE(cmd::MaskAllows(cmd::kAlign, app->State().PrivilegedMode == Privilege::Privileged), align);
-        QCOMPARE(Frame()->windowTitle().endsWith("(M)"), align);
-    }
-
-    void commandEnabling() {
-        Start();
-        for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave, cmd::kSaveAs, cmd::kCopy, cmd::kPaste,
-                       cmd::kVisible, cmd::kGetStarted, cmd::kCommonProblems, cmd::kAbout, cmd::kExit})
-            QVERIFY2(Frame()->Action(id)->isEnabled(), qPrintable(QString::number(id)));
-        // The masks differ only in Align, which normal mode never enables.
-        QVERIFY(!Frame()->Action(cmd::kAlign)->isEnabled());
-        QVERIFY(cmd::MaskAllows(cmd::kAlign, true));
-        QVERIFY(cmd::MaskAllows(cmd::kUpload, false));
-        QCOMPARE(MainWindow::ClockText(QTime(9, 5)), QString(" 9:05"));
-        QCOMPARE(MainWindow::ClockText(QTime(23, 59)), QString(" 23:59"));
+        // Which command lines ask for the mode is a core rule (PrivilegedModeTest).
+        Start({"/m"}, Privilege::Privileged);
+        QVERIFY(f->passwordRequest == Privilege::Privileged);
+        QVERIFY(Frame()->Action(cmd::kAlign)->isEnabled());
+        QVERIFY(Frame()->windowTitle().endsWith("(M)"));
     }
 
     void visibleDialogRewritesItemsWhateverItsResult() {
         Start();
-        QSettings(Ini(), QSettings::IniFormat).setValue("ITEM/ITEM0", 5);
+        f->SetIni("ITEM/ITEM0", 5);
         WhenModal([](QWidget* modal) {
             auto* dialog = qobject_cast<VisibleColumnsDialog*>(modal);
             QVERIFY(dialog);
@@ -188,13 +117,12 @@ private slots:
 
     void closeAsksAboutUnsavedChanges() {
         Start();
-        app->Doc().SetModified();
-        asked.clear(); // start-up may have reported the serial port
-        answers = {Answer::Cancel};
+        f->Doc().SetModified();
+        f->prompts.answers = {Answer::Cancel};
         QVERIFY(!Frame()->close());
         QVERIFY(Frame()->isVisible());
-        QCOMPARE(asked, QList<int>{IDS_SAVE_CHANGES});
-        answers = {Answer::No};
+        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_SAVE_CHANGES});
+        f->prompts.answers = {Answer::No};
         QVERIFY(Frame()->close());
     }
 
@@ -220,38 +148,33 @@ private slots:
 
     void openedFilesAreRemembered() {
         Start();
-        app->Doc().ModelsToImage();
-        const QString path = dir->filePath("one.T46");
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(reinterpret_cast<const char*>(app->Doc().Image().data()), 4096);
-            file.write(QByteArray(8, '\0'));
-        }
+        const QString path = f->Path("one.T46");
+        test::WriteClone(path.toStdString(), FactoryImage());
         WhenModal([path](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(dialog);
             QCOMPARE(dialog->nameFilters(), QStringList{"ZT46 Files(*.T46)"});
+            dialog->setFocus(); // a file name is taken only while the name field has no focus
             dialog->selectFile(path);
             QMetaObject::invokeMethod(dialog, "accept");
         });
         Frame()->Action(cmd::kOpen)->trigger();
         QCOMPARE(Frame()->windowTitle(), path + " - ZT46Win for KSR-410");
-        QCOMPARE(QSettings(Ini(), QSettings::IniFormat).value("Recent File List/File1").toString(), path);
+        QCOMPARE(f->Ini("Recent File List/File1").toString(), path);
         QAction* recent = Frame()->Action(cmd::kRecentFile1);
         QVERIFY(recent);
         QVERIFY(recent->text().endsWith(path));
         // The entry opens through the same flow: the file that is open is read again.
-        app->Doc().Channels().Entry(3).Scan = 1;
+        f->Doc().Channels().Entry(3).Scan = 1;
         recent->trigger();
-        QCOMPARE(app->Doc().Channels().Entry(3).Scan, 0);
+        QCOMPARE(f->Doc().Channels().Entry(3).Scan, 0);
     }
 
     void saveWithoutAFileAsksForANameAndBeforeCreating() {
         Start();
-        const QString path = dir->filePath("new.T46");
-        app->Doc().Channels().Entry(0).Scan = 1;
-        app->Doc().SetModified();
+        const QString path = f->Path("new.T46");
+        f->Doc().Channels().Entry(0).Scan = 1;
+        f->Doc().SetModified();
         WhenModal([this, path](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(dialog);
@@ -262,12 +185,13 @@ private slots:
                 QVERIFY(box);
                 box->button(QMessageBox::Yes)->click();
             });
+            dialog->setFocus();
             dialog->selectFile(path);
             QMetaObject::invokeMethod(dialog, "accept");
         });
         Frame()->Action(cmd::kSave)->trigger();
         QCOMPARE(QFileInfo(path).size(), qint64(4104));
-        QVERIFY(!app->Doc().ImageModified());
+        QVERIFY(!f->Doc().ImageModified());
         QCOMPARE(Frame()->windowTitle(), path + " - ZT46Win for KSR-410");
     }
 
@@ -302,7 +226,7 @@ private slots:
         });
         QTest::keyClick(grid, Qt::Key_Space);
         QCOMPARE(Frame()->View()->Model()->index(0, kColAmStep).data().toString(), QString("8.33k"));
-        QVERIFY(app->Doc().ImageModified());
+        QVERIFY(f->Doc().ImageModified());
     }
 
     void contextMenuIsTheEditMenu() {
@@ -322,17 +246,14 @@ private slots:
         QCOMPARE(shown, QString("&Copy;&Paste;"));
     }
 
-    void helpDialogsAndAbout() {
+    void commonProblemsOpensItsHelpText() {
         Start();
         WhenModal([](QWidget* modal) {
-            QCOMPARE(modal->windowTitle(), QString("Common Problems"));
             auto* dialog = qobject_cast<HelpDialog*>(modal);
-            QVERIFY(dialog->Text()->isReadOnly());
-            QVERIFY(dialog->Text()->toPlainText().startsWith("   PROGRAMMING PROBLEMS"));
+            QVERIFY(dialog && dialog->Text()->isReadOnly() && !dialog->Text()->toPlainText().isEmpty());
             dialog->accept();
         });
         Frame()->Action(cmd::kCommonProblems)->trigger();
-        QCOMPARE(AboutDialog::VersionLine(), QString("ZT46 Ver1.00w"));
     }
 };
 

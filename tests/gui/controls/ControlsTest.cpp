@@ -1,21 +1,14 @@
 // The input controls and small dialogs with real keys and clicks.
 
-#include <QAbstractItemView>
-#include <QCheckBox>
 #include <QDialog>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 #include <QVBoxLayout>
 
-#include "GuiTests.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/app/PasswordDialog.h"
 #include "gui/controls/ConfirmEdit.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/controls/FilterConfirmEdit.h"
 #include "gui/controls/FilterEdit.h"
-#include "gui/editor/StepPickerDialog.h"
 
 namespace zt46 {
 
@@ -31,14 +24,8 @@ private slots:
         QTest::addColumn<int>("refused");
         QTest::addRow("tag keeps marks, in capitals") << EditFilter::Tag << true << "a_b:1"
                                                       << "A_B:1" << 0;
-        QTest::addRow("tag drops ! and .") << EditFilter::Tag << true << "a!b.c"
-                                           << "ABC" << 2;
-        QTest::addRow("frequency keeps digits, point, blank") << EditFilter::Frequency << false << "1 8.5"
-                                                              << "1 8.5" << 0;
         QTest::addRow("frequency drops letters") << EditFilter::Frequency << false << "1a2b"
                                                  << "12" << 2;
-        QTest::addRow("hex byte") << EditFilter::HexByte << false << "fG0"
-                                  << "f0" << 1;
     }
     void filterEditTyping() {
         QFETCH(EditFilter, kind);
@@ -122,30 +109,6 @@ private slots:
         QTest::keyClicks(dialog.Field(), "KUMO-Hikari");
         QCOMPARE(dialog.Text(), QString("kumo-hikari"));
         QVERIFY(PasswordDialog::CheckPassword(Privilege::Normal) == Privilege::Normal); // asks nothing
-    }
-
-    void stepPicker() {
-        StepPickerDialog am(kColAmStep, 1);
-        QCOMPARE(am.windowTitle(), QString("AM_STEP"));
-        QCOMPARE(am.List()->count(), 2);
-        QCOMPARE(am.List()->currentItem()->text(), QString("25k"));
-        am.show();
-        QListWidgetItem* first = am.List()->item(0);
-        const QRect rect = am.List()->visualItemRect(first);
-        QTest::mouseClick(am.List()->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(am.List()->viewport(), Qt::LeftButton, {}, rect.center());
-        QCOMPARE(am.result(), int(QDialog::Accepted));
-        QCOMPARE(am.Chosen(), 0);
-
-        StepPickerDialog fm(kColFmStep, 6);
-        QCOMPARE(fm.windowTitle(), QString("FM_STEP"));
-        QCOMPARE(fm.List()->count(), 7);
-        QCOMPARE(fm.List()->currentItem()->text(), QString("50k"));
-        fm.show();
-        QTest::keyClick(fm.List(), Qt::Key_Up);
-        QTest::keyClick(fm.List(), Qt::Key_Escape);
-        QCOMPARE(fm.result(), int(QDialog::Rejected));
-        QCOMPARE(fm.Chosen(), 6);
     }
 };
 

@@ -1,7 +1,8 @@
-#include "PrintTestSupport.h"
+#include "report/PdfText.h"
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTest>
 #include <QtDebug>
 
 namespace zt46::test {
@@ -21,9 +22,9 @@ QString Run(const QString& program, const QStringList& args) {
 
 } // namespace
 
-TestDocument::TestDocument(int inUse) : document(prompts, dialogs, {".", "."}) {
-    document.LoadFactoryImage();
-    ChannelTable& table = document.Channels();
+ReportDocument::ReportDocument(int inUse) {
+    doc.LoadFactoryImage();
+    ChannelTable& table = doc.Channels();
     ChannelEntry sample = table.Entry(0);
     sample.Masked = 0;
     for (int i = 0; i < kChannelCount; ++i)
@@ -59,26 +60,55 @@ QStringList Words(const ReportPage& page) {
     return lines;
 }
 
-std::vector<PdfPage> PdfWords(const QString& path) {
+void CompareWithReport(const QString& path, const Report& report, QList<int> pages) {
+    if (pages.isEmpty()) {
+        for (int p = 1; p <= report.PageCount(); ++p)
+            pages << p;
+    }
+    const QStringList pdfPages = PdfPages(path);
+    QCOMPARE(pdfPages.size(), pages.size());
+    for (int i = 0; i < pages.size(); ++i)
+        QCOMPARE(Words(pdfPages[i]), Words(report.Page(pages[i])));
+}
+
+std::vector<std::vector<PdfWord>> PdfWords(const QString& path) {
     const QString html = Run("pdftotext", {"-bbox", path, "-"});
-    static const QRegularExpression pageTag(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
     static const QRegularExpression wordTag(
         R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re");
-    std::vector<PdfPage> pages;
+    std::vector<std::vector<PdfWord>> pages;
     for (const QString& chunk : html.split(QStringLiteral("</page>"))) {
-        const auto pageMatch = pageTag.match(chunk);
-        if (!pageMatch.hasMatch()) continue;
-        PdfPage page{pageMatch.captured(1).toDouble(), pageMatch.captured(2).toDouble(), {}};
+        if (!chunk.contains(QStringLiteral("<page "))) continue;
+        std::vector<PdfWord>& words = pages.emplace_back();
         for (auto it = wordTag.globalMatch(chunk); it.hasNext();) {
             const auto w = it.next();
             QString text = w.captured(5);
             text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
-            page.words.push_back({text, w.captured(1).toDouble(), w.captured(2).toDouble(),
-                                  w.captured(3).toDouble(), w.captured(4).toDouble()});
+            words.push_back({text, w.captured(1).toDouble(), w.captured(2).toDouble(),
+                             w.captured(3).toDouble(), w.captured(4).toDouble()});
         }
-        pages.push_back(page);
     }
     return pages;
+}
+
+double CheckNothingCut(const QString& path, const QPageLayout& layout) {
+    const QRectF area = layout.paintRect(QPageLayout::Point);
+    double used = 0;
+    for (const std::vector<PdfWord>& page : PdfWords(path)) {
+        if (page.empty()) {
+            QTest::qFail("a page without text", __FILE__, __LINE__);
+            return 0;
+        }
+        for (const PdfWord& w : page) {
+            const QRectF box(QPointF(w.xMin, w.yMin), QPointF(w.xMax, w.yMax));
+            if (!area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(box)) {
+                QTest::qFail(qPrintable(w.text + " is cut"), __FILE__, __LINE__);
+                return 0;
+            }
+            used = std::max(
+                {used, (w.xMax - area.left()) / area.width(), (w.yMax - area.top()) / area.height()});
+        }
+    }
+    return used;
 }
 
 } // namespace zt46::test

@@ -1,6 +1,6 @@
 #pragma once
-// Shared test doubles: prompts that record ids and answer from a script, file dialogs that answer from
-// a script, and a temporary folder.
+// The doubles every suite shares: prompts that record ids and answer from a script, file dialogs that
+// answer from a script, a temporary folder, clone files, and a document over all of them.
 
 #include <deque>
 #include <filesystem>
@@ -19,12 +19,10 @@ public:
     Answer Show(const Prompt& prompt) override {
         ids.push_back(prompt.id);
         texts.push_back(prompt.text);
-        if (!answers.empty()) {
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return prompt.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+        if (answers.empty()) return prompt.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
     }
     void Beep() override { ++beeps; }
 
@@ -39,11 +37,9 @@ public:
     std::optional<std::string> AskOpenPath() override { return Next(); }
     std::optional<std::string> AskSavePath(const std::string&) override { return Next(); }
     std::deque<std::optional<std::string>> paths; // nullopt = Cancel; Cancel when empty
-    int asked = 0;
 
 private:
     std::optional<std::string> Next() {
-        ++asked;
         if (paths.empty()) return std::nullopt;
         auto p = paths.front();
         paths.pop_front();
@@ -64,11 +60,19 @@ private:
     std::filesystem::path m_path;
 };
 
-// Writes bytes to a file; returns the path.
 std::string WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> ReadBytes(const std::string& path);
-// A clone file of the given image with a recognisable trailer.
+std::string ReadText(const std::string& path);
+// A clone file of the image with the trailer; returns the path.
 std::string WriteClone(const std::string& path, const CloneImage& image, const ImageTrailer& trailer = {});
+// The image of a clone file (throws when the file is short).
+CloneImage ReadImage(const std::string& path);
+// An image of pseudo-random bytes (fixed seed) with the factory image's hardware option bits.
+CloneImage PatternImage(unsigned seed);
+
+// A split AM channel (MR 1) and VFO A at 110 MHz transmitting on 140 MHz, with both expansions and the
+// weather band on: switching the TX expansion off must re-fit both transmit frequencies.
+CloneImage SplitExpandedImage();
 
 // The 14-byte record of a channel index in an image, and a way to set it byte by byte.
 std::uint8_t* Record(CloneImage& image, int index);
@@ -81,6 +85,9 @@ struct DocFixture {
     ScriptedDialogs dialogs;
     Document doc{prompts, dialogs, Document::Folders{dir.File("work"), dir.File("program")}};
     DocFixture();
+    explicit DocFixture(const CloneImage& image) : DocFixture() { Load(image); }
+    // The image as the main window hands it to a dialog: decoded, written back, not modified.
+    void Load(const CloneImage& image);
 };
 
 } // namespace zt46::test

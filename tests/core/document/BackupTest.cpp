@@ -3,10 +3,10 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
 
 #include "core/document/Backup.h"
+#include "support/TestSupport.h"
 
 namespace zt46 {
 namespace {
@@ -20,18 +20,16 @@ protected:
     void SetUp() override {
         setenv("TZ", "UTC", 1);
         tzset();
-        m_dir = fs::temp_directory_path() / ("zt46-backup-" + std::to_string(getpid()));
-        fs::remove_all(m_dir);
         // Serial number "3L123456": first byte 0x3A (digit 3, letter 'B' + 10), then BCD digits.
         m_image[kSerialNumberOffset] = 0x3A;
         m_image[kSerialNumberOffset + 1] = 0x12;
         m_image[kSerialNumberOffset + 2] = 0x34;
         m_image[kSerialNumberOffset + 3] = 0x56;
     }
-    void TearDown() override { fs::remove_all(m_dir); }
     static system_clock::time_point At(std::time_t t) { return system_clock::from_time_t(t); }
 
-    fs::path m_dir;
+    test::TempDir m_temp;
+    fs::path m_dir = m_temp.Path() / "backups";
     CloneImage m_image{};
 };
 
@@ -87,7 +85,6 @@ TEST_F(BackupTest, AFolderThatCannotBeMadeIsReportedWithThePath) {
     const BackupResult result = WriteBackup((m_dir / "backups").string(), m_image, At(kNoon));
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.error.find(m_dir.string()), std::string::npos) << result.error;
-    fs::remove(m_dir);
 }
 
 } // namespace

@@ -3,9 +3,8 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 
-#include "GuiTests.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/app/SingleInstance.h"
 
 namespace zt46 {

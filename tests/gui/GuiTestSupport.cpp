@@ -1,0 +1,118 @@
+#include "gui/GuiTestSupport.h"
+
+#include <QPointer>
+#include <QSettings>
+
+#include "core/document/FactoryImage.h"
+
+namespace zt46::gui_test {
+namespace {
+
+QList<QPointer<QTimer>>& Waits() {
+    static QList<QPointer<QTimer>> waits;
+    return waits;
+}
+
+} // namespace
+
+std::map<std::string, Factory>& Registry() {
+    static std::map<std::string, Factory> registry;
+    return registry;
+}
+
+AppFixture::~AppFixture() {
+    Stop();
+}
+
+void AppFixture::SetIni(const QString& key, const QVariant& value) const {
+    QSettings(Path("ZT46Win.ini"), QSettings::IniFormat).setValue(key, value);
+}
+
+QVariant AppFixture::Ini(const QString& key) const {
+    return QSettings(Path("ZT46Win.ini"), QSettings::IniFormat).value(key);
+}
+
+bool AppFixture::Start(const QStringList& args, Privilege grant) {
+    const QString folder = QString::fromStdString(dir.Path().string());
+    app = std::make_unique<Application>(folder, folder);
+    app->SetPasswordCheck([this, grant](Privilege request) {
+        passwordRequest = request;
+        return request == Privilege::Privileged ? grant : Privilege::Normal;
+    });
+    app->Prompts().SetScript([this](const Prompt& prompt) { return prompts.Show(prompt); });
+    if (!app->Start(args)) return false;
+    startIds = prompts.ids;
+    prompts.ids.clear();
+    prompts.texts.clear();
+    return QTest::qWaitForWindowActive(Frame());
+}
+
+void AppFixture::Stop() {
+    DropModalWaits();
+    if (app && Frame()) {
+        Doc().SetModified(false);
+        Frame()->close();
+    }
+    app.reset();
+}
+
+void AppFixture::Trigger(int command) const {
+    Frame()->Action(command)->trigger();
+}
+
+DocumentFixture::DocumentFixture() {
+    Load(FactoryImage());
+    for (int i = 0; i < 10; ++i)
+        Entry(i).Masked = 0;
+}
+
+void WhenModalWidget(std::function<bool(QWidget*)> act) {
+    auto* timer = new QTimer(qApp);
+    Waits() << timer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, tries, act] {
+        timer->stop(); // the action may run a nested event loop: no second turn meanwhile
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && !modal->isActiveWindow()) {
+            QApplication::setActiveWindow(modal); // a dialog shares activation with its parent
+        } else if (modal && act(modal)) {
+            timer->deleteLater();
+            return;
+        }
+        if (++*tries > 250) {
+            timer->deleteLater();
+            if (modal) modal->close();
+            QTest::qFail("the expected dialog was not shown", __FILE__, __LINE__);
+            return;
+        }
+        timer->start();
+    });
+    timer->start(20);
+}
+
+void DropModalWaits() {
+    for (QTimer* timer : Waits())
+        delete timer;
+    Waits().clear();
+}
+
+bool ShowActive(QWidget* window) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+void PickWithKeys(QComboBox* combo, int index) {
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Return); // opens the list
+    QWidget* list = combo->view();
+    const int from = combo->currentIndex() < 0 ? 0 : combo->currentIndex();
+    if (combo->currentIndex() < 0) QTest::keyClick(list, Qt::Key_Home);
+    for (int i = from; i < index; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    for (int i = from; i > index; --i)
+        QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+}
+
+} // namespace zt46::gui_test
