@@ -103,9 +103,8 @@ TEST_P(AlignmentCommands, EntryReadsTheRadioThenWordsStatusAndLiveCommandsWork) 
     EXPECT_EQ(s.link.SelectChannel(150), RadioReply::Refused); // a channel the radio has not got
     EXPECT_EQ(s.link.EndLive(), ok);
     EXPECT_EQ(s.link.KeyTransmitter(), ok);
-    for (const std::uint8_t command :
-         {align::kLiveTxPower, align::kLiveModulation, align::kLiveReferenceTune, align::kLiveSidetone,
-          align::kLiveRxTune})
+    for (const std::uint8_t command : {align::kLiveTxPower, align::kLiveModulation, align::kLiveReferenceTune,
+                                       align::kLiveSidetone, align::kLiveRxTune})
         EXPECT_EQ(s.link.Live(command, 200), ok) << int(command);
     EXPECT_EQ(s.link.EndLive(), ok);
     EXPECT_EQ(s.link.LeaveAlignment(), ok);

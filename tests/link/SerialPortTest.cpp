@@ -73,7 +73,7 @@ TEST_F(SerialPortTest, ABlockArrivingInPiecesIsRead) {
     std::thread radio([this] {
         for (std::uint8_t i = 0; i < 16; ++i) {
             Send({i});
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            std::this_thread::sleep_for(std::chrono::milliseconds(2)); // well within the piece's 230 ms
         }
     });
     std::uint8_t block[16] = {};

@@ -31,7 +31,9 @@ class MainWindowTest : public QObject {
 
     int IniValue(const QString& key) const { return f->Ini(key).toInt(); }
     MainWindow* Frame() { return f->Frame(); }
-    void Start(const QStringList& args = {}, Privilege grant = Privilege::Normal) { QVERIFY(f->Start(args, grant)); }
+    void Start(const QStringList& args = {}, Privilege grant = Privilege::Normal) {
+        QVERIFY(f->Start(args, grant));
+    }
     template <typename Fn> void WhenModal(Fn fn) {
         gui_test::WhenModalWidget([fn](QWidget* modal) {
             fn(modal);
