@@ -106,8 +106,15 @@ ListResult<ChannelList> ReadChannelList(std::string_view bytes, const ListReadOp
 
     // In an airport list only the named airports' rows are kept (none when no airport is named).
     RowFilter filter;
-    if (!options.format || *options.format == ListFormat::Airports)
-        filter = {"airport_ident", options.airports};
+    if (!options.format || *options.format == ListFormat::Airports) {
+        filter.column = "airport_ident";
+        filter.values = options.airports;
+    }
+    if (!options.format) {
+        filter.appliesTo = [](const std::vector<std::string>& header) {
+            return DetectListFormat(header) == ListFormat::Airports;
+        };
+    }
     ListResult<CsvTable> csv = ReadCsv(std::get<std::string>(text), options.maxRows, filter);
     if (auto* error = std::get_if<ListError>(&csv)) return *error;
     const CsvTable& table = std::get<CsvTable>(csv);

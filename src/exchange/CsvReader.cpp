@@ -124,7 +124,9 @@ std::optional<ListError> Reader::Take(std::vector<std::string> fields, int line)
         m_table.headerLine = line;
         m_haveHeader = true;
         m_collector.fieldLimit = m_table.header.size();
-        if (!m_filter.column.empty()) m_filterColumn = m_table.Column(m_filter.column);
+        if (!m_filter.column.empty() && (!m_filter.appliesTo || m_filter.appliesTo(m_table.header))) {
+            m_filterColumn = m_table.Column(m_filter.column);
+        }
         return std::nullopt;
     }
     fields.resize(m_table.header.size());

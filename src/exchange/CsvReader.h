@@ -5,6 +5,7 @@
 // empty, are skipped.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,8 @@ struct CsvTable {
 struct RowFilter {
     std::string column;
     std::vector<std::string> values;
+    // When set, the filter applies only to a header for which it returns true.
+    std::function<bool(const std::vector<std::string>& header)> appliesTo;
 };
 
 ListResult<CsvTable> ReadCsv(std::string_view text, std::size_t maxRows, const RowFilter& filter = {});

@@ -123,8 +123,10 @@ ListResult<std::string> DecodeListText(std::string_view bytes) {
         text = FromUtf8(bytes);
     }
     int line = 1;
-    for (unsigned char c : text) {
-        if (c == '\n') ++line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        // Lines end as the CSV reader ends them: CR LF, LF, or a CR alone.
+        if (c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++line;
         if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
             return ListError{ListErrorKind::NotText,
                              line,

@@ -87,6 +87,11 @@ TEST(ListReadingTest, TrailingEmptyFieldsAreNoExtraColumns) {
     EXPECT_EQ(f.Read("Name,Frequency\nA,118.0,,\n").rows.size(), 1u);
 }
 
+TEST(ListReadingTest, OnlyAnAirportListKeepsOnlyTheNamedAirports) {
+    ImportFixture f;
+    EXPECT_EQ(f.Read("Name,Frequency,airport_ident\nA,118.0,EGLL\nB,118.1,EGKK\n").rows.size(), 2u);
+}
+
 // ---- Bad input: one message naming the place, nothing read ---------------------------------------------
 
 TEST(ListReadingTest, BadInputIsRefusedWithItsLineAndColumn) {
@@ -99,7 +104,7 @@ TEST(ListReadingTest, BadInputIsRefusedWithItsLineAndColumn) {
         ListReadOptions options = {};
     };
     const Case cases[] = {
-        {"control character", "Name,Frequency\nA,118.0\nB\x01,118.1\n", ListErrorKind::NotText, 3, 0},
+        {"control character", "Name,Frequency\r\nA,118.0\rB\x01,118.1\n", ListErrorKind::NotText, 3, 0},
         {"binary", std::string("\x89PNG\r\n\x1A\n\0\0", 10), ListErrorKind::NotText, 2, 0},
         {"UTF-16 cut short", "\xFF\xFEN\0a", ListErrorKind::NotText, 0, 0},
         {"nothing but blank lines", "\n  \n\r\n", ListErrorKind::NoHeader, 0, 0},
