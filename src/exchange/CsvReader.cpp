@@ -18,8 +18,7 @@ constexpr std::size_t kMaxHeaderFields = 1000;
 struct Collector {
     std::vector<std::string> fields; // of the row being read
     std::size_t fieldLimit = kMaxHeaderFields;
-    std::size_t extraFields = 0; // fields beyond the limit in the current row
-    bool extraNonEmpty = false;  // one of them held something
+    bool extraNonEmpty = false; // a field beyond the limit held something
     bool rowEnded = false;
     std::vector<std::string> endedRow;
     int line = 0;          // the line being fed
@@ -29,7 +28,6 @@ struct Collector {
 void OnField(void* data, std::size_t length, void* state) {
     auto* c = static_cast<Collector*>(state);
     if (c->fields.size() >= c->fieldLimit) {
-        ++c->extraFields;
         if (length > 0 && !Trimmed(std::string_view(static_cast<const char*>(data), length)).empty()) {
             c->extraNonEmpty = true;
         }
@@ -114,7 +112,6 @@ std::optional<ListError> Reader::Take(std::vector<std::string> fields, int line)
                    : Error(ListErrorKind::TooManyFields, line, column,
                            Format("the header has more than %zu columns", kMaxHeaderFields));
     }
-    m_collector.extraFields = 0;
     m_collector.extraNonEmpty = false;
     if (AllEmpty(fields)) return std::nullopt;
     if (!m_haveHeader) {
