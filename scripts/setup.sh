@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev
     qt6-base-dev qt6-serialport-dev libqt6serialport6 libgl1-mesa-dev libxkbcommon-dev
     qt6-qpa-plugins fonts-dejavu-core xvfb xauth poppler-utils imagemagick
 )

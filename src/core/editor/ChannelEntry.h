@@ -32,6 +32,9 @@ struct ChannelEntry {
     std::string TagForDisplay() const;
     // Replaces the tag with the first eight characters of the text, padded with blanks.
     void SetTagText(const std::string& text);
+
+    // Field by field, the raw tag codes and the shown values included.
+    bool operator==(const ChannelEntry&) const = default;
 };
 
 // Mode text for the grid and the report; mode bits 3 show as "FM".

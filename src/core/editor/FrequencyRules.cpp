@@ -115,6 +115,14 @@ bool BandContext::IsWeatherFrequency(double mhz) const {
     return weather;
 }
 
+bool ReceiveInBand(const BandContext& band, std::int32_t hz) {
+    const double mhz = HzToMHz(hz);
+    if (band.WeatherBand && band.IsWeatherFrequency(mhz)) return true;
+    const int ex = band.RxExpansion ? 1 : 0;
+    if (mhz >= kRxLow && mhz <= kRxAmHigh[ex]) return true;
+    return ex && mhz >= kFmLow && mhz <= kFmHigh;
+}
+
 int SnapReceiveFrequency(const ChannelEntry& entry, const BandContext& band, double& mhz, double& shown) {
     const bool weather = band.WeatherBand && band.IsWeatherFrequency(mhz);
     const int mode = weather ? kModeWx : ClassifyReceive(band, mhz);

@@ -35,6 +35,10 @@ constexpr bool SplitAllowedAt(std::int32_t rxHz) {
     return rxHz >= kSplitLowHz && rxHz <= kSplitHighHz;
 }
 
+// Whether a receive frequency lies in the radio's bands as the settings stand (a weather frequency
+// counts while the weather band is on): a frequency outside them would be clamped by the snap.
+bool ReceiveInBand(const BandContext& band, std::int32_t hz);
+
 // Snaps a receive frequency (MHz, in/out) for the entry's steps and returns the mode it belongs to.
 // `shown` takes the value the grid shows, except when the frequency ends as exactly 0.
 int SnapReceiveFrequency(const ChannelEntry& entry, const BandContext& band, double& mhz, double& shown);

@@ -136,3 +136,36 @@ TEST(FrequencyRulesTest, EveryEightThirtyThreeChannelOfTheAirbandStaysPut) {
 
 } // namespace
 } // namespace zt46
+
+namespace zt46 {
+namespace {
+
+TEST(FrequencyRulesTest, ReceiveInBandFollowsTheSettings) {
+    struct Case {
+        std::int32_t hz;
+        int rxExpansion;
+        int weatherBand;
+        bool inBand;
+    };
+    const Case cases[] = {
+        {108000000, 0, 0, true},  {107999999, 0, 0, false}, {136975000, 0, 0, true},
+        {136975001, 0, 0, false}, {143975000, 0, 0, false}, {143975000, 1, 0, true},
+        {143990000, 1, 0, false}, {144000000, 1, 0, true},  {165000000, 1, 0, true},
+        {165000001, 1, 0, false}, {150000000, 0, 0, false}, {162550000, 0, 0, false},
+        {162550000, 0, 1, true},  {162560000, 0, 1, false}, {0, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        BandContext band;
+        band.RxExpansion = c.rxExpansion;
+        band.WeatherBand = c.weatherBand;
+        std::array<std::int32_t, 10> weather{};
+        weather.fill(162400000);
+        weather[3] = 162550000;
+        band.SetWeather(weather);
+        EXPECT_EQ(ReceiveInBand(band, c.hz), c.inBand)
+            << c.hz << " ex " << c.rxExpansion << " wx " << c.weatherBand;
+    }
+}
+
+} // namespace
+} // namespace zt46
