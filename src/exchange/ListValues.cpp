@@ -96,7 +96,8 @@ std::string MakeTag(std::string_view utf8) {
         char32_t cp = NextCodePoint(utf8, pos, length);
         pos += length;
         if (cp >= 'a' && cp <= 'z') cp = cp - 'a' + 'A';
-        tag += cp < 0x80 && FilterAccepts(EditFilter::Tag, cp) && cp != kBackspace ? static_cast<char>(cp) : ' ';
+        tag +=
+            cp < 0x80 && FilterAccepts(EditFilter::Tag, cp) && cp != kBackspace ? static_cast<char>(cp) : ' ';
     }
     return tag;
 }

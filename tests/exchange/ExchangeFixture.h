@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "support/TestSupport.h"
 #include "exchange/ChannelList.h"
 #include "exchange/GridView.h"
 #include "exchange/ImportPlan.h"
+#include "support/TestSupport.h"
 
 namespace zt46::exchange_test {
 
