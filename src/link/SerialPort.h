@@ -52,6 +52,9 @@ public:
     void Close();
     bool IsOpen() const;
     bool IsReady() const { return m_ready; }
+    // Why the last Reopen() failed: the QSerialPort error code (0 when it did not fail) and its text.
+    int OpenError() const { return m_openError; }
+    const std::string& OpenErrorText() const { return m_openErrorText; }
 
     void PurgeReceive();
     void PurgeTransmit();
@@ -83,6 +86,8 @@ private:
     LinkTimeouts m_timeouts;
     std::unique_ptr<QSerialPort> m_port;
     bool m_ready = false;
+    int m_openError = 0;
+    std::string m_openErrorText;
 };
 
 } // namespace zt46

@@ -1,8 +1,7 @@
 #include "gui/link/PortHolder.h"
 
-#include "core/util/Messages.h"
-#include "core/util/UserPrompts.h"
 #include "gui/app/AppState.h"
+#include "link/PortOpenFailure.h"
 
 namespace zt46 {
 
@@ -24,7 +23,7 @@ QString PortHolder::PortName() const {
 bool PortHolder::CreateAndOpen() {
     m_port = std::make_unique<SerialPort>(Settings());
     if (m_port->Reopen()) return true;
-    MessageById(m_prompts, IDS_COMM_PORT_ERROR, Buttons::Ok, Icon::Stop);
+    ReportOpenFailure(m_prompts, *m_port); // message 80 with the reason
     return false;
 }
 
