@@ -1,0 +1,33 @@
+#include "gui/app/StartFolder.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include "gui/app/Application.h"
+
+namespace zt46 {
+
+QString UserDataFolder() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath("zt46");
+}
+
+StartFolder ChooseStartFolder(const QStringList& arguments, const QString& currentDir) {
+    StartFolder start{currentDir, arguments, {}};
+    if (!start.arguments.contains(kUserDataSwitch)) return start;
+    start.arguments.removeAll(kUserDataSwitch);
+
+    const QString folder = UserDataFolder();
+    if (!QDir().mkpath(folder)) {
+        start.problem =
+            QString("Cannot create the data folder %1; files are kept in %2.").arg(folder, currentDir);
+        return start;
+    }
+    start.workingDir = folder;
+    // The rest names a file (its words joined, as the program has always read them), which must not
+    // move with the working folder. The service-mode switch is left as it is.
+    if (!start.arguments.isEmpty() && Application::PrivilegedRequest(start.arguments) == 0)
+        start.arguments = QStringList{QDir(currentDir).absoluteFilePath(start.arguments.join(' '))};
+    return start;
+}
+
+} // namespace zt46
