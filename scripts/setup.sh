@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the benchmarks need.
+# Installs the Debian packages the build, the tests, the benchmarks and the Debian package need.
 # Runs as root (or through sudo); does nothing that is already there.
 set -euo pipefail
 packages=(
@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev
     qt6-base-dev qt6-serialport-dev libqt6serialport6 libgl1-mesa-dev libxkbcommon-dev
     qt6-qpa-plugins fonts-dejavu-core xvfb xauth poppler-utils imagemagick
+    dpkg-dev lintian desktop-file-utils appstream shared-mime-info man-db librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/Version.h"
 
 #include <QCommandLineParser>
 #include <algorithm>
@@ -15,7 +16,7 @@ void ToolUsage(std::ostream& os) {
         name.resize(std::max<std::size_t>(name.size(), 10), ' ');
         os << "  " << name << "  " << cmd->Summary() << '\n';
     }
-    os << "\nRun 'zt46 COMMAND --help' for the options of a command.\n"
+    os << "\nRun 'zt46 COMMAND --help' for the options of a command; 'zt46 --version' prints the version.\n"
           "Exit status: 0 success, 1 usage error, 2 file error, 3 link error.\n";
 }
 
@@ -82,8 +83,14 @@ int Dispatch(const std::vector<std::string>& argv, CliIo& io) {
     QCommandLineParser tool;
     tool.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     tool.addOption(HelpOption());
+    const QCommandLineOption version(QStringLiteral("version"));
+    tool.addOption(version);
     const bool parsed = tool.parse(arguments);
     const QStringList rest = tool.positionalArguments();
+    if (parsed && tool.isSet(version) && rest.isEmpty()) {
+        io.out << VersionText();
+        return kExitOk;
+    }
     if (tool.isSet(HelpOption()) || (parsed && rest.value(0) == QLatin1String("help"))) {
         ToolUsage(io.out);
         return kExitOk;

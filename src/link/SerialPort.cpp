@@ -50,9 +50,16 @@ bool SerialPort::IsOpen() const {
 
 bool SerialPort::Reopen() {
     Close();
+    m_openError = 0;
+    m_openErrorText.clear();
     m_port = std::make_unique<QSerialPort>();
     m_port->setPortName(QString::fromStdString(m_settings.DeviceName()));
+    const auto keepError = [this] {
+        m_openError = static_cast<int>(m_port->error());
+        m_openErrorText = m_port->errorString().toStdString();
+    };
     if (!m_port->open(QIODevice::ReadWrite)) {
+        keepError();
         m_port.reset();
         return false;
     }
@@ -62,6 +69,7 @@ bool SerialPort::Reopen() {
                        m_port->setFlowControl(QSerialPort::NoFlowControl) &&
                        AssertLine(*m_port, &QSerialPort::setDataTerminalReady) &&
                        AssertLine(*m_port, &QSerialPort::setRequestToSend);
+    if (!ready) keepError();
     m_port->clearError();
     return ready;
 }

@@ -44,6 +44,9 @@ public:
     // loop meanwhile (never waiting for this one).
     void Close();
     bool IsOpen() const;
+    // Why the last Reopen() failed: the QSerialPort error code (0 when it did not fail) and its text.
+    int OpenError() const { return m_openError; }
+    const std::string& OpenErrorText() const { return m_openErrorText; }
 
     void PurgeReceive();
     void PurgeTransmit();
@@ -70,6 +73,8 @@ private:
 
     PortSettings m_settings;
     std::unique_ptr<QSerialPort> m_port;
+    int m_openError = 0;
+    std::string m_openErrorText;
 };
 
 } // namespace zt46

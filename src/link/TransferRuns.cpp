@@ -9,18 +9,19 @@
 #include "core/util/UserPrompts.h"
 #include "link/CloneFraming.h"
 #include "link/CloneProtocol.h"
+#include "link/PortOpenFailure.h"
 
 namespace zt46 {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Every run starts the same way: the port opened (message 80 when it cannot be), then the progress
-// dialog's caption and range.
+// Every run starts the same way: the port opened (message 80 and the reason when it cannot be), then the
+// progress dialog's caption and range.
 bool Begin(SerialPort& port, const TransferContext& context, TransferResult& result, int title, int frames) {
     if (!port.Reopen()) {
         result.portFailed = true;
-        MessageById(context.prompts, IDS_COMM_PORT_ERROR, Buttons::Ok, Icon::Stop);
+        ReportOpenFailure(context.prompts, port);
         return false;
     }
     context.progress.SetTitle(title);

@@ -1,6 +1,7 @@
 #include "gui/app/HelpDialog.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/util/Messages.h"
+#include "core/util/Version.h"
 #include "gui/app/CommandIds.h"
 
 namespace zt46 {
@@ -82,7 +84,11 @@ QString AboutDialog::VersionLine() {
     return QString::fromStdString(FormatString(IDS_VERSION_LINE, StringById(IDS_VERSION_NUMBER)));
 }
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+QString AboutDialog::ProgramVersionLine() {
+    return QString("Version %1").arg(kProgramVersion);
+}
+
+AboutDialog::AboutDialog(QWidget* parent, const QString& dataFolder) : QDialog(parent) {
     setWindowTitle("About");
     setProperty("helpContext", cmd::kHelpContents);
     const QFont base = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -97,12 +103,20 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     };
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label(VersionLine(), 24, "versionLine"));
+    layout->addWidget(label(ProgramVersionLine(), 0, "programVersionLine"));
     layout->addWidget(label("KSR-410 Programming Software", 10, "productLine"));
     layout->addWidget(label("Norvalen", 0, "makerLine"));
     layout->addWidget(
         label("Copyright \u00A9 Norvalen. All rights reserved.\nUse of this software is subject "
               "to the licence\nthat came with the radio.",
               0, "legalNotice"));
+    if (!dataFolder.isEmpty()) {
+        QLabel* folder =
+            label("Settings, default file and backups are kept in\n" + QDir::toNativeSeparators(dataFolder),
+                  0, "dataFolderLine");
+        folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(folder);
+    }
     auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     ok->setCenterButtons(true);
     connect(ok, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -22,8 +22,11 @@ private:
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutDialog(QWidget* parent = nullptr);
+    // `dataFolder`: where the program keeps its settings, default file and backups (named in the box).
+    explicit AboutDialog(QWidget* parent = nullptr, const QString& dataFolder = {});
     static QString VersionLine();
+    // "Version 1.0.0": the build's version, beside the radio software's own version line.
+    static QString ProgramVersionLine();
 };
 
 } // namespace zt46

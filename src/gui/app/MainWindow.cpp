@@ -173,7 +173,7 @@ void MainWindow::BuildMenus() {
             [this] { HelpDialog(HelpDialog::CommonProblems, this).exec(); });
     help->addSeparator();
     connect(AddCommand(help, kAbout, "&About ZT46..."), &QAction::triggered, this,
-            [this] { AboutDialog(this).exec(); });
+            [this] { AboutDialog(this, QString::fromStdString(m_doc.Paths().working)).exec(); });
 }
 
 void MainWindow::BuildToolBar() {

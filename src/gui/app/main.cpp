@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
 
+#include "core/util/Version.h"
 #include "gui/app/Application.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SingleInstance.h"
+#include "gui/app/StartFolder.h"
 
 int main(int argc, char** argv) {
     QElapsedTimer started;
@@ -18,13 +21,19 @@ int main(int argc, char** argv) {
     // The core formats and reads numbers with the C library: the point is always '.'.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("ZT46Win");
+    QApplication::setApplicationVersion(zt46::kProgramVersion);
+    // The desktop entry's name and the installed icon, for the window and the task bar.
+    QGuiApplication::setDesktopFileName("zt46win");
+    QApplication::setWindowIcon(QIcon::fromTheme("zt46win"));
 
-    const QString workingDir = QDir::currentPath();
-    zt46::SingleInstance instance(workingDir);
+    const zt46::StartFolder start =
+        zt46::ChooseStartFolder(QCoreApplication::arguments().mid(1), QDir::currentPath());
+    if (!start.problem.isEmpty()) std::fprintf(stderr, "zt46win: %s\n", qPrintable(start.problem));
+    zt46::SingleInstance instance(start.workingDir);
     if (!instance.Acquire()) return 0; // the running copy comes to the front instead
 
-    zt46::Application app(workingDir, QCoreApplication::applicationDirPath());
-    if (!app.Start(QCoreApplication::arguments().mid(1))) return 1;
+    zt46::Application app(start.workingDir, QCoreApplication::applicationDirPath());
+    if (!app.Start(start.arguments)) return 1;
     QObject::connect(&instance, &zt46::SingleInstance::RaiseRequested, app.Frame(),
                      &zt46::MainWindow::BringToFront);
 

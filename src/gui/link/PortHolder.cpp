@@ -1,8 +1,7 @@
 #include "gui/link/PortHolder.h"
 
-#include "core/util/Messages.h"
-#include "core/util/UserPrompts.h"
 #include "gui/app/AppState.h"
+#include "link/PortOpenFailure.h"
 
 namespace zt46 {
 
@@ -15,7 +14,7 @@ PortHolder::~PortHolder() {
 bool PortHolder::CreateAndOpen() {
     m_port = std::make_unique<SerialPort>(m_state.Port());
     if (m_port->Reopen()) return true;
-    MessageById(m_prompts, IDS_COMM_PORT_ERROR, Buttons::Ok, Icon::Stop);
+    ReportOpenFailure(m_prompts, *m_port); // message 80 with the reason
     return false;
 }
 
