@@ -13,6 +13,7 @@
 #include "core/util/Messages.h"
 #include "core/util/PortProblems.h"
 #include "core/util/Version.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/app/AppState.h"
 #include "gui/app/Application.h"
 #include "gui/app/CommandIds.h"
@@ -21,7 +22,6 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/StartFolder.h"
 #include "gui/link/PortHolder.h"
-#include "gui/GuiTestSupport.h"
 
 namespace zt46 {
 
