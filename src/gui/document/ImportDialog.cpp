@@ -159,7 +159,7 @@ ImportDialog::ImportDialog(const Document& document, std::string listBytes, cons
                        m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth() +
                        layout->contentsMargins().left() + layout->contentsMargins().right();
     resize(std::min(std::max(wanted, 720), screen->availableGeometry().width() - 40), 560);
-    if (m_airports->isVisible() || m_airportList) {
+    if (m_airportList) {
         m_airports->setFocus(); // an airport list waits for its airports
     } else {
         m_table->setFocus();
@@ -217,11 +217,17 @@ void ImportDialog::ShowResult() {
     m_table->resizeColumnsToContents();
     m_ok->setEnabled(m_plan.has_value());
     if (!m_plan) {
-        // An airport list without its airports waits for them; anything else is wrong with the list.
+        // An airport list waits for its airports, or names one it lacks; anything else is wrong with the
+        // list.
         const bool waiting = m_airportList && m_airports->text().trimmed().isEmpty();
         m_summary->setStyleSheet(waiting ? QString() : QStringLiteral("color: #a00000"));
-        m_summary->setText(waiting ? QStringLiteral("Name the airports whose frequencies to take.")
-                                   : QStringLiteral("The list cannot be read: %1").arg(m_error));
+        if (waiting) {
+            m_summary->setText(QStringLiteral("Name the airports whose frequencies to take."));
+        } else if (m_airportList) {
+            m_summary->setText(m_error.left(1).toUpper() + m_error.mid(1) + QLatin1Char('.'));
+        } else {
+            m_summary->setText(QStringLiteral("The list cannot be read: %1").arg(m_error));
+        }
         return;
     }
     m_summary->setStyleSheet({});

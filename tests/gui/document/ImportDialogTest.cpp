@@ -201,6 +201,11 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), dialog->AirportsEdit());
             QTest::keyClick(dialog->Table(), Qt::Key_Return); // no plan: OK does nothing
             QVERIFY(dialog->isVisible());
+            QTest::keyClicks(dialog->AirportsEdit(), "zzzz");
+            QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return);
+            QCOMPARE(dialog->Summary()->text(), QString("The list has no frequencies of the airport zzzz."));
+            QVERIFY(!dialog->OkButton()->isEnabled());
+            dialog->AirportsEdit()->clear();
             QTest::keyClicks(dialog->AirportsEdit(), "egll");
             QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // plans and shows the rows
             stayedAfterFirstEnter = dialog->isVisible();
