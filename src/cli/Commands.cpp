@@ -2,12 +2,14 @@
 #include "cli/Command.h"
 #include "cli/FileCommands.h"
 #include "cli/LinkCommands.h"
+#include "cli/ListCommands.h"
 
 namespace zt46::cli {
 
 std::vector<std::unique_ptr<Command>> MakeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     AddFileCommands(commands);
+    AddListCommands(commands);
     AddLinkCommands(commands);
     return commands;
 }

@@ -132,23 +132,30 @@ ListResult<ChannelList> ReadChannelList(std::string_view bytes, const ListReadOp
     return list;
 }
 
-ListResult<ChannelList> ReadChannelListFile(const std::string& path, const ListReadOptions& options) {
+ListResult<std::string> ReadListBytes(const std::string& path, std::size_t maxBytes) {
     std::error_code ec;
     if (fs::is_directory(path, ec))
         return ListError{ListErrorKind::Unreadable, 0, 0, {}, "cannot read " + path + ": a folder"};
     const auto size = fs::file_size(path, ec);
-    if (!ec && size > options.maxBytes) return TooLarge(options.maxBytes);
+    if (!ec && size > maxBytes) return TooLarge(maxBytes);
     std::ifstream in(path, std::ios::binary);
     if (!in) return ListError{ListErrorKind::Unreadable, 0, 0, {}, "cannot open " + path};
     // Read in pieces up to one byte past the limit: a file that grows, or a pipe, is never read whole.
     std::string bytes;
     char piece[65536];
-    while (in && bytes.size() <= options.maxBytes) {
+    while (in && bytes.size() <= maxBytes) {
         in.read(piece, sizeof piece);
         bytes.append(piece, static_cast<std::size_t>(in.gcount()));
     }
     if (in.bad()) return ListError{ListErrorKind::Unreadable, 0, 0, {}, "cannot read " + path};
-    return ReadChannelList(bytes, options);
+    if (bytes.size() > maxBytes) return TooLarge(maxBytes);
+    return bytes;
+}
+
+ListResult<ChannelList> ReadChannelListFile(const std::string& path, const ListReadOptions& options) {
+    ListResult<std::string> bytes = ReadListBytes(path, options.maxBytes);
+    if (auto* error = std::get_if<ListError>(&bytes)) return *error;
+    return ReadChannelList(std::get<std::string>(bytes), options);
 }
 
 std::vector<std::string> SplitAirports(std::string_view text) {

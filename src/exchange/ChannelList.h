@@ -70,7 +70,10 @@ struct ListReadOptions {
 };
 
 ListResult<ChannelList> ReadChannelList(std::string_view bytes, const ListReadOptions& options);
-// The same from a file, refused by its size before a byte is read.
+// The bytes of a list file, refused by its size before a byte is read; a file that grows, or a pipe, is
+// never read past the limit. For a caller that reads the same list again with other options.
+ListResult<std::string> ReadListBytes(const std::string& path, std::size_t maxBytes = kMaxListBytes);
+// ReadListBytes, then ReadChannelList.
 ListResult<ChannelList> ReadChannelListFile(const std::string& path, const ListReadOptions& options);
 
 // The airports of a text such as "EGLL EGKK" or "EGLL,EGKK".

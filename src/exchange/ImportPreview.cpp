@@ -72,6 +72,11 @@ std::string OutcomeText(const PlannedRow& row) {
     return text;
 }
 
+std::string PlanSummary(const ImportPlan& plan) {
+    return Format("%zu rows: %d taken, %d refused", plan.rows.size(), plan.AcceptedCount(),
+                  plan.RefusedCount());
+}
+
 std::string FormatPreview(const ImportPlan& plan) {
     std::string header = Format("%*s  ", static_cast<int>(kLineWidth), "Line") + Cell("Name", kNameWidth) +
                          " " + Cell("Frequency", kFrequencyWidth) + " " + Cell("Channel", kChannelWidth);
@@ -89,9 +94,7 @@ std::string FormatPreview(const ImportPlan& plan) {
         }
         out += line + " " + OutcomeText(row) + "\n";
     }
-    out += Format("%zu rows: %d taken, %d refused\n", plan.rows.size(), plan.AcceptedCount(),
-                  plan.RefusedCount());
-    return out;
+    return out + PlanSummary(plan) + "\n";
 }
 
 std::string FormatRefusals(const ImportPlan& plan) {

@@ -170,6 +170,17 @@ TEST(ListReadingTest, RowAndSizeLimits) {
     EXPECT_EQ(ErrorOf(ReadChannelListFile(big, {})).kind, ListErrorKind::TooLarge);
     EXPECT_EQ(ErrorOf(ReadChannelListFile(dir.File("missing.csv"), {})).kind, ListErrorKind::Unreadable);
     EXPECT_EQ(ErrorOf(ReadChannelListFile(dir.Path().string(), {})).kind, ListErrorKind::Unreadable);
+
+    // The bytes a caller keeps to read the list again come back unchanged, a byte-order mark included.
+    const std::string utf16 = Utf16("Frequency\r\n118.5\r\n", false);
+    const std::string small =
+        test::WriteBytes(dir.File("small.csv"), std::vector<unsigned char>(utf16.begin(), utf16.end()));
+    const ListResult<std::string> bytes = ReadListBytes(small);
+    ASSERT_TRUE(std::holds_alternative<std::string>(bytes));
+    EXPECT_EQ(std::get<std::string>(bytes), utf16);
+    const ListResult<std::string> cut = ReadListBytes(small, utf16.size() - 1);
+    ASSERT_TRUE(std::holds_alternative<ListError>(cut));
+    EXPECT_EQ(std::get<ListError>(cut).kind, ListErrorKind::TooLarge);
 }
 
 TEST(ListReadingTest, AirportListCountsOnlyTheNamedAirportsRows) {

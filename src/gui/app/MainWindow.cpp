@@ -21,6 +21,7 @@
 #include "gui/app/HelpDialog.h"
 #include "gui/app/TextConversion.h"
 #include "gui/controls/FilterEdit.h"
+#include "gui/document/ChannelListCommands.h"
 #include "gui/document/ImageBytesDialog.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableView.h"
@@ -43,7 +44,8 @@ MainWindow::MainWindow(Document& document, AppState& state, AppSettings& setting
                        QWidget* parent)
     : QMainWindow(parent), m_doc(document), m_state(state), m_settings(settings), m_prompts(prompts),
       m_view(new ChannelEditorView(document, state, prompts, this)),
-      m_print(new PrintController(document, prompts, this)) {
+      m_print(new PrintController(document, prompts, this)),
+      m_lists(new ChannelListCommands(document, prompts, this)) {
     m_state.PrinterName = m_print->PrinterName();
     m_view->RefreshHeader();
     connect(m_print, &PrintController::PrinterNameChanged, this, [this](const QString& name) {
@@ -61,6 +63,7 @@ MainWindow::MainWindow(Document& document, AppState& state, AppSettings& setting
     m_doc.SetListener(this);
     m_prompts.SetOwner(this);
     connect(m_view, &ChannelEditorView::DocumentModified, this, &MainWindow::UpdateCommandStates);
+    connect(m_lists, &ChannelListCommands::ChannelsChanged, this, &MainWindow::DocumentReloaded);
     connect(m_view, &ChannelEditorView::FileDataRequested, this, [this] {
         ImageBytesDialog(m_doc, this).exec();
         m_view->RefreshGrid(); // whatever the dialog's result
@@ -100,6 +103,11 @@ void MainWindow::BuildMenus() {
             [this] { RunFileCommand(&Document::Save); });
     connect(AddCommand(m_fileMenu, kSaveAs, "Save &As..."), &QAction::triggered, this,
             [this] { RunFileCommand(&Document::SaveAs); });
+    m_fileMenu->addSeparator();
+    connect(AddCommand(m_fileMenu, kImport, "&Import..."), &QAction::triggered, m_lists,
+            &ChannelListCommands::Import);
+    connect(AddCommand(m_fileMenu, kExport, "Expor&t..."), &QAction::triggered, m_lists,
+            &ChannelListCommands::Export);
     m_fileMenu->addSeparator();
     connect(AddCommand(m_fileMenu, kPrint, "&Print...", QKeySequence("Ctrl+P")), &QAction::triggered, this,
             [this] { m_print->Print(); });

@@ -19,6 +19,7 @@ struct AppState;
 class PrintController;
 class AppSettings;
 class ChannelEditorView;
+class ChannelListCommands;
 class GuiPrompts;
 class PortHolder;
 class TransferController;
@@ -53,6 +54,7 @@ public:
     void TitleChanged() override;
 
     PrintController* Printing() const { return m_print; }
+    ChannelListCommands* Lists() const { return m_lists; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +89,7 @@ private:
     QPointer<HelpBrowser> m_help;
     TransferController* m_transfers = nullptr;
     PrintController* m_print = nullptr;
+    ChannelListCommands* m_lists = nullptr;
 };
 
 } // namespace zt46
