@@ -47,7 +47,6 @@ TEST(SystemParamsTest, StartCorrectsWxWithoutWeatherBandAndEmergencyLocksDualWat
     EXPECT_EQ(editor.EnableMask(), 0x02Fu); // the mask follows the selection
     editor.Select(kRowEmergencyMode, 0);
     EXPECT_EQ(editor.Value(kRowDualWatch), 0); // enabled again but still Off
-    EXPECT_TRUE(f.doc.ImageModified());
 }
 
 TEST(SystemParamsTest, CancelRestoresEverySettingFromTheImage) {
@@ -109,18 +108,20 @@ TEST(CommonPagesTest, PagesLoadOnFirstShowAndStoreOnlyWhenShown) {
     EXPECT_EQ(f.doc.Image()[116] >> 5, 4);
 }
 
-TEST(CommonPagesTest, SelectingTheSameItemAndCommittingTheOffsetCountAsChanges) {
-    for (int variant = 0; variant < 2; ++variant) {
+TEST(CommonPagesTest, TemperatureOffsetIsClampedWithItsReason) {
+    struct Case {
+        const char* typed;
+        double stored;
+        const char* reason;
+    };
+    for (const Case& c :
+         {Case{"-20", -12.7, "-20 is below the range: -12.7"},
+          Case{"13", 12.7, "13 is above the range: 12.7"}, Case{"4.2", 4.2, ""}, Case{"12.74", 12.7, ""}}) {
         test::DocFixture f(FactoryImage());
         KeysMiscPageModel page(f.doc);
         page.Start();
-        if (variant == 0) {
-            page.Select(4741, page.Value(4741));
-        } else {
-            page.CommitOffset(page.OffsetText());
-        }
-        page.Accept();
-        EXPECT_TRUE(f.doc.ImageModified());
+        EXPECT_EQ(page.CommitOffset(c.typed), c.reason) << c.typed;
+        EXPECT_DOUBLE_EQ(page.Values().TemperatureOffset, c.stored) << c.typed;
     }
 }
 
@@ -154,7 +155,6 @@ TEST(VfoPageTest, ControlStatesFollowTheRecord) {
     EXPECT_FALSE(page.States().txEdit);
     EXPECT_FALSE(page.States().mode);
     page.Accept();
-    EXPECT_TRUE(f.doc.ImageModified());
     VfoSettings stored = VfoSettings::A();
     stored.Load(f.doc.Image(), f.doc.Bands());
     EXPECT_EQ(stored.Entry().RxHz, 150000000);
@@ -169,6 +169,36 @@ TEST(VfoPageTest, CancelledSheetLeavesTheRecords) {
     // No Accept: the sheet was cancelled.
     EXPECT_EQ(f.doc.Image(), before);
     EXPECT_FALSE(f.doc.ImageModified());
+}
+
+// The VFO pages take a channel name as the grid does, say why a frequency was clamped, and leave the
+// record alone when the shown text is committed unchanged (Return twice).
+TEST(VfoPageTest, TypedFrequenciesNamesClampsAndUnchangedCommits) {
+    struct Case {
+        const char* typed;
+        int amStep;
+        std::int32_t hz;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"118.005", 0, 118000000, ""},
+        {"118.010", 0, 118008333, ""},
+        {"118.003", 0, 118000000, "118.003 lies between 8.33k channels: 118.005"},
+        {"500", 1, 136975000, "500 is above the band: 136.975"},
+        {"100", 1, 108000000, "100 is below the band: 108.000"},
+    };
+    for (const Case& c : cases) {
+        test::DocFixture f(FactoryImage());
+        VfoPageModel page(f.doc, kVfoAOffset);
+        page.Start();
+        page.Select(VfoCombo::AmStep, c.amStep);
+        EXPECT_EQ(page.CommitRx(c.typed), c.reason) << c.typed;
+        EXPECT_EQ(page.Entry().RxHz, c.hz) << c.typed;
+        // The shown text committed again changes nothing.
+        const ChannelEntry before = page.Entry();
+        EXPECT_EQ(page.CommitRx(page.RxText()), "") << c.typed;
+        EXPECT_TRUE(page.Entry() == before) << c.typed;
+    }
 }
 
 } // namespace
