@@ -237,8 +237,19 @@ ApplyStatus ApplyImport(ChannelTable& table, const SystemSettings& system, const
 }
 
 ApplyStatus ApplyImport(Document& document, const ImportPlan& plan) {
-    const ApplyStatus status = ApplyImport(document.Channels(), document.System(), plan);
-    if (status == ApplyStatus::Applied) document.SetModified();
+    // One user action, one change: the whole import is a single step of the undo history, placed on
+    // the first channel it changes.
+    ChangePlace where = document.CurrentPlace();
+    if (!plan.changed.empty()) {
+        where.index = plan.changed.front();
+        where.group = ChannelTable::GroupOf(where.index);
+        where.column = -1;
+    }
+    const std::size_t count = plan.changed.size();
+    const std::string label = "Import " + std::to_string(count) + (count == 1 ? " channel" : " channels");
+    ApplyStatus status = ApplyStatus::NothingToApply;
+    document.Change(label, where,
+                    [&] { status = ApplyImport(document.Channels(), document.System(), plan); });
     return status;
 }
 

@@ -74,7 +74,7 @@ enum class ApplyStatus {
 
 // Puts the plan's channels into the table (all of them, or none when the plan is stale).
 ApplyStatus ApplyImport(ChannelTable& table, const SystemSettings& system, const ImportPlan& plan);
-// The same on the document's table; sets ImageModified when something was applied.
+// The same on the document's table, as one change of the document (one undo step).
 ApplyStatus ApplyImport(Document& document, const ImportPlan& plan);
 
 } // namespace zt46

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "core/document/ChangeScope.h"
 #include "core/document/CloneFile.h"
 #include "core/document/FactoryImage.h"
 #include "core/util/FileChecks.h"
@@ -45,9 +46,31 @@ void Document::SetCurrentFileName(const std::string& name) {
     NotifyTitle();
 }
 
+void Document::SetModified(bool modified) {
+    if (m_modified == modified) return;
+    m_modified = modified;
+    if (m_listener) m_listener->ModifiedChanged();
+}
+
 void Document::ImageToModels() {
     m_system.Load(m_image);
     m_channels.Load(m_image, m_system);
+}
+
+bool Document::Change(std::string label, ChangePlace where, const std::function<void()>& action) {
+    ChangeScope change(*this, std::move(label), where);
+    action();
+    return change.Commit();
+}
+
+ChangePlace Document::CurrentPlace() const {
+    return ChangePlace{m_channels.CurrentGroup(), m_channels.CurrentIndex(), -1};
+}
+
+void Document::RestoreImage(const CloneImage& image, const ImageTrailer& trailer) {
+    m_image = image;
+    m_trailer = trailer;
+    ImageToModels();
 }
 
 void Document::ModelsToImage() {
@@ -97,6 +120,7 @@ void Document::LoadImage() {
         if (!fs::exists(target, ec)) WriteCloneFile(target, m_image, m_trailer, m_prompts);
         m_fileName = kNoFileName;
     }
+    NotifyHistoryReset();
     NotifyTitle();
     NotifyReloaded();
 }
@@ -104,15 +128,16 @@ void Document::LoadImage() {
 void Document::TakeRadioImage(const CloneImage& image) {
     m_image = image;
     m_fromFile = false;
-    m_modified = false;
+    SetModified(false);
     m_fileName = kNoFileName;
     ImageToModels();
+    NotifyHistoryReset();
     NotifyTitle();
     NotifyReloaded();
 }
 
 void Document::Reload(const std::string& name) {
-    m_modified = false;
+    SetModified(false);
     m_fileName = name;
     LoadImage();
 }
@@ -154,9 +179,10 @@ bool Document::LoadFileStrict(const std::string& path) {
     m_image = image;
     m_trailer = trailer;
     m_fromFile = true;
-    m_modified = false;
+    SetModified(false);
     m_fileName = path;
     ImageToModels();
+    NotifyHistoryReset();
     NotifyTitle();
     NotifyReloaded();
     return true;
@@ -185,7 +211,8 @@ bool Document::Save() {
     ModelsToImage();
     if (m_fileName.empty() || m_fileName == kNoFileName) return SaveAs();
     if (!WriteCloneFile(m_fileName, m_image, m_trailer, m_prompts)) return false;
-    m_modified = false;
+    SetModified(false);
+    if (m_sink) m_sink->Saved();
     NotifyTitle();
     NotifyReloaded();
     return true;
@@ -210,7 +237,7 @@ bool Document::AskToSave() {
     default:
         return false;
     }
-    m_modified = false;
+    SetModified(false);
     return true;
 }
 
@@ -220,6 +247,10 @@ void Document::NotifyReloaded() {
 
 void Document::NotifyTitle() {
     if (m_listener) m_listener->TitleChanged();
+}
+
+void Document::NotifyHistoryReset() {
+    if (m_sink) m_sink->HistoryReset();
 }
 
 } // namespace zt46

@@ -3,9 +3,11 @@
 // and Save As flows with their messages. Widgets only supply the dialogs (FileDialogs) and the message
 // boxes (UserPrompts).
 
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "core/document/ChangeRecord.h"
 #include "core/editor/ChannelTable.h"
 #include "core/image/CloneImage.h"
 #include "core/image/SettingsGroups.h"
@@ -31,6 +33,8 @@ public:
     virtual ~DocumentListener() = default;
     virtual void DocumentReloaded() {}
     virtual void TitleChanged() {}
+    // ImageModified went on or off.
+    virtual void ModifiedChanged() {}
 };
 
 // Whether the path's file name is "ZT46default.t46" (any folder, any letter case).
@@ -46,6 +50,8 @@ public:
     Document(UserPrompts& prompts, FileDialogs& dialogs, Folders folders);
 
     void SetListener(DocumentListener* listener) { m_listener = listener; }
+    // Where change records go (see ChangeScope); none: changes only set ImageModified.
+    void SetChangeSink(ChangeSink* sink) { m_sink = sink; }
 
     CloneImage& Image() { return m_image; }
     const CloneImage& Image() const { return m_image; }
@@ -58,7 +64,7 @@ public:
     BandContext Bands() const { return m_channels.Bands(m_system); }
 
     bool ImageModified() const { return m_modified; }
-    void SetModified(bool modified = true) { m_modified = modified; }
+    void SetModified(bool modified = true);
     const std::string& CurrentFileName() const { return m_fileName; }
     void SetCurrentFileName(const std::string& name);
     bool ImageFromFile() const { return m_fromFile; }
@@ -68,6 +74,13 @@ public:
 
     // Every model loads itself from the image: SystemSettings, then the channel table.
     void ImageToModels();
+    // One user action as one change record (see ChangeScope): true when it changed the image.
+    bool Change(std::string label, ChangePlace where, const std::function<void()>& action);
+    // The grid's group and channel as the channel table knows them.
+    ChangePlace CurrentPlace() const;
+    // Undo and redo: a recorded image and trailer are put back and every model decoded from them. The
+    // history is left as it is (no reset, no record).
+    void RestoreImage(const CloneImage& image, const ImageTrailer& trailer);
     // The models are written back: channel area cleared and rebuilt, settings, check value.
     void ModelsToImage();
     // A fresh image from CurrentFileName, the default file, or the built-in image (written out as the
@@ -95,16 +108,21 @@ public:
     bool AskToSave();
 
 private:
+    friend class ChangeScope;
+
     void Reload(const std::string& name);
     bool CheckOpenable(const std::string& path);
     std::optional<std::string> FindDefaultFile() const;
     void NotifyReloaded();
     void NotifyTitle();
+    void NotifyHistoryReset();
 
     UserPrompts& m_prompts;
     FileDialogs& m_dialogs;
     Folders m_folders;
     DocumentListener* m_listener = nullptr;
+    ChangeSink* m_sink = nullptr;
+    int m_openChanges = 0; // open ChangeScopes
 
     CloneImage m_image{};
     ImageTrailer m_trailer{};

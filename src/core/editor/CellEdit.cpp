@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/editor/EditTexts.h"
 #include "core/image/ValueTexts.h"
 #include "core/util/Frequency.h"
 #include "core/util/TextFormat.h"
@@ -115,9 +116,12 @@ CellChange CellEdit::Refuse(bool beep) {
     return {};
 }
 
-std::optional<std::string> CellEdit::TextForEdit(int index, int column) {
+std::optional<std::string> CellEdit::TextForEdit(int index, int column, std::string* reason) {
     const ChannelEntry& e = Entry(index);
-    if (column != kColChn && e.Masked) return std::nullopt;
+    if (column != kColChn && e.Masked) {
+        if (reason) *reason = NotInUseReason(index);
+        return std::nullopt;
+    }
     if (WeatherShown()) {
         m_prompts.Beep();
         return std::nullopt;
@@ -129,7 +133,7 @@ std::optional<std::string> CellEdit::TextForEdit(int index, int column) {
 
 CellChange CellEdit::ToggleCell(int index, int column, StepPicker& picker) {
     ChannelEntry& e = Entry(index);
-    if (column != kColChn && e.Masked) return {};
+    if (column != kColChn && e.Masked) return CellChange{false, 0, NotInUseReason(index), {}};
     if (WeatherShown()) {
         if (column != kColScan) return Refuse(true);
         e.Scan = e.Scan ? 0 : 1;
@@ -139,13 +143,14 @@ CellChange CellEdit::ToggleCell(int index, int column, StepPicker& picker) {
     case kColChn: {
         // The first MR and the first Book channel can never be masked: the radio needs one of each.
         const bool keep = !e.Masked && (index == 0 || index == kFirstBookIndex);
-        if (!keep) e.Masked = e.Masked ? 0 : 1;
-        return CellChange{true, true, keep ? ColumnMask{0} : CellsToRewrite(column)};
+        if (keep) return CellChange{true, 0, StaysInUseReason(index), {}};
+        e.Masked = e.Masked ? 0 : 1;
+        return Changed(column);
     }
     case kColMode:
         // The mode follows the frequency; the beep says so.
         m_prompts.Beep();
-        return CellChange{false, true, 0};
+        return {};
     case kColAmStep:
     case kColFmStep: {
         const bool am = column == kColAmStep;
@@ -174,7 +179,7 @@ CellChange CellEdit::ToggleCell(int index, int column, StepPicker& picker) {
         ApplySplit(e, m_band, e.Split == 1 ? 0 : 1);
         return Changed(column);
     default:
-        return CellChange{false, true, 0};
+        return {};
     }
 }
 
@@ -190,7 +195,10 @@ CellChange CellEdit::SetCellText(int index, int column, std::string_view text) {
         return Changed(column);
     }
     case kColReceive: {
-        double mhz = HzToMHz(MHzTextToHz(text));
+        const std::int32_t typedHz = MHzTextToHz(text);
+        const std::int32_t meantHz = MeantReceiveHz(e, m_band, typedHz);
+        double mhz = HzToMHz(meantHz);
+        const BandFit fit = ReceiveFit(m_band, mhz);
         const int mode = SnapReceiveFrequency(e, m_band, mhz, e.RxDisplay);
         e.RxHz = MHzToHz(mhz);
         if (mode == e.Mode) {
@@ -199,15 +207,22 @@ CellChange CellEdit::SetCellText(int index, int column, std::string_view text) {
             e.Mode = mode;
             ResetForMode(e, m_band);
         }
-        return Changed(column);
+        CellChange done = Changed(column);
+        done.reason = FrequencyReason(text, fit, typedHz, meantHz, e.RxHz, e.RxDisplay, StepName(e));
+        return done;
     }
     case kColTransmit: {
         if (e.Mode != kModeAm || e.Split != 1) return Refuse(true);
         e.TxGrid833 = e.RxGrid833;
-        double mhz = HzToMHz(MHzTextToHz(text));
+        const std::int32_t typedHz = MHzTextToHz(text);
+        const std::int32_t meantHz = MeantTransmitHz(e, typedHz);
+        double mhz = HzToMHz(meantHz);
+        const BandFit fit = TransmitFit(m_band, mhz);
         SnapTransmitFrequency(e, m_band, mhz, e.TxDisplay);
         e.TxHz = MHzToHz(mhz);
-        return Changed(column);
+        CellChange done = Changed(column);
+        done.reason = FrequencyReason(text, fit, typedHz, meantHz, e.TxHz, e.TxDisplay, StepName(e));
+        return done;
     }
     default:
         return {};
@@ -216,7 +231,7 @@ CellChange CellEdit::SetCellText(int index, int column, std::string_view text) {
 
 CellChange CellEdit::CommitEdit(int index, int column, std::string_view text, std::string_view textAtStart) {
     if (text == textAtStart && (column == kColTag || column == kColReceive || column == kColTransmit)) {
-        return CellChange{true, true, CellsToRewrite(column)};
+        return CellChange{true, CellsToRewrite(column), {}, {}};
     }
     return SetCellText(index, column, text);
 }

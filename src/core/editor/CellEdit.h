@@ -1,7 +1,8 @@
 #pragma once
 // The rules of the channel grid's cells: what each cell shows, what Space or a double click does to it,
 // which cells can be edited as text and what a committed text does. Each operation changes the
-// ChannelEntry at once and reports what it changed, so the grid only redraws and sets ImageModified.
+// ChannelEntry at once and reports what to redraw and why a value was refused or changed; whether the
+// document changed is for the change record around it (ChangeScope) to find out.
 
 #include <array>
 #include <cstdint>
@@ -52,8 +53,9 @@ ColumnMask CellsToRewrite(int column);
 // What an operation did.
 struct CellChange {
     bool accepted = false;  // false: refused (with or without a beep); nothing changed
-    bool modified = false;  // ImageModified is to be set
     ColumnMask rewrite = 0; // cells of the entry's row to redraw
+    std::string reason;     // why a value was refused or came out different (for the status bar)
+    std::string label;      // the change's own label, when the cell's label does not say it
 };
 
 // The AM and FM step lists, asked when Space or a double click lands on a step cell.
@@ -73,27 +75,27 @@ public:
     std::string CellText(int index, int column) const;
 
     // The text the in-place editor starts from, or nullopt when the cell cannot be edited as text:
-    // a masked row, the Weather group (with a beep), a column other than TAG, Receive and Transmit, the
-    // Transmit cell of a simplex channel.
-    std::optional<std::string> TextForEdit(int index, int column);
+    // a masked row (with its reason), the Weather group (with a beep), a column other than TAG, Receive
+    // and Transmit, the Transmit cell of a simplex channel.
+    std::optional<std::string> TextForEdit(int index, int column, std::string* reason = nullptr);
 
     // Space or a double click on a cell that is not edited as text.
     CellChange ToggleCell(int index, int column, StepPicker& picker);
 
     // A typed or pasted text for TAG, Receive or Transmit. No value is refused: frequencies are clamped
-    // to their band and snapped to their raster.
+    // to their band and snapped to their raster (the reason says so). On a channel with the 8.33k step a
+    // channel name ("118.005") is that channel.
     CellChange SetCellText(int index, int column, std::string_view text);
 
     // The end of an in-place edit. A text equal to the one the edit began with leaves the channel as it
-    // was (only ImageModified is set): an 8.33 kHz channel shows its channel name, which read back as a
-    // frequency would move the channel within its 25 kHz block.
+    // was.
     CellChange CommitEdit(int index, int column, std::string_view text, std::string_view textAtStart);
 
 private:
     ChannelEntry& Entry(int index) { return m_table.Entry(index); }
     bool WeatherShown() const { return m_table.CurrentGroup() == kGroupWeather; }
     CellChange Refuse(bool beep);
-    CellChange Changed(int column) const { return CellChange{true, true, CellsToRewrite(column)}; }
+    CellChange Changed(int column) const { return CellChange{true, CellsToRewrite(column), {}, {}}; }
 
     ChannelTable& m_table;
     BandContext m_band;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/editor/EditTexts.h"
 #include "core/editor/InputFilters.h"
 #include "core/image/ValueTexts.h"
 #include "core/util/Messages.h"
@@ -49,15 +50,15 @@ std::string ChannelLabel(int index) {
                   ChannelTable::NumberInGroup(index));
 }
 
-CellChange ChannelPaste::Fail() {
+CellChange ChannelPaste::Fail(std::string reason) {
     m_prompts.Beep();
-    return {};
+    return CellChange{false, 0, std::move(reason), {}};
 }
 
 CellChange ChannelPaste::PasteIntoCell(int index, int column, std::string_view text) {
     ChannelEntry& e = m_table.Entry(index);
-    const CellChange done{true, true, CellsToRewrite(column)};
-    if (column != kColChn && e.Masked) return Fail();
+    CellChange done{true, CellsToRewrite(column), {}, {}};
+    if (column != kColChn && e.Masked) return Fail(NotInUseReason(index));
 
     if (m_table.CurrentGroup() == kGroupWeather) {
         const int scan = IndexIn(kFlagTexts, text);
@@ -71,14 +72,16 @@ CellChange ChannelPaste::PasteIntoCell(int index, int column, std::string_view t
     case kColChn:
         return PasteChannel(index, text);
     case kColTag:
-        if (CharCount(text) > 8 || !AllAccepted(text, EditFilter::Tag)) return Fail();
+        if (!AllAccepted(text, EditFilter::Tag)) return Fail(CharacterRule(column));
+        if (CharCount(text) > 8) return Fail(LengthRule(column, 8));
         cells.SetCellText(index, column, text);
         return done;
     case kColReceive:
     case kColTransmit:
-        if (text.size() > 7 || !AllAccepted(text, EditFilter::Frequency)) return Fail();
+        if (!AllAccepted(text, EditFilter::Frequency)) return Fail(CharacterRule(column));
+        if (text.size() > 7) return Fail(LengthRule(column, 7));
         // A transmit frequency for a channel that is not split beeps there, yet the paste went through.
-        cells.SetCellText(index, column, text);
+        done.reason = cells.SetCellText(index, column, text).reason;
         return done;
     case kColAmStep: {
         const int step = IndexIn(texts::kAmStep, text);
@@ -117,20 +120,26 @@ CellChange ChannelPaste::PasteChannel(int index, std::string_view text) {
     const long source = n - 1;
     if (source < 0 || source >= kChannelCount || source == index) return Fail();
     const int from = static_cast<int>(source);
+    CellChange done{true, kAllColumns, {}, ChannelPasteLabel(from, index)};
     if (MessageById(m_prompts, IDS_COPY_CHANNEL, Buttons::YesNo, Icon::Question, ChannelLabel(from),
                     ChannelLabel(index)) == Answer::Yes) {
-        CopyChannelColumns(from, index);
+        done.reason = CopyChannelColumns(from, index);
     }
     // Answered Yes or No, the paste counts as done.
-    return CellChange{true, true, kAllColumns};
+    return done;
 }
 
-void ChannelPaste::CopyChannelColumns(int source, int destination) {
+std::string ChannelPaste::CopyChannelColumns(int source, int destination) {
     const ChannelEntry& from = m_table.Entry(source);
     ChannelEntry& to = m_table.Entry(destination);
-    if (m_table.CurrentGroup() == kGroupWeather || to.Mode == kModeWx) return;
+    if (m_table.CurrentGroup() == kGroupWeather || to.Mode == kModeWx) return {};
     const auto visible = [this](int flag) { return m_flags[static_cast<std::size_t>(flag)] == 1; };
-    if (destination != 0) to.Masked = from.Masked;
+    std::string reason;
+    if (from.Masked && !to.Masked && (destination == 0 || destination == kFirstBookIndex)) {
+        reason = StaysInUseReason(destination);
+    } else {
+        to.Masked = from.Masked;
+    }
     if (visible(1)) {
         to.Tag = from.Tag;
         to.TagCodes = from.TagCodes;
@@ -158,6 +167,7 @@ void ChannelPaste::CopyChannelColumns(int source, int destination) {
     // A split is taken over only where the destination's receive frequency allows one, so a copy never
     // leaves a split channel outside the split band.
     if (visible(7)) ApplySplit(to, m_band, from.Split == 1 && SplitAllowed(to) ? 1 : 0);
+    return reason;
 }
 
 } // namespace zt46

@@ -23,15 +23,18 @@ public:
     ChannelPaste(ChannelTable& table, const BandContext& band, UserPrompts& prompts, const ColumnFlags& flags)
         : m_table(table), m_band(band), m_prompts(prompts), m_flags(flags) {}
 
-    // Applies the text to the cell of the entry. A refused paste beeps and changes nothing; an accepted
-    // one sets ImageModified. Pasting a channel number into "Chn" asks before it copies that channel.
+    // Applies the text to the cell of the entry. A refused paste beeps and changes nothing (the reason
+    // says why where a rule of the column refused it). Pasting a channel number into "Chn" asks before it
+    // copies that channel.
     CellChange PasteIntoCell(int index, int column, std::string_view text);
 
-    // Copies the fields of the visible columns from one channel to another, as they are.
-    void CopyChannelColumns(int source, int destination);
+    // Copies the fields of the visible columns from one channel to another, as they are. MR 1 and Book 1
+    // are never taken out of use (the radio needs one channel in use in each): the rest of the copy
+    // applies, and the returned reason says so; empty otherwise.
+    std::string CopyChannelColumns(int source, int destination);
 
 private:
-    CellChange Fail();
+    CellChange Fail(std::string reason = {});
     CellChange PasteChannel(int index, std::string_view text);
 
     ChannelTable& m_table;

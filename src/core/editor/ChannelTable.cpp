@@ -122,4 +122,11 @@ void ChannelTable::NextGroup(int weatherBand) {
     m_currentIndex = m_firstNumber - 1;
 }
 
+void ChannelTable::ShowGroup(int group, int weatherBand) {
+    if (group < 0 || group >= kGroupCount || (group == kGroupWeather && !weatherBand)) group = kGroupMr;
+    m_currentGroup = group;
+    m_firstNumber = kGroupStarts[group] + 1;
+    m_currentIndex = m_firstNumber - 1;
+}
+
 } // namespace zt46

@@ -38,6 +38,8 @@ public:
     void SetCurrentIndex(int index) { m_currentIndex = index; }
     // Moves to the next group that has channels (skipping Weather while the weather band is off).
     void NextGroup(int weatherBand);
+    // Shows a group from its first channel; Weather only while the weather band is on (MR otherwise).
+    void ShowGroup(int group, int weatherBand);
 
     static int GroupSize(int group);
     static int GroupStart(int group);

@@ -123,6 +123,48 @@ bool ReceiveInBand(const BandContext& band, std::int32_t hz) {
     return ex && mhz >= kFmLow && mhz <= kFmHigh;
 }
 
+BandFit ReceiveFit(const BandContext& band, double mhz, bool weather) {
+    if (weather && band.WeatherBand && band.IsWeatherFrequency(mhz)) return BandFit::Inside;
+    if (mhz < kRxLow) return BandFit::Below;
+    if (!band.RxExpansion) return mhz > kRxAmHigh[0] ? BandFit::Above : BandFit::Inside;
+    if (mhz <= kRxAmHigh[1]) return BandFit::Inside;
+    if (mhz < kFmLow) return BandFit::Between;
+    return mhz <= kFmHigh ? BandFit::Inside : BandFit::Above;
+}
+
+BandFit TransmitFit(const BandContext& band, double mhz) {
+    const int index = band.TxBandIndex() ? 1 : 0;
+    if (mhz < kTxLow[index]) return BandFit::Below;
+    return mhz > kTxHigh[index] ? BandFit::Above : BandFit::Inside;
+}
+
+std::optional<std::int32_t> ChannelOfName833(std::int32_t hz) {
+    if (hz <= 0 || hz % 1000 != 0) return std::nullopt;
+    const std::int32_t intoBlock = hz % 25000;
+    if (intoBlock != 5000 && intoBlock != 10000 && intoBlock != 15000) return std::nullopt;
+    // The channel's unit count n as the 8.33 kHz rounding makes it, and its frequency n x 25000 / 3.
+    const std::int64_t n = std::int64_t{hz - intoBlock} / 25000 * 3 + intoBlock / 5000 - 1;
+    return static_cast<std::int32_t>(n * 25000 / 3);
+}
+
+std::int32_t MeantReceiveHz(const ChannelEntry& entry, const BandContext& band, std::int32_t typedHz,
+                            bool vfo) {
+    if (entry.Mode != kModeAm || entry.AmStep != 0) return typedHz;
+    const std::optional<std::int32_t> channel = ChannelOfName833(typedHz);
+    if (!channel) return typedHz;
+    // A name that lands in the FM band (or on a weather frequency) is no 8.33 kHz channel there.
+    double mhz = HzToMHz(*channel);
+    double shown = 0.0;
+    const int mode =
+        vfo ? SnapVfoFrequency(entry, band, mhz, shown) : SnapReceiveFrequency(entry, band, mhz, shown);
+    return mode == kModeAm ? *channel : typedHz;
+}
+
+std::int32_t MeantTransmitHz(const ChannelEntry& entry, std::int32_t typedHz) {
+    if (entry.AmStep != 0) return typedHz;
+    return ChannelOfName833(typedHz).value_or(typedHz);
+}
+
 int SnapReceiveFrequency(const ChannelEntry& entry, const BandContext& band, double& mhz, double& shown) {
     const bool weather = band.WeatherBand && band.IsWeatherFrequency(mhz);
     const int mode = weather ? kModeWx : ClassifyReceive(band, mhz);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/editor/ChannelEntry.h"
 
@@ -52,6 +53,25 @@ void ResetForMode(ChannelEntry& entry, const BandContext& band);
 // The usual callers' forms: snap RxHz / TxHz of the entry in place, display value included.
 int SnapEntryReceive(ChannelEntry& entry, const BandContext& band);
 void SnapEntryTransmit(ChannelEntry& entry, const BandContext& band);
+
+// Where a frequency lies against the bands before the snap clamps it: Between is the gap from 143.975
+// to 144.000 MHz that the receive expansion leaves between its AM and FM bands.
+enum class BandFit { Inside, Below, Above, Between };
+// The receive bands as the snap clamps them; a weather frequency counts as inside while `weather` is
+// asked and the weather band is on (VFO records have no weather match).
+BandFit ReceiveFit(const BandContext& band, double mhz, bool weather = true);
+BandFit TransmitFit(const BandContext& band, double mhz);
+
+// The channel an 8.33 kHz channel name stands for: a whole kilohertz 5, 10 or 15 kHz into its 25 kHz
+// block names the first, second or third channel of the block (118.005 is 118.000000 MHz, 118.010 is
+// 118.008333, 118.015 is 118.016666). Nullopt for a value that is no channel name.
+std::optional<std::int32_t> ChannelOfName833(std::int32_t hz);
+// The frequency a typed value stands for on an entry. On a channel with the 8.33k step a channel name is
+// that channel, as long as that channel is an AM one; any other value stands for itself (and is snapped
+// as usual). `vfo`: the VFO records' snap, without the weather match.
+std::int32_t MeantReceiveHz(const ChannelEntry& entry, const BandContext& band, std::int32_t typedHz,
+                            bool vfo = false);
+std::int32_t MeantTransmitHz(const ChannelEntry& entry, std::int32_t typedHz);
 
 // Unit flags that go with the steps.
 void ApplyAmStepGrids(ChannelEntry& entry);

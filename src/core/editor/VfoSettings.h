@@ -29,10 +29,11 @@ public:
     std::string RxText() const;
     std::string TxText() const;
     // A typed receive frequency: snapped as a VFO's; a new mode brings its defaults, otherwise the split
-    // is cleared where it is not allowed.
-    void SetRxText(std::string_view text, const BandContext& band);
-    // A typed transmit frequency, on the receive frequency's raster.
-    void SetTxText(std::string_view text, const BandContext& band);
+    // is cleared where it is not allowed. On the 8.33k step a channel name is that channel. Returns why
+    // the stored value is not what was typed (empty when it is).
+    std::string SetRxText(std::string_view text, const BandContext& band);
+    // A typed transmit frequency, on the receive frequency's raster; returns the reason likewise.
+    std::string SetTxText(std::string_view text, const BandContext& band);
 
 private:
     std::size_t m_offset;

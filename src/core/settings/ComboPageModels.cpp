@@ -1,6 +1,10 @@
 #include "core/settings/ComboPageModels.h"
 
+#include <cstdlib>
+
 #include "core/document/Document.h"
+#include "core/editor/EditTexts.h"
+#include "core/image/Codecs.h"
 
 namespace zt46 {
 
@@ -101,7 +105,6 @@ template <typename Group> void SettingsComboPageModel<Group>::Select(int comboId
 
 template <typename Group> void SettingsComboPageModel<Group>::Accept() {
     if (!m_started) return;
-    if (m_changed) m_document.SetModified();
     m_group.Store(m_document.Image());
 }
 
@@ -113,9 +116,12 @@ std::string KeysMiscPageModel::OffsetText() const {
     return Values().TemperatureOffsetText();
 }
 
-void KeysMiscPageModel::CommitOffset(std::string_view text) {
+std::string KeysMiscPageModel::CommitOffset(std::string_view text) {
     Settings().SetTemperatureOffsetText(text);
     MarkChanged();
+    const std::string copy(text);
+    const double typed = RoundToOneDecimal(std::strtod(copy.c_str(), nullptr));
+    return RangeReason(text, typed, -kTemperatureOffsetLimit, kTemperatureOffsetLimit);
 }
 
 } // namespace zt46

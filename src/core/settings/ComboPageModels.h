@@ -50,7 +50,7 @@ public:
     void MarkChanged() { m_changed = true; }
     Group& Settings() { return m_group; }
     const Group& Values() const { return m_group; }
-    // OK of the sheet: a shown page marks the document modified when it changed and stores its group.
+    // OK of the sheet: a shown page stores its group (the sheet's change record finds what changed).
     void Accept();
 
 private:
@@ -71,9 +71,9 @@ class KeysMiscPageModel : public SettingsComboPageModel<KeyMiscSettings> {
 public:
     explicit KeysMiscPageModel(Document& document) : SettingsComboPageModel(document, KeyMiscRows()) {}
     std::string OffsetText() const;
-    // A committed offset (Return or leaving the field): read, rounded, clamped; the page counts as
-    // changed either way, so the document becomes modified on OK.
-    void CommitOffset(std::string_view text);
+    // A committed offset (Return or leaving the field): read, rounded, clamped. Returns why the stored
+    // value is not what was typed when it was clamped (empty otherwise).
+    std::string CommitOffset(std::string_view text);
 };
 
 extern template class SettingsComboPageModel<DisplaySoundSettings>;

@@ -81,12 +81,10 @@ void SystemSettingsModel::Select(int row, int index) {
         if (index == s.TxExpansion) return;
         s.TxExpansion = index;
         m_txExpansionChanged = true;
-        m_document.SetModified();
         return;
     }
     s.*kFields[row] = index;
     if (row == kRowCurrentMode || row == kRowEmergencyMode) ApplyDualWatchRule();
-    m_document.SetModified();
 }
 
 void SystemSettingsModel::ApplyDualWatchRule() {

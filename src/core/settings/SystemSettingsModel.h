@@ -45,7 +45,7 @@ public:
     // The items of a row's list; the Current Mode list offers WX only with the weather band.
     std::vector<std::string> Items(int row) const;
     int Value(int row) const;
-    // A selection in a row's list (selecting the same item again counts too).
+    // A selection in a row's list.
     void Select(int row, int index);
     // Stores the settings; when TX expansion was switched off, fits every transmit frequency (260
     // channels and both VFOs) into the narrower transmit band.

@@ -88,19 +88,20 @@ void VfoPageModel::Select(VfoCombo combo, int index) {
     m_changed = true;
 }
 
-void VfoPageModel::CommitRx(std::string_view text) {
-    m_vfo.SetRxText(text, m_document.Bands());
+std::string VfoPageModel::CommitRx(std::string_view text) {
+    if (text == m_vfo.RxText()) return {};
     m_changed = true;
+    return m_vfo.SetRxText(text, m_document.Bands());
 }
 
-void VfoPageModel::CommitTx(std::string_view text) {
-    m_vfo.SetTxText(text, m_document.Bands());
+std::string VfoPageModel::CommitTx(std::string_view text) {
+    if (text == m_vfo.TxText()) return {};
     m_changed = true;
+    return m_vfo.SetTxText(text, m_document.Bands());
 }
 
 void VfoPageModel::Accept() {
     if (!m_started) return;
-    if (m_changed) m_document.SetModified();
     m_vfo.Store(m_document.Image(), m_document.Bands());
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/alignment/AlignmentModel.h"
 #include "core/document/Document.h"
+#include "core/editor/EditTexts.h"
 #include "core/util/Messages.h"
 #include "core/util/UserPrompts.h"
 #include "gui/alignment/AlignmentDialog.h"
@@ -50,7 +51,7 @@ bool AlignmentCommand::Run() {
         }
         return false;
     }
-    m_doc.TakeRadioImage(m_doc.Image()); // the document names no file now
+    m_doc.TakeRadioImage(m_doc.Image()); // the document names no file now, and its history starts again
     Refresh();
 
     CloneImage stored;
@@ -63,11 +64,15 @@ bool AlignmentCommand::Run() {
         session.Shutdown();
         stored = session.Image();
     }
+    // The values OK stored are one change of the radio's image as read; Esc gives none.
     if (accepted && stored != m_doc.Image()) {
-        m_doc.Image() = stored;
-        m_doc.SetModified(true);
+        m_doc.Change(kAlignmentValuesLabel, m_doc.CurrentPlace(), [&] {
+            m_doc.Image() = stored;
+            m_doc.ImageToModels();
+        });
+    } else {
+        m_doc.ImageToModels();
     }
-    m_doc.ImageToModels();
     Refresh();
     m_transfers.EndAlignment();
     return true;

@@ -45,7 +45,13 @@ const HelpTopic kTopics[] = {
      "copy the fields of every visible column there.</p>"},
     {HelpOfCommand(kPaste), "Paste",
      "<p>Puts the clipboard text into the current cell as if it had been typed or picked there. Text the "
-     "cell cannot take is refused with a beep.</p>"},
+     "cell cannot take is refused with a beep, and the status bar says why.</p>"},
+    {HelpOfCommand(kUndo), "Undo",
+     "<p>Takes back the last change: a typed cell, a paste, a dialog's OK. <b>Ctrl+Z</b> again goes further "
+     "back; the grid shows the group and the cell of the change. New, Open and an upload start afresh; a "
+     "save keeps what can be taken back.</p>"},
+    {HelpOfCommand(kRedo), "Redo",
+     "<p>Makes the change taken back again (<b>Ctrl+Y</b> or <b>Ctrl+Shift+Z</b>).</p>"},
     {HelpOfCommand(kVisible), "Visible columns",
      "<p>Chooses which optional columns the grid shows. A channel copy takes over only the fields of the "
      "visible columns.</p>"},
@@ -77,7 +83,8 @@ const HelpTopic kTopics[] = {
      "<p>The receive frequency in MHz, for example 118.5. A frequency outside the band is moved to the "
      "band's "
      "edge and rounded to the channel's step. On an 8.33 kHz channel the grid shows the channel's name "
-     "(118.005, 118.010, 118.015 for the three channels of 118.000 to 118.025).</p>"},
+     "(118.005, 118.010, 118.015 for the three channels of 118.000 to 118.025); typed or pasted, a "
+     "channel's name is that channel.</p>"},
     {HelpOfColumn(kColTransmit), "Transmit column",
      "<p>The transmit frequency of a split channel, 118.000 to 136.975 MHz (143.975 with the transmit "
      "expansion).</p>"},

@@ -22,6 +22,7 @@
 #include "gui/app/TextConversion.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/document/ChannelListCommands.h"
+#include "gui/document/EditHistory.h"
 #include "gui/document/ImageBytesDialog.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableView.h"
@@ -38,13 +39,21 @@ using namespace cmd;
 constexpr const char* kItemTexts[kColumnFlagCount] = {
     "Mode", "TAG", "Frequency", "STEP", "Clock Shift", "TAG(Alfanumeric)", "SCAN", "Split"};
 
+// How long the status bar says why a key or a value was refused or changed.
+constexpr int kExplanationMs = 5000;
+
+QString AppTitle(const AppState& state) {
+    return ToQString(
+        StringById(state.PrivilegedMode == Privilege::Privileged ? IDS_APP_TITLE_PRIVILEGED : IDS_APP_TITLE));
+}
+
 } // namespace
 
 MainWindow::MainWindow(Document& document, AppState& state, AppSettings& settings, GuiPrompts& prompts,
                        QWidget* parent)
     : QMainWindow(parent), m_doc(document), m_state(state), m_settings(settings), m_prompts(prompts),
       m_view(new ChannelEditorView(document, state, prompts, this)),
-      m_print(new PrintController(document, prompts, this)),
+      m_history(new EditHistory(document, this)), m_print(new PrintController(document, prompts, this)),
       m_lists(new ChannelListCommands(document, prompts, this)) {
     m_state.PrinterName = m_print->PrinterName();
     m_view->RefreshHeader();
@@ -59,13 +68,21 @@ MainWindow::MainWindow(Document& document, AppState& state, AppSettings& setting
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    m_history->AttachActions(m_actions.value(kUndo), m_actions.value(kRedo),
+                             [this] { m_view->CommitOpenEdit(); });
+    connect(m_history, &EditHistory::Restored, this, [this](const ChangePlace& where) {
+        m_view->ShowPlace(where);
+        UpdateCommandStates();
+    });
     m_view->SetContextMenu(m_editMenu);
     m_doc.SetListener(this);
     m_prompts.SetOwner(this);
     connect(m_view, &ChannelEditorView::DocumentModified, this, &MainWindow::UpdateCommandStates);
     connect(m_lists, &ChannelListCommands::ChannelsChanged, this, &MainWindow::DocumentReloaded);
+    connect(m_view, &ChannelEditorView::Explained, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kExplanationMs); });
     connect(m_view, &ChannelEditorView::FileDataRequested, this, [this] {
-        ImageBytesDialog(m_doc, this).exec();
+        RunFileData(m_doc, this);
         m_view->RefreshGrid(); // whatever the dialog's result
     });
 
@@ -124,6 +141,10 @@ void MainWindow::BuildMenus() {
     RebuildRecentFiles();
 
     m_editMenu = menuBar()->addMenu("&Edit");
+    AddCommand(m_editMenu, kUndo, "&Undo", QKeySequence("Ctrl+Z"));
+    QAction* redo = AddCommand(m_editMenu, kRedo, "&Redo");
+    redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    m_editMenu->addSeparator();
     QAction* copy = AddCommand(m_editMenu, kCopy, "&Copy");
     copy->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Insert")});
     connect(copy, &QAction::triggered, this, &MainWindow::OnCopy);
@@ -204,6 +225,9 @@ void MainWindow::BuildToolBar() {
     button(kCopy, QStyle::SP_FileDialogDetailedView, "Copy");
     button(kPaste, QStyle::SP_FileDialogListView, "Paste");
     m_toolBar->addSeparator();
+    button(kUndo, QStyle::SP_ArrowBack, "Undo");
+    button(kRedo, QStyle::SP_ArrowForward, "Redo");
+    m_toolBar->addSeparator();
     button(kPrint, QStyle::SP_FileDialogContentsView, "Print");
     m_toolBar->addSeparator();
     button(kDownloadButton, QStyle::SP_ArrowUp, "Download");
@@ -244,13 +268,17 @@ QString MainWindow::ClockText(const QTime& time) {
 }
 
 QString MainWindow::TitleText() const {
-    const QString app = ToQString(StringById(
-        m_state.PrivilegedMode == Privilege::Privileged ? IDS_APP_TITLE_PRIVILEGED : IDS_APP_TITLE));
-    return QString::fromStdString(m_doc.CurrentFileName()) + " - " + app;
+    return QString::fromStdString(m_doc.CurrentFileName()) + " - " + AppTitle(m_state);
 }
 
 void MainWindow::TitleChanged() {
-    setWindowTitle(TitleText());
+    // "[*]": where Qt puts the platform's modified mark.
+    setWindowTitle(QString::fromStdString(m_doc.CurrentFileName()) + "[*] - " + AppTitle(m_state));
+    ModifiedChanged();
+}
+
+void MainWindow::ModifiedChanged() {
+    setWindowModified(m_doc.ImageModified());
 }
 
 void MainWindow::DocumentReloaded() {
@@ -262,7 +290,7 @@ void MainWindow::UpdateCommandStates() {
     const bool privileged = m_state.PrivilegedMode == Privilege::Privileged;
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const int id = it.key();
-        if (id == kToolbar) continue;
+        if (id == kToolbar || id == kUndo || id == kRedo) continue; // the history enables these
         it.value()->setEnabled(MaskAllows(id, privileged));
     }
     for (int i = 0; i < kColumnFlagCount; ++i)

@@ -20,6 +20,7 @@ class PrintController;
 class AppSettings;
 class ChannelEditorView;
 class ChannelListCommands;
+class EditHistory;
 class GuiPrompts;
 class PortHolder;
 class TransferController;
@@ -34,7 +35,8 @@ public:
     ChannelEditorView* View() const { return m_view; }
     QAction* Action(int id) const { return m_actions.value(id); }
     HelpBrowser* Help() const { return m_help; }
-    // "<file> - ZT46Win for KSR-410" (with "(M)" in privileged mode).
+    // "<file> - ZT46Win for KSR-410" (with "(M)" in privileged mode). The window title carries the
+    // platform's modified mark after the file name while the document is modified.
     QString TitleText() const;
     // " %i:%02i" of the time.
     static QString ClockText(const QTime& time);
@@ -49,9 +51,11 @@ public:
     // Upload, Download and Configure over the program's serial port.
     void AttachLink(PortHolder& ports);
     TransferController* Transfers() const { return m_transfers; }
+    EditHistory* History() const { return m_history; }
 
     void DocumentReloaded() override;
     void TitleChanged() override;
+    void ModifiedChanged() override;
 
     PrintController* Printing() const { return m_print; }
     ChannelListCommands* Lists() const { return m_lists; }
@@ -78,6 +82,7 @@ private:
     AppSettings& m_settings;
     GuiPrompts& m_prompts;
     ChannelEditorView* m_view;
+    EditHistory* m_history;
     QHash<int, QAction*> m_actions;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_editMenu = nullptr;

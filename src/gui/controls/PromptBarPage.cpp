@@ -15,4 +15,9 @@ void PromptBarPage::ShowPrompt(unsigned id) {
     if (PromptBarSheet* sheet = Sheet()) sheet->ShowPrompt(id);
 }
 
+void PromptBarPage::ShowNote(const QString& text) {
+    constexpr int kNoteMs = 5000;
+    if (PromptBarSheet* sheet = Sheet(); sheet && !text.isEmpty()) sheet->Bar()->showMessage(text, kNoteMs);
+}
+
 } // namespace zt46

@@ -22,6 +22,8 @@ public:
     PromptBarSheet* Sheet() const;
     // Shows the prompt string `id` on the sheet's bar; a page outside a sheet does nothing.
     void ShowPrompt(unsigned id);
+    // Says for a few seconds on the sheet's bar why a value was changed (a clamp).
+    void ShowNote(const QString& text);
 };
 
 } // namespace zt46

@@ -10,7 +10,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/document/ChangeScope.h"
 #include "core/document/Document.h"
+#include "core/editor/EditTexts.h"
 #include "core/editor/InputFilters.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/controls/PromptBar.h"
@@ -28,6 +30,13 @@ bool IsHexDigit(const QString& text) {
 }
 
 } // namespace
+
+bool RunFileData(Document& document, QWidget* parent) {
+    ChangeScope change(document, kImageBytesLabel);
+    const bool accepted = ImageBytesDialog(document, parent).exec() == QDialog::Accepted;
+    if (accepted) change.Commit();
+    return accepted;
+}
 
 ImageBytesDialog::ImageBytesDialog(Document& document, QWidget* parent) : QDialog(parent), m_doc(document) {
     setWindowTitle("File Data");
@@ -126,8 +135,6 @@ void ImageBytesDialog::Commit() {
     if (!m_editing) return;
     m_editing = false;
     m_model->SetByteText(m_editIndex, m_editor->text());
-    // Every commit counts as a change of the document, even one the dialog then drops.
-    m_doc.SetModified(true);
     m_editor->hide();
     if (m_editor->hasFocus()) m_grid->setFocus();
 }

@@ -1,8 +1,7 @@
 #pragma once
 // "File Data": the whole clone file as a hexadecimal table, 16 bytes a row, for the service
 // technician. Single image bytes are changed in place (two hexadecimal digits) on a private copy that
-// only OK writes back into the document; Escape and the close box drop it. Every committed byte marks
-// the document as modified, even when the dialog is then cancelled.
+// only OK writes back into the document; Escape and the close box drop it.
 
 #include <QDialog>
 #include <QPersistentModelIndex>
@@ -15,6 +14,10 @@ namespace zt46 {
 class Document;
 class ImageBytesModel;
 class FilterEdit;
+
+// The dialog over the document as Shift+F9 opens it: OK is one change ("Image bytes"), Cancel none.
+// Returns whether OK closed it.
+bool RunFileData(Document& document, QWidget* parent);
 
 class ImageBytesDialog : public QDialog {
     Q_OBJECT

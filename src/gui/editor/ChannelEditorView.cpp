@@ -12,8 +12,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/document/ChangeScope.h"
 #include "core/document/Document.h"
 #include "core/editor/ChannelPaste.h"
+#include "core/editor/EditTexts.h"
 #include "core/editor/InputFilters.h"
 #include "core/image/Codecs.h"
 #include "core/util/TextFormat.h"
@@ -88,7 +90,10 @@ ChannelEditorView::ChannelEditorView(Document& document, AppState& state, UserPr
         if (m_contextMenu) m_contextMenu->exec(pos);
     });
     connect(m_editor, &FilterEdit::FocusLost, this, &ChannelEditorView::CommitCellEdit);
-    connect(m_editor, &FilterEdit::CharacterRefused, this, [this] { m_prompts.Beep(); });
+    connect(m_editor, &FilterEdit::CharacterRefused, this, [this] {
+        m_prompts.Beep();
+        Explain(CharacterRule(m_editColumn));
+    });
     // Scrolling the grid ends an edit: the focus goes back to the grid, which commits it.
     for (QScrollBar* bar : {m_grid->verticalScrollBar(), m_grid->horizontalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, [this] {
@@ -174,16 +179,37 @@ void ChannelEditorView::ApplyColumnWidths() {
 }
 
 void ChannelEditorView::RefreshGrid() {
+    Rebuild(m_doc.Channels().CurrentGroup(), 0, 0);
+    m_grid->scrollToTop();
+}
+
+void ChannelEditorView::ShowPlace(const ChangePlace& where) {
+    int column = where.column >= 0 ? where.column : CurrentColumn();
+    if (!ColumnShown(m_state.ColumnVisible, column)) column = kColChn;
+    m_doc.Channels().ShowGroup(where.group, m_doc.System().WeatherBand);
+    // The channel's row when the group could be shown (the weather band may be off by now).
+    const int row = std::max(0, where.index - ChannelTable::GroupStart(m_doc.Channels().CurrentGroup()));
+    Rebuild(m_doc.Channels().CurrentGroup(), row < m_model->rowCount() ? row : 0, column);
+    m_grid->scrollTo(m_grid->currentIndex());
+}
+
+void ChannelEditorView::Rebuild(int group, int row, int column) {
     // A pending edit belongs to the table as it was; a reload drops it.
     m_editIndex = -1;
     m_editor->hide();
+    ChannelTable& table = m_doc.Channels();
+    if (group != table.CurrentGroup()) table.ShowGroup(group, m_doc.System().WeatherBand);
     m_model->Reset();
     ApplyColumnWidths();
     RefreshHeader();
-    ChannelTable& table = m_doc.Channels();
-    table.SetCurrentIndex(table.FirstNumber() - 1);
-    m_grid->setCurrentIndex(m_model->index(0, 0));
-    m_grid->scrollToTop();
+    const int first = table.FirstNumber() - 1;
+    row = std::clamp(row, 0, m_model->rowCount() - 1);
+    table.SetCurrentIndex(first + row);
+    m_grid->setCurrentIndex(m_model->index(row, column));
+}
+
+void ChannelEditorView::CommitOpenEdit() {
+    if (m_editor->isVisible()) CommitCellEdit();
 }
 
 void ChannelEditorView::NextGroup() {
@@ -199,12 +225,19 @@ void ChannelEditorView::ToggleColumn(int flag) {
     ApplyColumnWidths();
 }
 
-void ChannelEditorView::Apply(int index, const CellChange& change) {
-    if (change.modified) {
-        m_doc.SetModified();
-        emit DocumentModified();
-    }
-    m_model->EntryChanged(index, change.rewrite);
+void ChannelEditorView::Explain(const std::string& reason) {
+    if (!reason.empty()) emit Explained(ToQString(reason));
+}
+
+void ChannelEditorView::RunCellOperation(int index, int column,
+                                         const std::function<CellChange()>& operation) {
+    ChangeScope change(m_doc, CellLabel(index, column),
+                       ChangePlace{m_doc.Channels().CurrentGroup(), index, column});
+    const CellChange result = operation();
+    if (!result.label.empty()) change.SetLabel(result.label);
+    m_model->EntryChanged(index, result.rewrite);
+    Explain(result.reason);
+    if (change.Commit()) emit DocumentModified();
 }
 
 void ChannelEditorView::OnEnter() {
@@ -219,15 +252,18 @@ void ChannelEditorView::OnSpaceOrDoubleClick(bool) {
         return;
     }
     const int index = CurrentEntry();
-    CellEdit cells(m_doc.Channels(), m_doc.Bands(), m_prompts);
-    Apply(index, cells.ToggleCell(index, column, *m_picker));
+    RunCellOperation(index, column, [&] {
+        CellEdit cells(m_doc.Channels(), m_doc.Bands(), m_prompts);
+        return cells.ToggleCell(index, column, *m_picker);
+    });
 }
 
 void ChannelEditorView::OnCharacter(QChar ch) {
     const int column = CurrentColumn();
     if (column != kColTag && column != kColReceive && column != kColTransmit) return;
-    if (!FilterAccepts(column == kColTag ? EditFilter::Tag : EditFilter::Frequency, ch.unicode())) {
+    if (!FilterAccepts(ColumnFilter(column), ch.unicode())) {
         m_prompts.Beep();
+        Explain(CharacterRule(column));
         return;
     }
     const QString typed = QString(ch).toUpper();
@@ -238,12 +274,16 @@ void ChannelEditorView::BeginCellEdit(const QString* typed) {
     const int index = CurrentEntry();
     const int column = CurrentColumn();
     CellEdit cells(m_doc.Channels(), m_doc.Bands(), m_prompts);
-    const std::optional<std::string> text = cells.TextForEdit(index, column);
-    if (!text) return;
+    std::string reason;
+    const std::optional<std::string> text = cells.TextForEdit(index, column, &reason);
+    if (!text) {
+        Explain(reason);
+        return;
+    }
     m_editIndex = index;
     m_editColumn = column;
     m_editStart = ToQString(*text);
-    m_editor->SetFilterKind(column == kColTag ? EditFilter::Tag : EditFilter::Frequency);
+    m_editor->SetFilterKind(ColumnFilter(column));
     m_editor->setMaxLength(column == kColTag ? 8 : 7);
     m_editor->setText(typed ? *typed : m_editStart);
     m_editor->setGeometry(m_grid->visualRect(m_grid->currentIndex()).adjusted(-1, -1, 1, 1));
@@ -262,11 +302,12 @@ void ChannelEditorView::CommitCellEdit() {
     m_committing = true;
     const int index = m_editIndex;
     m_editIndex = -1;
-    CellEdit cells(m_doc.Channels(), m_doc.Bands(), m_prompts);
-    const CellChange change =
-        cells.CommitEdit(index, m_editColumn, m_editor->text().toStdString(), m_editStart.toStdString());
+    const std::string text = m_editor->text().toStdString();
     m_editor->hide();
-    Apply(index, change);
+    RunCellOperation(index, m_editColumn, [&] {
+        CellEdit cells(m_doc.Channels(), m_doc.Bands(), m_prompts);
+        return cells.CommitEdit(index, m_editColumn, text, m_editStart.toStdString());
+    });
     m_committing = false;
 }
 
@@ -328,8 +369,11 @@ void ChannelEditorView::CopyCells() {
 void ChannelEditorView::PasteCells() {
     const QString text = QGuiApplication::clipboard()->text();
     const int index = CurrentEntry();
-    ChannelPaste paste(m_doc.Channels(), m_doc.Bands(), m_prompts, m_state.ColumnVisible);
-    Apply(index, paste.PasteIntoCell(index, CurrentColumn(), text.toStdString()));
+    const int column = CurrentColumn();
+    RunCellOperation(index, column, [&] {
+        ChannelPaste paste(m_doc.Channels(), m_doc.Bands(), m_prompts, m_state.ColumnVisible);
+        return paste.PasteIntoCell(index, column, text.toStdString());
+    });
 }
 
 } // namespace zt46

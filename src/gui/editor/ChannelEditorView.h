@@ -5,8 +5,10 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
+#include "core/document/ChangeRecord.h"
 #include "core/editor/CellEdit.h"
 #include "gui/app/AppState.h"
 
@@ -30,6 +32,11 @@ public:
 
     // Complete rebuild of grid and header from the table; back to the group's first channel.
     void RefreshGrid();
+    // Complete rebuild showing the place of a change: its group (Weather only while the band is on), its
+    // channel and its column (-1: the column the grid has).
+    void ShowPlace(const ChangePlace& where);
+    // Commits an edit still open in a cell (before an undo or redo).
+    void CommitOpenEdit();
     // The five header fields only (COM port and printer may have changed).
     void RefreshHeader();
     // Width of every column after the column flags.
@@ -57,6 +64,8 @@ public:
 
 signals:
     void DocumentModified();
+    // Why a key, a paste or a commit was refused or changed the value: for the status bar.
+    void Explained(const QString& text);
     // Shift+F9 in the grid in privileged mode: the File Data viewer is asked for; afterwards the owner
     // calls RefreshGrid.
     void FileDataRequested();
@@ -74,7 +83,11 @@ private:
     void OnCharacter(QChar ch);
     void BeginCellEdit(const QString* typed);
     void CommitCellEdit();
-    void Apply(int index, const CellChange& change);
+    void Explain(const std::string& reason);
+    // Runs one cell operation as one change of the document: a change record when it changed the image,
+    // its reason shown, its cells redrawn.
+    void RunCellOperation(int index, int column, const std::function<CellChange()>& operation);
+    void Rebuild(int group, int row, int column);
 
     Document& m_doc;
     AppState& m_state;

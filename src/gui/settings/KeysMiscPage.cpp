@@ -29,8 +29,9 @@ void KeysMiscPage::OnStarted() {
 
 void KeysMiscPage::CommitOffset() {
     m_offset->ClearModifiedMark();
-    m_model.CommitOffset(m_offset->text().toStdString());
+    const std::string reason = m_model.CommitOffset(m_offset->text().toStdString());
     m_offset->setText(QString::fromStdString(m_model.OffsetText()));
+    ShowNote(QString::fromStdString(reason));
 }
 
 void KeysMiscPage::Apply() {

@@ -6,7 +6,9 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "core/document/ChangeScope.h"
 #include "core/document/Document.h"
+#include "core/editor/EditTexts.h"
 #include "gui/app/CommandIds.h"
 #include "gui/controls/PromptBarSheet.h"
 #include "gui/settings/DisplaySoundPage.h"
@@ -75,20 +77,30 @@ std::unique_ptr<PromptBarSheet> MakeVfoSheet(Document& document, QWidget* parent
         parent);
 }
 
+namespace {
+
+// The dialog as one change. The scope is opened before the dialog is made (it writes the models into the
+// image first), so what the dialog corrects when it loads belongs to the change that OK makes.
+template <typename MakeDialog> bool RunAsChange(Document& document, const char* label, MakeDialog make) {
+    ChangeScope change(document, label);
+    const bool accepted = make()->exec() == QDialog::Accepted;
+    if (accepted) change.Commit();
+    return accepted;
+}
+
+} // namespace
+
 bool RunSystemParams(Document& document, bool privileged, QWidget* parent) {
-    document.ModelsToImage();
-    SystemSettingsDialog dialog(document, privileged, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return RunAsChange(document, kSystemSettingsLabel,
+                       [&] { return std::make_unique<SystemSettingsDialog>(document, privileged, parent); });
 }
 
 bool RunCommonSheet(Document& document, QWidget* parent) {
-    document.ModelsToImage();
-    return MakeCommonSheet(document, parent)->exec() == QDialog::Accepted;
+    return RunAsChange(document, kCommonSettingsLabel, [&] { return MakeCommonSheet(document, parent); });
 }
 
 bool RunVfoSheet(Document& document, QWidget* parent) {
-    document.ModelsToImage();
-    return MakeVfoSheet(document, parent)->exec() == QDialog::Accepted;
+    return RunAsChange(document, kVfoSettingsLabel, [&] { return MakeVfoSheet(document, parent); });
 }
 
 } // namespace zt46

@@ -1,6 +1,7 @@
 #pragma once
 // The Common menu's three commands: each first writes the models back into the image, then runs its
-// dialog over the document. The System dialog changes what the grid shows and which commands are
+// dialog over the document; OK is one change of the document ("System settings", "Common settings",
+// "VFO settings"), Cancel none. The System dialog changes what the grid shows and which commands are
 // enabled: its caller refreshes both afterwards.
 
 #include <memory>

@@ -66,14 +66,16 @@ void VfoPage::OnActivated(VfoCombo combo, int index) {
 
 void VfoPage::CommitRx() {
     m_rx->ClearModifiedMark();
-    m_model.CommitRx(m_rx->text().toStdString());
+    const std::string reason = m_model.CommitRx(m_rx->text().toStdString());
     Refresh();
+    ShowNote(QString::fromStdString(reason));
 }
 
 void VfoPage::CommitTx() {
     m_tx->ClearModifiedMark();
-    m_model.CommitTx(m_tx->text().toStdString());
+    const std::string reason = m_model.CommitTx(m_tx->text().toStdString());
     Refresh();
+    ShowNote(QString::fromStdString(reason));
 }
 
 void VfoPage::Refresh() {

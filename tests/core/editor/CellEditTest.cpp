@@ -88,7 +88,7 @@ TEST(SetCellTextTest, ReceiveFrequencyIsClampedAndSnapped) {
         EditFixture f(0, c.rxExpansion);
         f.Entry(3).AmStep = c.amStep;
         const CellChange change = f.Cells().SetCellText(3, kColReceive, c.text);
-        EXPECT_TRUE(change.accepted && change.modified) << c.text;
+        EXPECT_TRUE(change.accepted) << c.text;
         EXPECT_EQ(f.Entry(3).RxHz, c.hz) << c.text;
         EXPECT_EQ(f.Entry(3).Mode, c.mode) << c.text;
         EXPECT_EQ(f.Cells().CellText(3, kColReceive), c.shown) << c.text;
@@ -141,7 +141,7 @@ TEST(SetCellTextTest, TransmitOnlyForSplitAmChannels) {
     EditFixture f;
     f.SetAm(4, "110.000");
     CellChange refused = f.Cells().SetCellText(4, kColTransmit, "120.000");
-    EXPECT_FALSE(refused.accepted || refused.modified);
+    EXPECT_FALSE(refused.accepted);
     EXPECT_EQ(f.prompts.beeps, 1);
 
     f.Entry(4).Split = 1;
@@ -152,25 +152,48 @@ TEST(SetCellTextTest, TransmitOnlyForSplitAmChannels) {
     EXPECT_EQ(f.prompts.beeps, 1);
 }
 
-// The shown text of an 8.33 kHz channel is its channel name, not its frequency: committing it unchanged
-// must not move the channel.
-TEST(CommitEditTest, UnchangedTextLeavesTheFrequency) {
-    const std::pair<const char*, std::int32_t> channels[] = {
-        {"118.000", 118000000}, {"118.005", 118008333}, {"118.015", 118016666}};
-    for (const auto& [typed, hz] : channels) {
+// The shown text of an 8.33 kHz channel is its channel name, not its frequency: typed or pasted, a
+// channel name is that channel, so copying a cell between two 8.33 kHz channels never moves it. Any
+// other text snaps to the nearest channel.
+TEST(SetCellTextTest, ChannelNamesOfThe833StepAreTheirChannels) {
+    struct Case {
+        const char* typed;
+        int amStep;
+        int rxExpansion;
+        std::int32_t hz;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"118.005", 0, 0, 118000000, "118.005"}, {"118.010", 0, 0, 118008333, "118.010"},
+        {"118.015", 0, 0, 118016666, "118.015"}, {"118.000", 0, 0, 118000000, "118.005"},
+        {"118.020", 0, 0, 118016666, "118.015"}, {"136.980", 0, 0, 136975000, "136.980"},
+        {"118.005", 1, 0, 118000000, "118.000"}, {"118.030", 1, 0, 118025000, "118.025"},
+        {"150.005", 0, 1, 150000000, "150.000"}, // no 8.33 kHz channel in the FM band
+    };
+    for (const Case& c : cases) {
+        for (int column : {kColReceive, kColTransmit}) {
+            EditFixture f(0, c.rxExpansion);
+            f.SetAm(9, "110.000", c.amStep);
+            f.Entry(9).Split = 1;
+            f.Entry(9).TxHz = 118000000;
+            if (column == kColTransmit && c.hz > 136975000) continue; // beyond the transmit band
+            f.Cells().SetCellText(9, column, c.typed);
+            EXPECT_EQ(column == kColReceive ? f.Entry(9).RxHz : f.Entry(9).TxHz, c.hz) << c.typed << column;
+            EXPECT_EQ(f.Cells().CellText(9, column), c.shown) << c.typed << column;
+        }
+    }
+}
+
+TEST(CommitEditTest, UnchangedTextLeavesTheChannel) {
+    for (const char* typed : {"118.000", "118.010", "118.015"}) {
         EditFixture f;
         f.SetAm(9, typed, 0);
-        ASSERT_EQ(f.Entry(9).RxHz, hz);
+        const ChannelEntry before = f.Entry(9);
         const std::string shown = *f.Cells().TextForEdit(9, kColReceive);
         const CellChange change = f.Cells().CommitEdit(9, kColReceive, shown, shown);
-        EXPECT_EQ(f.Entry(9).RxHz, hz) << typed;
-        EXPECT_TRUE(change.modified);
+        EXPECT_TRUE(f.Entry(9) == before) << typed;
+        EXPECT_TRUE(change.accepted);
     }
-    // A changed text is applied as typed.
-    EditFixture f;
-    f.SetAm(9, "118.000", 0);
-    f.Cells().CommitEdit(9, kColReceive, "118.010", "118.005");
-    EXPECT_EQ(f.Entry(9).RxHz, 118008333);
 }
 
 // ---- Which cells open the editor ----------------------------------------------------------------
@@ -199,47 +222,46 @@ struct ToggleCase {
     int column;
     void (*setup)(EditFixture&);
     bool accepted;
-    bool modified;
     int beeps;
     bool (*check)(const ChannelEntry&);
 };
 
 TEST(ToggleCellTest, EveryColumnByChannelState) {
     const ToggleCase cases[] = {
-        {"first MR channel stays in use", 0, kColChn, [](EditFixture&) {}, true, true, 0,
+        {"first MR channel stays in use", 0, kColChn, [](EditFixture&) {}, true, 0,
          [](const ChannelEntry& e) { return e.Masked == 0; }},
-        {"first Book channel stays in use", 150, kColChn, [](EditFixture&) {}, true, true, 0,
+        {"first Book channel stays in use", 150, kColChn, [](EditFixture&) {}, true, 0,
          [](const ChannelEntry& e) { return e.Masked == 0; }},
-        {"second MR channel is masked", 1, kColChn, [](EditFixture&) {}, true, true, 0,
+        {"second MR channel is masked", 1, kColChn, [](EditFixture&) {}, true, 0,
          [](const ChannelEntry& e) { return e.Masked == 1; }},
         {"masked first MR channel comes back", 0, kColChn, [](EditFixture& f) { f.Entry(0).Masked = 1; },
-         true, true, 0, [](const ChannelEntry& e) { return e.Masked == 0; }},
-        {"mode beeps", 1, kColMode, [](EditFixture&) {}, false, true, 1,
+         true, 0, [](const ChannelEntry& e) { return e.Masked == 0; }},
+        {"mode beeps", 1, kColMode, [](EditFixture&) {}, false, 1,
          [](const ChannelEntry& e) { return e.Mode == kModeAm; }},
         {"masked row ignores scan silently", 1, kColScan, [](EditFixture& f) { f.Entry(1).Masked = 1; },
-         false, false, 0, [](const ChannelEntry& e) { return e.Scan == 0; }},
-        {"clock shift", 1, kColClockShift, [](EditFixture&) {}, true, true, 0,
+         false, 0, [](const ChannelEntry& e) { return e.Scan == 0; }},
+        {"clock shift", 1, kColClockShift, [](EditFixture&) {}, true, 0,
          [](const ChannelEntry& e) { return e.ClockShift == 0; }},
-        {"tag display", 1, kColTagAlp, [](EditFixture&) {}, true, true, 0,
+        {"tag display", 1, kColTagAlp, [](EditFixture&) {}, true, 0,
          [](const ChannelEntry& e) { return e.TagDisplay == 1; }},
-        {"scan", 1, kColScan, [](EditFixture&) {}, true, true, 0,
+        {"scan", 1, kColScan, [](EditFixture&) {}, true, 0,
          [](const ChannelEntry& e) { return e.Scan == 1; }},
-        {"split refused at 120 MHz", 1, kColSplit, [](EditFixture& f) { f.SetAm(1, "120.000"); }, false,
-         false, 1, [](const ChannelEntry& e) { return e.Split == 0; }},
+        {"split refused at 120 MHz", 1, kColSplit, [](EditFixture& f) { f.SetAm(1, "120.000"); }, false, 1,
+         [](const ChannelEntry& e) { return e.Split == 0; }},
         {"split at 110 MHz snaps the transmit frequency", 1, kColSplit,
          [](EditFixture& f) {
              f.SetAm(1, "110.000");
              f.Entry(1).TxHz = 110000000;
          },
-         true, true, 0, [](const ChannelEntry& e) { return e.Split == 1 && e.TxHz == 118000000; }},
+         true, 0, [](const ChannelEntry& e) { return e.Split == 1 && e.TxHz == 118000000; }},
         {"AM step of an FM channel beeps", 1, kColAmStep, [](EditFixture& f) { f.Entry(1).Mode = kModeFm; },
-         false, false, 1, [](const ChannelEntry&) { return true; }},
-        {"FM step of an AM channel beeps", 1, kColFmStep, [](EditFixture&) {}, false, false, 1,
+         false, 1, [](const ChannelEntry&) { return true; }},
+        {"FM step of an AM channel beeps", 1, kColFmStep, [](EditFixture&) {}, false, 1,
          [](const ChannelEntry&) { return true; }},
-        {"Weather group: scan switches", 252, kColScan, [](EditFixture& f) { f.ShowWeatherGroup(); }, true,
-         true, 0, [](const ChannelEntry& e) { return e.Scan == 1; }},
+        {"Weather group: scan switches", 252, kColScan, [](EditFixture& f) { f.ShowWeatherGroup(); }, true, 0,
+         [](const ChannelEntry& e) { return e.Scan == 1; }},
         {"Weather group: clock shift beeps", 252, kColClockShift,
-         [](EditFixture& f) { f.ShowWeatherGroup(); }, false, false, 1,
+         [](EditFixture& f) { f.ShowWeatherGroup(); }, false, 1,
          [](const ChannelEntry& e) { return e.ClockShift == 1; }},
     };
     for (const ToggleCase& c : cases) {
@@ -249,7 +271,6 @@ TEST(ToggleCellTest, EveryColumnByChannelState) {
         f.prompts.beeps = 0;
         const CellChange change = f.Cells().ToggleCell(c.index, c.column, f.picker);
         EXPECT_EQ(change.accepted, c.accepted) << c.name;
-        EXPECT_EQ(change.modified, c.modified) << c.name;
         EXPECT_EQ(f.prompts.beeps, c.beeps) << c.name;
         EXPECT_TRUE(c.check(f.Entry(c.index))) << c.name;
         EXPECT_TRUE(f.picker.asked.empty()) << c.name;
@@ -279,7 +300,7 @@ TEST(ToggleCellTest, StepPickerResultsAndCancel) {
         const CellChange change = f.Cells().ToggleCell(2, kColAmStep, f.picker);
         ASSERT_EQ(f.picker.asked.size(), 1u);
         EXPECT_EQ(f.picker.asked[0], std::make_pair(kColAmStep, 1));
-        EXPECT_TRUE(change.modified);
+        EXPECT_TRUE(change.accepted);
         EXPECT_EQ(f.Entry(2).AmStep, c.amStep);
         EXPECT_EQ(f.Entry(2).RxGrid833, c.amStep == 0 ? 1 : 0);
         EXPECT_EQ(f.Entry(2).TxGrid833, f.Entry(2).RxGrid833);

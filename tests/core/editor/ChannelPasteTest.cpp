@@ -64,7 +64,6 @@ TEST(PasteIntoCellTest, AcceptsOnlyTheColumnsOwnTexts) {
         const ChannelEntry before = f.Entry(6);
         const CellChange change = Paste(f).PasteIntoCell(6, c.column, c.text);
         EXPECT_EQ(change.accepted, c.accepted) << c.name;
-        EXPECT_EQ(change.modified, c.accepted) << c.name;
         if (c.accepted) {
             EXPECT_TRUE(c.check(f.Entry(6))) << c.name;
         } else {
@@ -116,8 +115,9 @@ TEST(PasteChannelTest, AsksWithBothLabelsAndCopiesOnYes) {
     ASSERT_EQ(f.prompts.ids, std::vector<int>{IDS_COPY_CHANNEL});
     EXPECT_EQ(f.prompts.texts[0],
               "Do you copy BOOK GROUP:Ch 1 data to MR GROUP:Ch 7?\n(Only visible columns)");
-    EXPECT_TRUE(change.accepted && change.modified);
+    EXPECT_TRUE(change.accepted);
     EXPECT_EQ(change.rewrite, kAllColumns);
+    EXPECT_EQ(change.label, "Paste Book 1 onto MR 7");
     EXPECT_EQ(f.Entry(6).RxHz, 121500000);
     EXPECT_EQ(f.Entry(6).TagForDisplay(), "TOWER   ");
 }
@@ -127,7 +127,7 @@ TEST(PasteChannelTest, NoChangesNothingButCountsAsDone) {
     f.SetAm(150, "121.500");
     f.prompts.answers.push_back(Answer::No);
     const CellChange change = Paste(f).PasteIntoCell(6, kColChn, "151");
-    EXPECT_TRUE(change.modified);
+    EXPECT_TRUE(change.accepted);
     EXPECT_EQ(f.Entry(6).RxHz, 118000000);
 }
 
@@ -155,14 +155,44 @@ TEST(CopyChannelColumnsTest, OnlyTheVisibleColumnsTravel) {
     }
 }
 
-TEST(CopyChannelColumnsTest, MaskAndSplitRules) {
+// The radio needs one channel in use in MR and in Book: a paste never takes MR 1 or Book 1 out of use,
+// and the rest of it applies.
+TEST(CopyChannelColumnsTest, MrOneAndBookOneStayInUse) {
+    struct Case {
+        int destination;
+        bool sourceMasked, destinationMasked;
+        int masked;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {0, true, false, 0, "MR 1 stays in use: the radio needs one MR and one Book channel in use"},
+        {kFirstBookIndex, true, false, 0,
+         "Book 1 stays in use: the radio needs one MR and one Book channel in use"},
+        {7, true, false, 1, ""},
+        {0, false, true, 0, ""}, // a masked MR 1 may be put in use
+        {kFirstBookIndex + 1, true, false, 1, ""},
+    };
+    for (const Case& c : cases) {
+        EditFixture f;
+        f.SetAm(5, "121.500");
+        f.Entry(5).SetTagText("ATIS");
+        f.Entry(5).Masked = c.sourceMasked;
+        f.Entry(c.destination).Masked = c.destinationMasked;
+        const std::string reason = Paste(f).CopyChannelColumns(5, c.destination);
+        EXPECT_EQ(f.Entry(c.destination).Masked, c.masked) << c.destination;
+        EXPECT_EQ(reason, c.reason) << c.destination;
+        EXPECT_EQ(f.Entry(c.destination).RxHz, 121500000) << c.destination;
+        EXPECT_EQ(f.Entry(c.destination).TagForDisplay(), "ATIS    ") << c.destination;
+    }
+    // Through the paste command the reason reaches the caller.
     EditFixture f;
     f.Entry(5).Masked = 1;
-    Paste(f).CopyChannelColumns(5, 0);
-    EXPECT_EQ(f.Entry(0).Masked, 0); // the first MR channel stays in use
-    Paste(f).CopyChannelColumns(5, 7);
-    EXPECT_EQ(f.Entry(7).Masked, 1);
+    EXPECT_EQ(Paste(f).PasteIntoCell(0, kColChn, "6").reason,
+              "MR 1 stays in use: the radio needs one MR and one Book channel in use");
+}
 
+TEST(CopyChannelColumnsTest, SplitRules) {
+    EditFixture f;
     // With the frequency hidden, a split does not land on a channel outside the split band.
     f.SetAm(8, "110.000");
     f.Entry(8).Split = 1;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/editor/FrequencyRules.h"
 #include "core/util/Frequency.h"
 
@@ -164,6 +166,28 @@ TEST(FrequencyRulesTest, ReceiveInBandFollowsTheSettings) {
         band.SetWeather(weather);
         EXPECT_EQ(ReceiveInBand(band, c.hz), c.inBand)
             << c.hz << " ex " << c.rxExpansion << " wx " << c.weatherBand;
+    }
+}
+
+// A channel name is a whole kilohertz 5, 10 or 15 kHz into its 25 kHz block; its channel is the one the
+// 8.33 kHz rounding gives that name to.
+TEST(ChannelNameTest, NamesStandForTheirChannels) {
+    const std::pair<std::int32_t, std::optional<std::int32_t>> cases[] = {
+        {118005000, 118000000},    {118010000, 118008333},    {118015000, 118016666},
+        {136980000, 136975000},    {118000000, std::nullopt}, {118020000, std::nullopt},
+        {118005500, std::nullopt}, {0, std::nullopt},
+    };
+    for (const auto& [hz, channel] : cases) {
+        EXPECT_EQ(ChannelOfName833(hz), channel) << hz;
+        if (!channel) continue;
+        // The channel's own name, as the snap shows it, is the name it came from.
+        ChannelEntry e;
+        e.AmStep = 0;
+        double mhz = HzToMHz(*channel);
+        double shown = 0;
+        SnapReceiveFrequency(e, BandContext{}, mhz, shown);
+        EXPECT_EQ(MHzToHz(mhz), *channel) << hz;
+        EXPECT_EQ(MHzToHz(shown), hz) << hz;
     }
 }
 

@@ -47,7 +47,6 @@ TEST(SystemParamsTest, StartCorrectsWxWithoutWeatherBandAndEmergencyLocksDualWat
     EXPECT_EQ(editor.EnableMask(), 0x02Fu); // the mask follows the selection
     editor.Select(kRowEmergencyMode, 0);
     EXPECT_EQ(editor.Value(kRowDualWatch), 0); // enabled again but still Off
-    EXPECT_TRUE(f.doc.ImageModified());
 }
 
 TEST(SystemParamsTest, CancelRestoresEverySettingFromTheImage) {
@@ -109,19 +108,13 @@ TEST(CommonPagesTest, PagesLoadOnFirstShowAndStoreOnlyWhenShown) {
     EXPECT_EQ(f.doc.Image()[116] >> 5, 4);
 }
 
-TEST(CommonPagesTest, SelectingTheSameItemAndCommittingTheOffsetCountAsChanges) {
-    for (int variant = 0; variant < 2; ++variant) {
-        test::DocFixture f(FactoryImage());
-        KeysMiscPageModel page(f.doc);
-        page.Start();
-        if (variant == 0) {
-            page.Select(4741, page.Value(4741));
-        } else {
-            page.CommitOffset(page.OffsetText());
-        }
-        page.Accept();
-        EXPECT_TRUE(f.doc.ImageModified());
-    }
+TEST(CommonPagesTest, TemperatureOffsetIsClampedWithItsReason) {
+    test::DocFixture f(FactoryImage());
+    KeysMiscPageModel page(f.doc);
+    page.Start();
+    EXPECT_EQ(page.CommitOffset("-20"), "-20 is below the range: -12.7");
+    EXPECT_DOUBLE_EQ(page.Values().TemperatureOffset, -12.7);
+    EXPECT_EQ(page.CommitOffset("12.74"), ""); // rounded, not clamped
 }
 
 TEST(VfoPageTest, ControlStatesFollowTheRecord) {
@@ -154,7 +147,6 @@ TEST(VfoPageTest, ControlStatesFollowTheRecord) {
     EXPECT_FALSE(page.States().txEdit);
     EXPECT_FALSE(page.States().mode);
     page.Accept();
-    EXPECT_TRUE(f.doc.ImageModified());
     VfoSettings stored = VfoSettings::A();
     stored.Load(f.doc.Image(), f.doc.Bands());
     EXPECT_EQ(stored.Entry().RxHz, 150000000);
@@ -169,6 +161,34 @@ TEST(VfoPageTest, CancelledSheetLeavesTheRecords) {
     // No Accept: the sheet was cancelled.
     EXPECT_EQ(f.doc.Image(), before);
     EXPECT_FALSE(f.doc.ImageModified());
+}
+
+// The VFO pages take a channel name as the grid does, say why a frequency was clamped, and leave the
+// record alone when the shown text is committed unchanged (Return twice).
+TEST(VfoPageTest, TypedFrequenciesNamesClampsAndUnchangedCommits) {
+    struct Case {
+        const char* typed;
+        int amStep;
+        std::int32_t hz;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"118.030", 0, 118025000, ""}, // the name of 118.025 MHz
+        {"118.003", 0, 118000000, "118.003 lies between 8.33k channels: 118.005"},
+        {"500", 1, 136975000, "500 is above the band: 136.975"},
+    };
+    for (const Case& c : cases) {
+        test::DocFixture f(FactoryImage());
+        VfoPageModel page(f.doc, kVfoAOffset);
+        page.Start();
+        page.Select(VfoCombo::AmStep, c.amStep);
+        EXPECT_EQ(page.CommitRx(c.typed), c.reason) << c.typed;
+        EXPECT_EQ(page.Entry().RxHz, c.hz) << c.typed;
+        // The shown text committed again changes nothing.
+        const ChannelEntry before = page.Entry();
+        EXPECT_EQ(page.CommitRx(page.RxText()), "") << c.typed;
+        EXPECT_TRUE(page.Entry() == before) << c.typed;
+    }
 }
 
 } // namespace

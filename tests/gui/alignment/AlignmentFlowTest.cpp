@@ -9,6 +9,7 @@
 #include "gui/GuiTestSupport.h"
 #include "gui/alignment/AlignmentDialog.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
+#include "gui/app/CommandIds.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/document/ImageBytesDialog.h"
 #include "gui/editor/ChannelEditorView.h"
@@ -122,6 +123,13 @@ private slots:
         QVERIFY(doc.ImageModified());
         QVERIFY(f->Frame()->windowTitle().startsWith("<none>"));
         QVERIFY(!RadioInAlignment()); // OK took it out of alignment mode
+        // The radio's image started a fresh history; the stored values are its one step.
+        QAction* undo = f->Frame()->Action(cmd::kUndo);
+        QCOMPARE(undo->text(), QString("&Undo Alignment values"));
+        undo->trigger();
+        QCOMPARE(int(doc.Image()[75]), int(Memory()[75]));
+        QVERIFY(!doc.ImageModified());
+        QVERIFY(!undo->isEnabled());
         // The radio holds exactly what it held, with the two values written.
         CloneImage expected = Memory();
         expected[75] = 95;

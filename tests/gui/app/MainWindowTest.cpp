@@ -61,7 +61,7 @@ private slots:
 
     void firstStartWritesTheDefaultFileAndShowsNone() {
         Start();
-        QCOMPARE(Frame()->windowTitle(), QString("<none> - ZT46Win for KSR-410"));
+        QCOMPARE(Frame()->TitleText(), QString("<none> - ZT46Win for KSR-410"));
         QVERIFY(f->passwordRequest == Privilege::Normal);
         QVERIFY(!Frame()->Action(cmd::kAlign)->isEnabled());
         QVERIFY(QFile::exists(f->Path("ZT46default.t46")));
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(MainWindow::ClockText(QTime(9, 5)), QString(" 9:05"));
         f->Stop();
         Start();
-        QCOMPARE(Frame()->windowTitle(), f->Path("ZT46default.t46") + " - ZT46Win for KSR-410");
+        QCOMPARE(Frame()->TitleText(), f->Path("ZT46default.t46") + " - ZT46Win for KSR-410");
     }
 
     void sizeAndItemsAreWrittenOnClose() {
@@ -88,7 +88,7 @@ private slots:
         Start({"/m"}, Privilege::Privileged);
         QVERIFY(f->passwordRequest == Privilege::Privileged);
         QVERIFY(Frame()->Action(cmd::kAlign)->isEnabled());
-        QVERIFY(Frame()->windowTitle().endsWith("(M)"));
+        QVERIFY(Frame()->TitleText().endsWith("(M)"));
     }
 
     void visibleDialogRewritesItemsWhateverItsResult() {
@@ -161,7 +161,7 @@ private slots:
             QMetaObject::invokeMethod(dialog, "accept");
         });
         Frame()->Action(cmd::kOpen)->trigger();
-        QCOMPARE(Frame()->windowTitle(), path + " - ZT46Win for KSR-410");
+        QCOMPARE(Frame()->TitleText(), path + " - ZT46Win for KSR-410");
         QCOMPARE(f->Ini("Recent File List/File1").toString(), path);
         QAction* recent = Frame()->Action(cmd::kRecentFile1);
         QVERIFY(recent);
@@ -194,7 +194,7 @@ private slots:
         Frame()->Action(cmd::kSave)->trigger();
         QCOMPARE(QFileInfo(path).size(), qint64(4104));
         QVERIFY(!f->Doc().ImageModified());
-        QCOMPARE(Frame()->windowTitle(), path + " - ZT46Win for KSR-410");
+        QCOMPARE(Frame()->TitleText(), path + " - ZT46Win for KSR-410");
     }
 
     void f1OpensHelpAtTheColumnShiftF1DoesNothing() {
@@ -245,7 +245,7 @@ private slots:
         QContextMenuEvent event(QContextMenuEvent::Mouse, grid->viewport()->rect().center(),
                                 grid->viewport()->mapToGlobal(grid->viewport()->rect().center()));
         QApplication::sendEvent(grid->viewport(), &event);
-        QCOMPARE(shown, QString("&Copy;&Paste;"));
+        QCOMPARE(shown, QString("&Undo;&Redo;;&Copy;&Paste;"));
     }
 
     void commonProblemsOpensItsHelpText() {

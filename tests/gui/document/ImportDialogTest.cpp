@@ -257,7 +257,8 @@ private slots:
     }
 
     // The menu commands of the running program: Export... writes the format of the chosen name filter,
-    // Import... shows the list's rows in the grid and marks the document modified.
+    // Import... shows the list's rows in the grid and marks the document modified; the whole import is one
+    // undo step.
     void menuCommandsExportAndImport() {
         gui_test::AppFixture app;
         QVERIFY(app.Start());
@@ -272,8 +273,10 @@ private slots:
         app.Trigger(cmd::kExport);
         QVERIFY(test::ReadText(exported.toStdString()).rfind("Location,Name,Frequency,Duplex,", 0) == 0);
 
+        app.Doc().ModelsToImage();
+        const CloneImage before = app.Doc().Image();
         const QString list = app.Path("list.csv");
-        const std::string text = "Name,Frequency\nGnd,121.9\n";
+        const std::string text = "Name,Frequency\nGnd,121.9\nTwr,118.7\n";
         test::WriteBytes(list.toStdString(), {text.begin(), text.end()});
         WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
@@ -287,6 +290,14 @@ private slots:
         const QAbstractItemModel* grid = app.Frame()->View()->Model();
         QCOMPARE(grid->index(1, kColTag).data().toString(), QString("GND     "));
         QCOMPARE(grid->index(1, kColReceive).data().toString(), QString("121.900"));
+        QCOMPARE(grid->index(2, kColTag).data().toString(), QString("TWR     "));
+        QAction* undo = app.Frame()->Action(cmd::kUndo);
+        QCOMPARE(undo->text(), QString("&Undo Import 2 channels"));
+        undo->trigger();
+        app.Doc().ModelsToImage();
+        QVERIFY(app.Doc().Image() == before);
+        QVERIFY(!app.Doc().ImageModified());
+        QVERIFY(!undo->isEnabled());
     }
 };
 

@@ -123,7 +123,8 @@ private slots:
         const CloneImage memory = EditedRadioMemory();
         RadioProcess radio({"--fast"}, &memory);
         Desktop desktop(radio.Device());
-        desktop.Doc().SetModified(true);
+        desktop.Doc().Change("Scan of MR 1", desktop.Doc().CurrentPlace(),
+                             [&] { desktop.Doc().Channels().Entry(0).Scan = 1; });
         desktop.Doc().ModelsToImage();
         const QByteArray image = Bytes(desktop.Doc().Image());
         const std::string name = desktop.Doc().CurrentFileName();
@@ -132,10 +133,11 @@ private slots:
 
         desktop.Trigger(cmd::kUpload);
 
-        // The data, the modified flag and the file name all stay.
+        // The data, the modified flag, the undo history and the file name all stay.
         QCOMPARE(desktop.prompts.ids, Ids{IDS_OVERWRITE_DATA});
         QCOMPARE(Bytes(desktop.Doc().Image()), image);
         QVERIFY(desktop.Doc().ImageModified());
+        QCOMPARE(desktop.Frame()->Action(cmd::kUndo)->text(), QString("&Undo Scan of MR 1"));
         QCOMPARE(desktop.Doc().CurrentFileName(), name);
         QCOMPARE(desktop.Frame()->windowTitle(), title);
     }
