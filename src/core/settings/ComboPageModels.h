@@ -29,6 +29,7 @@ constexpr int kWxModeComboId = 4711;
 constexpr int kWeatherAlertComboId = 4746;
 constexpr int kTemperatureOffsetEditId = 4841;
 constexpr int kTemperatureOffsetLabelId = 4568;
+constexpr const char* kTemperatureOffsetLabel = "Temperature &Offset";
 constexpr int kTemperatureOffsetLength = 5;
 
 // One page's model over its settings group.
