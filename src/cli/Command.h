@@ -16,6 +16,7 @@ constexpr int kExitOk = 0;
 constexpr int kExitUsage = 1;
 constexpr int kExitFile = 2;
 constexpr int kExitLink = 3;
+constexpr int kExitDiffers = 4; // done, but not all of it was equal (diff found differences)
 
 struct CliIo {
     std::ostream& out;

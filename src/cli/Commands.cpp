@@ -1,5 +1,6 @@
 // The one list of the tool's commands.
 #include "cli/Command.h"
+#include "cli/DiffCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/LinkCommands.h"
 
@@ -9,6 +10,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     AddFileCommands(commands);
     AddLinkCommands(commands);
+    AddDiffCommand(commands);
     return commands;
 }
 
