@@ -8,6 +8,7 @@
 
 #include "core/document/Document.h"
 #include "gui/app/HelpBrowser.h"
+#include "gui/document/CompareDialog.h"
 
 class QLabel;
 class QMenu;
@@ -53,6 +54,10 @@ public:
     void TitleChanged() override;
 
     PrintController* Printing() const { return m_print; }
+    // File > Compare asks this for the clone file instead of a file dialog (tests).
+    void SetCompareFileSource(std::function<std::optional<CompareDialog::Other>()> source) {
+        m_compareFile = std::move(source);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +74,7 @@ private:
     void OnPaste();
     void OnVisible();
     void OnOpenRecent(const QString& path);
+    void OnCompare();
     void RunFileCommand(bool (Document::*command)());
 
     Document& m_doc;
@@ -87,6 +93,7 @@ private:
     QPointer<HelpBrowser> m_help;
     TransferController* m_transfers = nullptr;
     PrintController* m_print = nullptr;
+    std::function<std::optional<CompareDialog::Other>()> m_compareFile;
 };
 
 } // namespace zt46
