@@ -194,51 +194,6 @@ void CompareSystem(Comparison& c, const SystemSettings& a, const SystemSettings&
     }
 }
 
-// Where each combo of the Common pages keeps its value.
-BitField BitsOfCombo(int comboId) {
-    struct Bits {
-        int comboId;
-        BitField bits;
-    };
-    static constexpr Bits kBits[] = {
-        {4700, f::ScanPauseLamp},
-        {4701, f::LampMode},
-        {4702, f::Dimmer},
-        {4703, f::PowerOnBeep},
-        {4704, f::KeypadBeeper},
-        {4705, f::PaMonitor},
-        {4706, f::HeadphoneLevel},
-        {4707, f::UserToneLow},
-        {4708, f::UserToneMid},
-        {4709, f::UserToneHigh},
-        {4710, f::SensorType},
-        {4711, f::WxDisplayMode},
-        {4712, f::BookDisplayMode},
-        {4713, f::MrDisplayMode},
-        {4721, f::SqlLevel},
-        {4722, f::RxSave},
-        {4723, f::ScanStopResume},
-        {4724, f::DwPri},
-        {4725, f::PriTime},
-        {4726, f::Tot},
-        {4741, f::LockStatus},
-        {4742, f::LockBits},
-        {4743, f::User1Key},
-        {4744, f::User2Key},
-        {4745, f::EmergencyFunction},
-        {4746, f::WeatherAlert},
-        {4747, f::TemperatureUnit},
-        {4748, f::InternalMic},
-        {4749, f::Vox},
-        {4750, f::VoxDelay},
-        {4751, f::VoxSensitivity},
-    };
-    for (const Bits& b : kBits) {
-        if (b.comboId == comboId) return b.bits;
-    }
-    return BitField{0, 0, 0};
-}
-
 template <typename Group>
 void ComparePage(Comparison& c, std::string_view page, const std::vector<ComboRow<Group>>& rows) {
     Group a, b;
@@ -248,7 +203,7 @@ void ComparePage(Comparison& c, std::string_view page, const std::vector<ComboRo
         const int va = a.*(row.field), vb = b.*(row.field);
         if (va != vb && c.Report(DifferenceKind::Setting, page, WithoutAccelerator(row.label),
                                  ItemText(row.items, va), ItemText(row.items, vb))) {
-            c.Explain(BitsOfCombo(row.comboId));
+            c.Explain(row.bits);
         }
     }
     if constexpr (std::is_same_v<Group, KeyMiscSettings>) {

@@ -19,6 +19,7 @@ template <typename Group> struct ComboRow {
     std::string_view label;
     std::vector<std::string_view> items; // index = field value
     int Group::*field;
+    BitField bits; // where the image keeps the field
 };
 
 const std::vector<ComboRow<DisplaySoundSettings>>& DisplaySoundRows();

@@ -7,6 +7,7 @@
 #include "core/editor/CellEdit.h"
 #include "core/editor/VfoSettings.h"
 #include "core/image/Fields.h"
+#include "core/settings/ComboPageModels.h"
 #include "support/TestSupport.h"
 
 namespace zt46 {
@@ -107,6 +108,30 @@ TEST(ImageCompare, ListsEveryKindOfDifferenceInTheGridsAndDialogsWords) {
     EXPECT_EQ(differences[8].kind, DifferenceKind::Channel);
     EXPECT_EQ(differences[12].kind, DifferenceKind::Alignment);
     EXPECT_EQ(differences.back().kind, DifferenceKind::Bytes);
+}
+
+// Each row of the Common pages, changed alone, is one line under its page and label: its bits are where
+// the comparison looks for it.
+template <typename Group> void EachRowAlone(const char* page, const std::vector<ComboRow<Group>>& rows) {
+    const CloneImage base = Base();
+    for (const ComboRow<Group>& row : rows) {
+        CloneImage changed = base;
+        Group group;
+        group.Load(changed);
+        group.*(row.field) = (group.*(row.field) + 1) % static_cast<int>(row.items.size());
+        group.Store(changed);
+        const Lines lines = LinesOf(CompareImages(base, changed));
+        ASSERT_EQ(lines.size(), 1u) << row.label;
+        std::string label(row.label);
+        std::erase(label, '&');
+        EXPECT_EQ(lines[0].rfind(std::string(page) + " / " + label + ": ", 0), 0u) << lines[0];
+    }
+}
+
+TEST(ImageCompare, EachCommonSettingIsOneLineUnderItsLabel) {
+    EachRowAlone("Display & Sound", DisplaySoundRows());
+    EachRowAlone("TX/RX", TxRxRows());
+    EachRowAlone("Key Set/Misc", KeyMiscRows());
 }
 
 TEST(ImageCompare, BitsNoSettingShowsAreBytesEvenBesideASetting) {
