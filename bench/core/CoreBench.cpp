@@ -1,8 +1,10 @@
-// How long the document takes to decode and re-encode a full image, and to build the whole report.
+// How long the document takes to decode and re-encode a full image, to build the whole report, and to
+// compare two full images by meaning.
 #include <benchmark/benchmark.h>
 
 #include "core/document/Document.h"
 #include "core/document/FactoryImage.h"
+#include "core/document/ImageCompare.h"
 #include "core/report/Report.h"
 #include "core/util/UserPrompts.h"
 
@@ -80,6 +82,48 @@ void BM_FullReport(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FullReport)->Unit(benchmark::kMicrosecond);
+
+// The full document's image, and one whose every channel, setting byte and alignment value differs.
+struct ComparedImages {
+    CloneImage first, second;
+    ComparedImages() {
+        FullDocument full;
+        full.doc.ModelsToImage();
+        first = second = full.doc.Image();
+        for (int i = 0; i < kChannelCount; ++i) {
+            std::uint8_t* rec = &second[ChannelRecordOffset(i)];
+            rec[1] ^= 0x02; // scan
+            for (int t = 2; t < 10; ++t)
+                rec[t] = static_cast<std::uint8_t>((rec[t] + 1) % 40); // another tag
+        }
+        for (std::size_t i = kAdjustBlockAOffset; i < kVfoAOffset; ++i)
+            second[i] ^= 0x11;
+        second[45] ^= 0x41;
+    }
+};
+
+void BM_CompareImages(benchmark::State& state) {
+    const ComparedImages images;
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        const std::vector<ImageDifference> differences = CompareImages(images.first, images.second);
+        lines = differences.size();
+        benchmark::DoNotOptimize(differences.data());
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_CompareImages)->Unit(benchmark::kMicrosecond);
+
+// What File > Compare and zt46 diff do: both images as loaded, then compared.
+void BM_CompareImagesAsLoaded(benchmark::State& state) {
+    const ComparedImages images;
+    for (auto _ : state) {
+        const std::vector<ImageDifference> differences =
+            CompareImages(AsLoaded(images.first), AsLoaded(images.second));
+        benchmark::DoNotOptimize(differences.data());
+    }
+}
+BENCHMARK(BM_CompareImagesAsLoaded)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace zt46

@@ -11,6 +11,7 @@ Answer CliPrompts::Show(const Prompt& prompt) {
         if (c != '\r') text += c;
     }
     m_err << "zt46: " << text << '\n';
+    if (!prompt.buttonTexts.empty()) return Answer::Cancel;
     switch (prompt.buttons) {
     case Buttons::Ok:
         return Answer::Ok;

@@ -1,6 +1,7 @@
 #pragma once
 // Messages of the core on stderr, in the system's own texts. Questions are answered Yes: the user
-// asked for the command on the command line.
+// asked for the command on the command line. A choice between named actions is never made on the
+// user's behalf: it is answered Cancel, and the command names the option that makes it.
 
 #include <iosfwd>
 #include <optional>

@@ -17,8 +17,9 @@ void ToolUsage(std::ostream& os) {
         os << "  " << name << "  " << cmd->Summary() << '\n';
     }
     os << "\nRun 'zt46 COMMAND --help' for the options of a command; 'zt46 --version' prints the version.\n"
-          "Exit status: 0 success, 1 usage error, 2 file error, 3 link error, 4 done, but not all of it was\n"
-          "equal or taken.\n";
+          "Exit status: 0 success, 1 usage error, 2 file error, 3 link error (also: the radio does not hold\n"
+          "what was written), 4 done, but not all of it was equal or taken (diff found differences,\n"
+          "import refused rows).\n";
 }
 
 const QCommandLineOption& HelpOption() {

@@ -16,7 +16,7 @@ constexpr int kExitOk = 0;
 constexpr int kExitUsage = 1;
 constexpr int kExitFile = 2;
 constexpr int kExitLink = 3;
-constexpr int kExitPartial = 4; // done, but not all of it was equal or taken
+constexpr int kExitPartial = 4; // done, but not all of it was equal or taken (diff, import)
 
 struct CliIo {
     std::ostream& out;

@@ -1,5 +1,6 @@
 // The one list of the tool's commands.
 #include "cli/Command.h"
+#include "cli/DiffCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/LinkCommands.h"
 #include "cli/ListCommands.h"
@@ -11,6 +12,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands() {
     AddFileCommands(commands);
     AddListCommands(commands);
     AddLinkCommands(commands);
+    AddDiffCommand(commands);
     return commands;
 }
 

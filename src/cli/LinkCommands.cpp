@@ -130,6 +130,14 @@ QCommandLineOption PrivilegedOption() {
     return QCommandLineOption(QStringLiteral("privileged"));
 }
 
+QCommandLineOption IdentityOption() {
+    return QCommandLineOption(QStringLiteral("identity"), {}, QStringLiteral("radio|file"));
+}
+
+QCommandLineOption NoVerifyOption() {
+    return QCommandLineOption(QStringLiteral("no-verify"));
+}
+
 // What the runs of both commands share: the port, Qt's application object, the cancel flag.
 struct LinkRun {
     explicit LinkRun(CliIo& io) : io(io), cliPrompts(io.err), progress(io), prompts(cliPrompts, progress) {}
@@ -209,14 +217,25 @@ public:
     std::string Name() const override { return "download"; }
     std::string Summary() const override { return "write a clone file into the radio"; }
     std::string Usage() const override {
-        return "Usage: zt46 download --port DEVICE FILE [--privileged]\n"
+        return "Usage: zt46 download --port DEVICE FILE [--identity radio|file] [--no-verify] "
+               "[--privileged]\n"
                "Opens FILE with the checks of File > Open and writes it into the radio over the serial\n"
                "DEVICE, as the application does: the radio is read first, keeps its alignment values and\n"
                "firmware version, and what it held is kept in ./backups (the newest 50 backups are kept).\n"
-               "--privileged (asks for the service password) also writes the alignment check block and\n"
-               "keeps the radio's identity block. Ctrl+C cancels.\n";
+               "Afterwards the radio is read back and compared with what was written; exit status 3 when\n"
+               "it does not hold it.\n"
+               "  --identity radio  when FILE was read from another radio (its serial number differs), keep\n"
+               "                    the connected radio's own identity block (serial number)\n"
+               "  --identity file   write FILE's identity block into the radio as well\n"
+               "                    (with differing serial numbers and no --identity, nothing is written)\n"
+               "  --no-verify       do not read the radio back after writing\n"
+               "  --privileged      (asks for the service password) also writes the alignment check block\n"
+               "                    and always keeps the radio's identity block\n"
+               "Ctrl+C cancels.\n";
     }
-    QList<QCommandLineOption> Options() const override { return {PortOption(), PrivilegedOption()}; }
+    QList<QCommandLineOption> Options() const override {
+        return {PortOption(), PrivilegedOption(), IdentityOption(), NoVerifyOption()};
+    }
     int Run(const QCommandLineParser& parser, CliIo& io) const override {
         const std::vector<std::string> paths = Paths(parser);
         const std::string device = parser.value(QStringLiteral("port")).toLocal8Bit().toStdString();
@@ -225,6 +244,14 @@ public:
             return kExitUsage;
         }
         TransferJob job;
+        if (parser.isSet(QStringLiteral("identity"))) {
+            job.identity = ParseIdentityChoice(parser.value(QStringLiteral("identity")).toStdString());
+            if (!job.identity) {
+                io.err << "zt46 download: --identity takes radio or file\n";
+                return kExitUsage;
+            }
+        }
+        job.verify = !parser.isSet(QStringLiteral("no-verify"));
         job.privileged = parser.isSet(QStringLiteral("privileged"));
         if (job.privileged && !AskPassword(io)) return kExitUsage;
         CliDocument cli(io);
@@ -238,12 +265,27 @@ public:
         ApplyTransferResult(cli.document, TransferMode::WriteRadio, result);
         if (!result.backupPath.empty())
             io.out << "Backup of the radio's memory: " << result.backupPath << '\n';
+        if (result.identityDeclined) {
+            io.err << "zt46 download: nothing was written: the file is of radio " << result.fileSerial
+                   << ", the radio connected is " << result.radioSerial
+                   << ". Name whose identity the radio gets: --identity radio (keep " << result.radioSerial
+                   << ") or --identity file (write " << result.fileSerial << ").\n";
+            return kExitUsage;
+        }
         if (status != kExitOk && run.cliPrompts.LastId() == IDS_BACKUP_FAILED) return kExitFile;
         return status;
     }
 };
 
 } // namespace
+
+int ReadRadioMemory(CliIo& io, const std::string& device, CloneImage& memory) {
+    LinkRun run(io);
+    TransferResult result;
+    const int status = run.Run(TransferMode::ReadForCompare, device, TransferJob{}, result);
+    if (status == kExitOk) memory = result.image;
+    return status;
+}
 
 void AddLinkCommands(std::vector<std::unique_ptr<Command>>& commands) {
     commands.push_back(std::make_unique<UploadCommand>());

@@ -22,7 +22,8 @@ bool UploadFrameFits(std::uint8_t lengthByte, std::size_t received) {
     return lengthByte >= 3 && received + (lengthByte - 2u) <= kImageSize;
 }
 
-void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user, bool privileged) {
+void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user, bool privileged,
+                         IdentityChoice identity) {
     auto take = [&](std::size_t first, std::size_t last) {
         std::copy(user.begin() + static_cast<long>(first), user.begin() + static_cast<long>(last) + 1,
                   radio.begin() + static_cast<long>(first));
@@ -30,7 +31,7 @@ void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user, bool privile
     take(kAdjustChecksumOffset, kAdjustBlockAOffset - 1); // bytes 0..1: the radio's firmware version stays
     if (privileged) take(kAdjustBlockBOffset, kAdjustBlockBEnd - 1);
     take(kCommonSettingsOffset, kIdentityOffset - 1);
-    if (!privileged) take(kIdentityOffset, kIdentityEnd - 1);
+    if (!privileged && identity == IdentityChoice::File) take(kIdentityOffset, kIdentityEnd - 1);
     UpdateAdjustChecksum(radio);
 }
 

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "core/document/RadioWrite.h"
 #include "core/image/CloneImage.h"
 
 namespace zt46 {
@@ -37,9 +38,10 @@ bool UploadFrameFits(std::uint8_t lengthByte, std::size_t received);
 
 // The first half of a download after the radio was read: the user's bytes go into the radio's image.
 // The radio keeps its firmware version (bytes 0..1), its alignment values (bytes 70..93 always, 94..111
-// unless privileged), its identity block (3792..3803) when privileged and bytes 3804..4095 always; the check
-// value is renewed.
-void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user, bool privileged);
+// unless privileged), its identity block (3792..3803) when privileged or when `identity` says so, and
+// bytes 3804..4095 always; the check value is renewed.
+void MergeIntoRadioImage(CloneImage& radio, const CloneImage& user, bool privileged,
+                         IdentityChoice identity = IdentityChoice::File);
 
 // Whether the two images have the same hardware option bits (byte 7, bits 2..1).
 bool SameHardware(const CloneImage& a, const CloneImage& b);

@@ -5,6 +5,7 @@
 
 #include "core/document/Backup.h"
 #include "core/document/Document.h"
+#include "core/image/Codecs.h"
 #include "core/util/Messages.h"
 #include "core/util/UserPrompts.h"
 #include "link/CloneFraming.h"
@@ -57,6 +58,26 @@ bool KeepBackup(const CloneImage& asRead, const TransferJob& job, const Transfer
     return true;
 }
 
+// A normal-mode download into a radio with another serial number: whose identity it gets is asked (or
+// given by the job) before anything is written. False when the answer was Cancel: nothing is written.
+bool ChooseIdentity(const CloneImage& asRead, const CloneImage& user, const TransferJob& job,
+                    const TransferContext& context, TransferResult& result, CloneImage& buffer) {
+    if (job.privileged || SameSerialNumber(asRead, user)) return true;
+    result.fileSerial = DecodeSerialNumber(user);
+    result.radioSerial = DecodeSerialNumber(asRead);
+    std::optional<IdentityChoice> choice = job.identity;
+    if (!choice) choice = IdentityFromAnswer(context.prompts.Show(IdentityQuestion(user, asRead)));
+    if (!choice) {
+        result.identityDeclined = true;
+        return false;
+    }
+    if (*choice == IdentityChoice::Radio) {
+        buffer = asRead;
+        MergeIntoRadioImage(buffer, user, false, IdentityChoice::Radio);
+    }
+    return !context.cancel.load();
+}
+
 } // namespace
 
 TransferResult RunUpload(SerialPort& port, const TransferJob& job, const TransferContext& context) {
@@ -79,17 +100,32 @@ TransferResult RunUpload(SerialPort& port, const TransferJob& job, const Transfe
 
 TransferResult RunDownload(SerialPort& port, const TransferJob& job, const TransferContext& context) {
     TransferResult result;
-    if (!Begin(port, context, result, IDS_DOWNLOAD_FUNCTION, 2 * clone::kFrames)) return result;
+    // The read, the write and, when it is on, the read-back.
+    if (!Begin(port, context, result, IDS_DOWNLOAD_FUNCTION, (job.verify ? 3 : 2) * clone::kFrames))
+        return result;
     CloneImage buffer = job.image;
     CloneImage user = job.image;
     CloneImage asRead{};
-    CloneProtocol protocol(port, context, job.privileged);
+    NotedPrompts prompts(context.prompts);
+    const TransferContext noted{prompts, context.progress, context.cancel};
+    CloneProtocol protocol(port, noted, job.privileged);
     const bool merged = protocol.ReadAndMerge(buffer, user, &asRead);
     if (protocol.RadioRead()) result.firmwareVersion = FirmwareOf(asRead);
-    if (merged && KeepBackup(asRead, job, context, result) && protocol.Download(buffer)) {
-        result.succeeded = true;
-        result.image = buffer;
-        MessageById(context.prompts, IDS_DOWNLOAD_COMPLETED, Buttons::Ok, Icon::Information);
+    if (merged && ChooseIdentity(asRead, user, job, context, result, buffer) &&
+        KeepBackup(asRead, job, context, result)) {
+        prompts.SetNote(WriteFailedNote(result.backupPath));
+        result.written = protocol.Download(buffer);
+        prompts.SetNote({});
+        if (result.written) {
+            result.image = buffer;
+            if (job.verify) {
+                result.verify = ReadBackAndCompare(protocol, prompts, buffer, result.backupPath,
+                                                   DownloadCompletedPrompt(true));
+            } else {
+                context.prompts.Show(DownloadCompletedPrompt(false));
+            }
+            result.succeeded = !job.verify || result.verify == VerifyOutcome::Verified;
+        }
     }
     Finish(port, context, result);
     return result;
@@ -116,6 +152,32 @@ TransferResult RunAlignmentEntry(SerialPort& port, const TransferJob& job, const
     return result;
 }
 
+TransferResult RunReadForCompare(SerialPort& port, const TransferJob& job, const TransferContext& context) {
+    TransferResult result;
+    if (!Begin(port, context, result, IDS_UPLOAD_FUNCTION, clone::kFrames)) return result;
+    CloneImage buffer = job.image;
+    CloneProtocol protocol(port, context, job.privileged);
+    if (protocol.Upload(buffer)) {
+        result.succeeded = true;
+        result.image = buffer;
+    }
+    Finish(port, context, result);
+    return result;
+}
+
+TransferResult RunVerifyWrite(SerialPort& port, const TransferJob& job, const TransferContext& context) {
+    TransferResult result;
+    if (!Begin(port, context, result, IDS_UPLOAD_FUNCTION, clone::kFrames)) return result;
+    NotedPrompts prompts(context.prompts);
+    const TransferContext noted{prompts, context.progress, context.cancel};
+    CloneProtocol protocol(port, noted, job.privileged);
+    result.image = job.image;
+    result.verify = ReadBackAndCompare(protocol, prompts, job.image, job.backupPath, RadioVerifiedPrompt());
+    result.succeeded = result.verify == VerifyOutcome::Verified;
+    Finish(port, context, result);
+    return result;
+}
+
 TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJob& job,
                            const TransferContext& context) {
     switch (mode) {
@@ -125,6 +187,10 @@ TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJo
         return RunDownload(port, job, context);
     case TransferMode::AlignmentEntry:
         return RunAlignmentEntry(port, job, context);
+    case TransferMode::ReadForCompare:
+        return RunReadForCompare(port, job, context);
+    case TransferMode::VerifyWrite:
+        return RunVerifyWrite(port, job, context);
     }
     return {};
 }
@@ -134,6 +200,7 @@ void KeepRadioFirmware(CloneImage& image, const TransferResult& result) {
 }
 
 void ApplyTransferResult(Document& document, TransferMode mode, const TransferResult& result) {
+    if (mode == TransferMode::ReadForCompare || mode == TransferMode::VerifyWrite) return;
     if (result.imageTaken && mode == TransferMode::ReadRadio) {
         document.TakeRadioImage(result.image);
         return;

@@ -1,14 +1,17 @@
 #pragma once
-// The three runs that move the whole image over the link: upload, download (read, merge, write) and
-// alignment entry. Each works on its own copy of the image, reports through the context, and returns
-// a result that the caller applies to its document: a run never touches a document.
+// The runs that move the whole image over the link: upload, download (read, merge, write, read back),
+// alignment entry, a read for a comparison and a read-back after alignment. Each works on its own copy of
+// the image, reports through the context, and returns a result that the caller applies to its document: a
+// run never touches a document.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "core/document/RadioWrite.h"
 #include "core/image/CloneImage.h"
+#include "link/ReadBack.h"
 #include "link/SerialPort.h"
 #include "link/TransferContext.h"
 
@@ -18,7 +21,13 @@ namespace zt46 {
 
 class Document;
 
-enum class TransferMode { ReadRadio, WriteRadio, AlignmentEntry };
+enum class TransferMode {
+    ReadRadio,
+    WriteRadio,
+    AlignmentEntry,
+    ReadForCompare, // the radio's memory for a comparison: no question, no message, the document alone
+    VerifyWrite,    // read back after alignment wrote into the radio, compared with `image`
+};
 
 struct TransferJob {
     CloneImage image{};         // the document's image, models written back into it
@@ -29,6 +38,13 @@ struct TransferJob {
     std::string backupFolder;
     // Alignment entry: the thread that goes on using the port afterwards (null: this one).
     QThread* portThread = nullptr;
+    // Download in normal mode, when the file's serial number is not the radio's: whose identity the radio
+    // gets; none: the user is asked.
+    std::optional<IdentityChoice> identity;
+    // Download: the radio is read back after the write and compared with what was written.
+    bool verify = true;
+    // Read-back after alignment: the backup taken when alignment began, named should the check fail.
+    std::string backupPath;
 };
 
 struct TransferResult {
@@ -40,11 +56,19 @@ struct TransferResult {
     // The radio's firmware version (image bytes 0..1) whenever the radio was read.
     std::optional<std::array<std::uint8_t, 2>> firmwareVersion;
     std::string backupPath; // download: the backup of the radio's memory, when written
+    bool written = false;   // download: the radio took every frame
+    VerifyOutcome verify = VerifyOutcome::NotRun;
+    // Download: the serial numbers when they differed, and whether the question about them was
+    // answered Cancel (then nothing was written).
+    std::string fileSerial, radioSerial;
+    bool identityDeclined = false;
 };
 
 TransferResult RunUpload(SerialPort& port, const TransferJob& job, const TransferContext& context);
 TransferResult RunDownload(SerialPort& port, const TransferJob& job, const TransferContext& context);
 TransferResult RunAlignmentEntry(SerialPort& port, const TransferJob& job, const TransferContext& context);
+TransferResult RunReadForCompare(SerialPort& port, const TransferJob& job, const TransferContext& context);
+TransferResult RunVerifyWrite(SerialPort& port, const TransferJob& job, const TransferContext& context);
 TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJob& job,
                            const TransferContext& context);
 
@@ -54,7 +78,8 @@ void KeepRadioFirmware(CloneImage& image, const TransferResult& result);
 
 // What the caller does with a result: an upload taken replaces the image and the file name ("<none>"),
 // an alignment entry replaces the image alone, and the radio's firmware version is kept whenever the
-// radio was read. The models are decoded again from the image.
+// radio was read. The models are decoded again from the image. A read for a comparison and a read-back
+// leave the document alone.
 void ApplyTransferResult(Document& document, TransferMode mode, const TransferResult& result);
 
 } // namespace zt46

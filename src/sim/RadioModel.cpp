@@ -173,6 +173,7 @@ void RadioModel::DownloadFrameDone(std::vector<std::uint8_t>& out) {
         return;
     }
     std::copy_n(m_rx.begin() + 3, count, m_memory.begin() + static_cast<long>(m_total));
+    StoreWrongly(m_total, m_total + count);
     m_total += count;
     m_rx.clear();
     out.push_back(kAck);
@@ -180,6 +181,12 @@ void RadioModel::DownloadFrameDone(std::vector<std::uint8_t>& out) {
         m_state = State::Idle;
         ++m_downloads;
     }
+}
+
+void RadioModel::StoreWrongly(std::size_t from, std::size_t to) {
+    const auto at = static_cast<std::size_t>(m_faults.storeWrongAt);
+    if (m_faults.storeWrongAt >= 0 && at >= from && at < to)
+        m_memory[at] = static_cast<std::uint8_t>(~m_memory[at]);
 }
 
 void RadioModel::AlignByte(std::uint8_t byte, std::vector<std::uint8_t>& out) {
@@ -260,6 +267,7 @@ void RadioModel::AlignCommand(std::vector<std::uint8_t>& out) {
         if (data.size() != 4 || wordIndex() + 1 >= kImageSize) break;
         m_memory[wordIndex()] = data[2];
         m_memory[wordIndex() + 1] = data[3];
+        StoreWrongly(wordIndex(), wordIndex() + 2);
         Accept(command, out);
         Reply(command, {data[2], data[3]}, out);
         return;

@@ -26,6 +26,8 @@ struct Faults {
     int badLength = 2;
     int nakDownloadFrame = kNever;         // download frame answered 0x15
     int muteDownloadFrame = kNever;        // download frame not answered at all
+    int storeWrongAt = kNever;             // memory address whose byte is stored wrongly (inverted) though
+                                           // the frame or word that carries it is acknowledged
     bool acceptWithCode = false;           // alignment commands accepted with their own code, not 0x06
     std::set<std::uint8_t> alignRefuse;    // commands answered 0x15
     std::set<std::uint8_t> alignSilent;    // commands not answered
@@ -65,6 +67,8 @@ private:
     void UploadAnswer(std::uint8_t byte, std::vector<std::uint8_t>& out);
     void DownloadByte(std::uint8_t byte, std::vector<std::uint8_t>& out);
     void DownloadFrameDone(std::vector<std::uint8_t>& out);
+    // A byte of [from, to) just stored is spoilt when it is the one the fault names.
+    void StoreWrongly(std::size_t from, std::size_t to);
     void AlignByte(std::uint8_t byte, std::vector<std::uint8_t>& out);
     void AlignCommand(std::vector<std::uint8_t>& out);
     void Accept(std::uint8_t command, std::vector<std::uint8_t>& out) const;

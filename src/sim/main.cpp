@@ -50,6 +50,9 @@ Faults:
   --bad-length K:L      upload frame K carries the length byte L
   --nak-download K      download frame K is answered 0x15
   --mute-download K     download frame K is not answered
+  --store-wrong ADDRESS the byte at memory ADDRESS (0..4095, decimal or 0x hex) is stored inverted
+                        whenever a download frame or an alignment word writes it, though the radio
+                        acknowledges the write
   --no-echo             the line does not echo the PC's bytes
   --accept-code         alignment commands are accepted with their own code instead of 0x06
   --align-refuse C      alignment command C (hex, e.g. 31) is answered 0x15
@@ -166,6 +169,9 @@ int main(int argc, char** argv) {
             ok = number(faults.nakDownloadFrame);
         } else if (a == "--mute-download") {
             ok = number(faults.muteDownloadFrame);
+        } else if (a == "--store-wrong") {
+            ok = number(faults.storeWrongAt, 0) && faults.storeWrongAt >= 0 &&
+                 faults.storeWrongAt < static_cast<int>(zt46::kImageSize);
         } else if (a == "--no-echo") {
             options.echo = false;
         } else if (a == "--accept-code") {

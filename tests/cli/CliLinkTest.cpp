@@ -46,7 +46,8 @@ TEST(CliLink, DownloadKeepsABackupAndWritesTheFile) {
     // What File > Save would write of it is what the radio gets outside the ranges it keeps.
     ASSERT_EQ(RunCli(dir, {"save", "file.t46", "saved.t46"}).status, 0);
     const CloneImage user = ReadImage(dir.File("saved.t46"));
-    const ProgramRun run = RunCli(dir, {"download", "--port", radio.Device(), "file.t46"});
+    const ProgramRun run =
+        RunCli(dir, {"download", "--port", radio.Device(), "--identity", "file", "file.t46"});
     EXPECT_EQ(run.status, 0) << run.err;
     const auto backups = Backups(dir);
     ASSERT_EQ(backups.size(), 1u);
@@ -111,7 +112,8 @@ TEST(CliLink, ABackupThatCannotBeWrittenStopsTheDownload) {
     TempDir dir;
     WriteClone(dir.File("file.t46"), PatternImage(28));
     { std::ofstream(dir.File("backups")) << "not a folder"; }
-    const ProgramRun run = RunCli(dir, {"download", "--port", radio.Device(), "file.t46"});
+    const ProgramRun run =
+        RunCli(dir, {"download", "--port", radio.Device(), "--identity", "radio", "file.t46"});
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("backups"), std::string::npos) << run.err;
     EXPECT_EQ(radio.StopAndReadMemory(), memory);

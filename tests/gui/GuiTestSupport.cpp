@@ -44,6 +44,7 @@ bool AppFixture::Start(const QStringList& args, Privilege grant) {
     startIds = prompts.ids;
     prompts.ids.clear();
     prompts.texts.clear();
+    prompts.shown.clear();
     return QTest::qWaitForWindowActive(Frame());
 }
 

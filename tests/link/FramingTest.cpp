@@ -65,6 +65,35 @@ TEST(CloneFrames, UploadFrameMustFitTheImage) {
     }
 }
 
+TEST(DownloadMerge, EachRangeComesFromTheRadioOrTheFile) {
+    struct Case {
+        const char* name;
+        bool privileged;
+        IdentityChoice identity;
+        bool identityFromFile, checkBlockFromFile;
+    };
+    const Case cases[] = {
+        {"normal, file's identity", false, IdentityChoice::File, true, false},
+        {"normal, radio's identity", false, IdentityChoice::Radio, false, false},
+        {"privileged keeps the radio's identity", true, IdentityChoice::File, false, true},
+        {"privileged, radio's identity", true, IdentityChoice::Radio, false, true},
+    };
+    CloneImage radio{}, file{};
+    radio.fill(0x11);
+    file.fill(0x22);
+    for (const Case& c : cases) {
+        CloneImage merged = radio;
+        MergeIntoRadioImage(merged, file, c.privileged, c.identity);
+        for (std::size_t i = 0; i < kImageSize; ++i) {
+            if (i == 2 || i == 3) continue; // the check value, renewed
+            const bool fromFile = (i >= 4 && i < 70) || (i >= 94 && i < 112 && c.checkBlockFromFile) ||
+                                  (i >= 112 && i < 3792) || (i >= 3792 && i < 3804 && c.identityFromFile);
+            ASSERT_EQ(merged[i], fromFile ? 0x22 : 0x11) << c.name << ", byte " << i;
+        }
+        EXPECT_EQ(StoredAdjustChecksum(merged), ComputeAdjustChecksum(merged)) << c.name;
+    }
+}
+
 TEST(CloneFrames, HardwareComparesBitsTwoAndOneOnly) {
     struct Case {
         std::uint8_t a, b;

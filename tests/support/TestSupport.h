@@ -19,6 +19,7 @@ public:
     Answer Show(const Prompt& prompt) override {
         ids.push_back(prompt.id);
         texts.push_back(prompt.text);
+        shown.push_back(prompt);
         if (answers.empty()) return prompt.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
         const Answer a = answers.front();
         answers.pop_front();
@@ -28,6 +29,7 @@ public:
 
     std::vector<int> ids;
     std::vector<std::string> texts;
+    std::vector<Prompt> shown;  // whole, with their buttons
     std::deque<Answer> answers; // consumed in order; Ok/Yes when empty
     int beeps = 0;
 };

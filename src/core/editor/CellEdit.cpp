@@ -13,12 +13,33 @@ namespace zt46 {
 namespace {
 
 constexpr int kFlagOfColumn[kGridColumnCount] = {-1, 0, 1, 2, 2, 3, 3, 4, 5, 6, 7};
+constexpr const char* kHeaderBottom[kGridColumnCount] = {"Chn", "Mode", "TAG", "Receive", "Transmit", "AM",
+                                                         "FM",  "Sft",  "Alp", "SC",      "split"};
+constexpr const char* kHeaderTop[kGridColumnCount] = {"",     "",    "",    "Frequency", "Frequency", "step",
+                                                      "step", "Clk", "Tag", "",          ""};
 
 const char* Flag(int on) {
     return on ? "v" : "-";
 }
 
 } // namespace
+
+const char* GridHeaderTop(int column) {
+    return column >= 0 && column < kGridColumnCount ? kHeaderTop[column] : "";
+}
+
+const char* GridHeaderBottom(int column) {
+    return column >= 0 && column < kGridColumnCount ? kHeaderBottom[column] : "";
+}
+
+std::string GridColumnName(int column) {
+    const std::string top = GridHeaderTop(column);
+    const std::string bottom = GridHeaderBottom(column);
+    // "step" qualifies the band below it; "Frequency" says nothing "Receive" does not.
+    if (top.empty() || top == "Frequency") return bottom;
+    if (top == "step") return bottom + " " + top;
+    return top + " " + bottom;
+}
 
 int ColumnFlagOf(int column) {
     return column >= 0 && column < kGridColumnCount ? kFlagOfColumn[column] : -1;

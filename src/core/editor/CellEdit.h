@@ -31,6 +31,12 @@ constexpr int kColScan = 9;
 constexpr int kColSplit = 10;
 constexpr int kGridColumnCount = 11;
 
+// The grid's two header rows over a column ("Frequency" over "Receive"; an empty upper row), and the name
+// a column goes by in other texts ("Receive", "AM step", "Clk Sft").
+const char* GridHeaderTop(int column);
+const char* GridHeaderBottom(int column);
+std::string GridColumnName(int column);
+
 // One bit per grid column.
 using ColumnMask = std::uint16_t;
 constexpr ColumnMask ColumnBit(int column) {

@@ -29,7 +29,8 @@ std::string Quoted(std::string_view typed) {
 
 std::string ChannelName(int index) {
     const int group = ChannelTable::GroupOf(index);
-    const char* name = group == kGroupMr ? "MR" : group == kGroupBook ? "Book" : "WX";
+    // The groups as the report titles them.
+    const char* name = group == kGroupMr ? "MR" : group == kGroupBook ? "Book MR" : "Weather";
     return Format("%s %d", name, ChannelTable::NumberInGroup(index));
 }
 

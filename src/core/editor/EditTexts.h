@@ -20,7 +20,7 @@ inline constexpr const char* kVfoSettingsLabel = "VFO settings";
 inline constexpr const char* kImageBytesLabel = "Image bytes";
 inline constexpr const char* kAlignmentValuesLabel = "Alignment values";
 
-// "MR 12", "Book 3", "WX 1".
+// "MR 12", "Book MR 3", "Weather 1".
 std::string ChannelName(int index);
 // A grid column as a change names it: "Receive", "TAG", "AM step", "Scan", ...
 const char* ColumnName(int column);

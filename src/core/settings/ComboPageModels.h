@@ -19,6 +19,7 @@ template <typename Group> struct ComboRow {
     std::string_view label;
     std::vector<std::string_view> items; // index = field value
     int Group::*field;
+    BitField bits; // where the image keeps the field
 };
 
 const std::vector<ComboRow<DisplaySoundSettings>>& DisplaySoundRows();
@@ -29,6 +30,7 @@ constexpr int kWxModeComboId = 4711;
 constexpr int kWeatherAlertComboId = 4746;
 constexpr int kTemperatureOffsetEditId = 4841;
 constexpr int kTemperatureOffsetLabelId = 4568;
+constexpr const char* kTemperatureOffsetLabel = "Temperature &Offset";
 constexpr int kTemperatureOffsetLength = 5;
 
 // One page's model over its settings group.

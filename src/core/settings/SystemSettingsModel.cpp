@@ -33,6 +33,25 @@ unsigned SystemEnableMask(bool privileged, const SystemSettings& s) {
     return locked ? 0x1AF : 0x1BF;
 }
 
+std::vector<std::string> SystemRowItems(int row, bool weatherBand) {
+    switch (row) {
+    case kRowVfoSelect:
+        return {"VFO A", "VFO B"};
+    case kRowCurrentMode:
+        if (weatherBand) return {"VFO    ", "MR     ", "Book MR", "WX     "};
+        return {"VFO    ", "MR     ", "Book MR"};
+    case kRowEmergencyMode:
+        return {"Off", "Emergency"};
+    case kRowAnlStatus:
+    case kRowDualWatch:
+        return {"Off", "On"};
+    case kRowToneControl:
+        return {"off", "Mode1", "Mode2", "Mode3", "User"};
+    default:
+        return {"Disable", "Enable"};
+    }
+}
+
 bool SystemRowVisible(int row, bool privileged) {
     return row < kRowWeatherBand || privileged;
 }
@@ -52,22 +71,7 @@ unsigned SystemSettingsModel::EnableMask() const {
 }
 
 std::vector<std::string> SystemSettingsModel::Items(int row) const {
-    switch (row) {
-    case kRowVfoSelect:
-        return {"VFO A", "VFO B"};
-    case kRowCurrentMode:
-        if (m_document.System().WeatherBand) return {"VFO    ", "MR     ", "Book MR", "WX     "};
-        return {"VFO    ", "MR     ", "Book MR"};
-    case kRowEmergencyMode:
-        return {"Off", "Emergency"};
-    case kRowAnlStatus:
-    case kRowDualWatch:
-        return {"Off", "On"};
-    case kRowToneControl:
-        return {"off", "Mode1", "Mode2", "Mode3", "User"};
-    default:
-        return {"Disable", "Enable"};
-    }
+    return SystemRowItems(row, m_document.System().WeatherBand != 0);
 }
 
 int SystemSettingsModel::Value(int row) const {

@@ -31,6 +31,8 @@ enum SystemRow {
 const char* SystemRowLabel(int row);
 // Bit i enables row i (label and combo together).
 unsigned SystemEnableMask(bool privileged, const SystemSettings& settings);
+// The items of a row's list; the Current Mode list offers WX only with the weather band.
+std::vector<std::string> SystemRowItems(int row, bool weatherBand);
 // The band rows (6..9) are shown only in privileged mode.
 bool SystemRowVisible(int row, bool privileged);
 

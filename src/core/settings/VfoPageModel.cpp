@@ -20,6 +20,22 @@ std::vector<std::string_view> VfoComboItems(VfoCombo combo) {
     return {};
 }
 
+const char* VfoComboLabel(VfoCombo combo) {
+    switch (combo) {
+    case VfoCombo::Mode:
+        return "&Mode(FM/AM)";
+    case VfoCombo::Split:
+        return "&Split";
+    case VfoCombo::AmStep:
+        return "&AM Step";
+    case VfoCombo::FmStep:
+        return "&FM Step";
+    case VfoCombo::ClockShift:
+        return "&Clock Shift";
+    }
+    return "";
+}
+
 VfoPageModel::VfoPageModel(Document& document, std::size_t recordOffset)
     : m_document(document), m_vfo(recordOffset) {}
 

@@ -34,6 +34,10 @@ struct VfoControlStates {
 
 // The list texts of a combo (index = field value; Clock Shift's stored bit is 0 for "On").
 std::vector<std::string_view> VfoComboItems(VfoCombo combo);
+// The page's labels, with their keyboard accelerators.
+const char* VfoComboLabel(VfoCombo combo);
+constexpr const char* kVfoRxLabel = "&Receive Frequency";
+constexpr const char* kVfoTxLabel = "&Transmit Frequency";
 
 class VfoPageModel {
 public:

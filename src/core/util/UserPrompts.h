@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace zt46 {
 
@@ -23,6 +24,11 @@ struct Prompt {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::Stop;
     std::string caption; // the box's caption; empty: the program's title
+    // The buttons' own texts in place of the standard ones, in the order of their answers (Yes, No,
+    // Cancel); empty: the standard texts. Such a prompt is a choice between named actions, which the
+    // command-line tool never makes on the user's behalf.
+    std::vector<std::string> buttonTexts;
+    Answer defaultAnswer = Answer::Yes; // the button Enter presses, for YesNo and YesNoCancel
 };
 
 class UserPrompts {

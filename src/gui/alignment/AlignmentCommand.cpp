@@ -1,5 +1,7 @@
 #include "gui/alignment/AlignmentCommand.h"
 
+#include <optional>
+
 #include "core/alignment/AlignmentModel.h"
 #include "core/document/Document.h"
 #include "core/editor/EditTexts.h"
@@ -29,7 +31,8 @@ bool AlignmentCommand::Run() {
     const bool modified = m_doc.ImageModified();
 
     const bool entered = m_transfers.EnterAlignment();
-    const TransferResult& entry = m_transfers.LastResult();
+    // A copy: the read-back after the alignment is a run of its own.
+    const TransferResult entry = m_transfers.LastResult();
     // The radio's data replace the document only when the radio is in alignment mode and, over unsaved
     // edits, only when the user agrees; otherwise the document stays as it was (with the radio's
     // firmware version, as after any read of the radio).
@@ -56,6 +59,7 @@ bool AlignmentCommand::Run() {
 
     CloneImage stored;
     bool accepted = false;
+    std::optional<CloneImage> written; // what the radio should hold after the words it took
     {
         AlignmentSession session(m_doc.Channels(), m_doc.Image(), *m_ports.Port());
         AlignmentDialog dialog(session, m_prompts, m_owner);
@@ -63,6 +67,7 @@ bool AlignmentCommand::Run() {
         // Unkeys and leaves alignment mode if the dialog could not (the program is ending).
         session.Shutdown();
         stored = session.Image();
+        if (!session.Writes().Empty()) written = session.Writes().Applied(entry.image);
     }
     // The values OK stored are one change of the radio's image as read; Esc gives none.
     if (accepted && stored != m_doc.Image()) {
@@ -74,6 +79,10 @@ bool AlignmentCommand::Run() {
         m_doc.ImageToModels();
     }
     Refresh();
+    // OK has taken the radio out of alignment mode: it answers a read at once, and is checked against
+    // what was written into it.
+    if (accepted && written && m_transfers.VerifyAfterWriting())
+        m_transfers.VerifyRadio(*written, entry.backupPath);
     m_transfers.EndAlignment();
     return true;
 }

@@ -9,8 +9,9 @@ namespace zt46 {
 AlignmentSession::AlignmentSession(ChannelTable& channels, const CloneImage& image, SerialPort& port,
                                    QObject* parent)
     : QObject(parent), m_image(image), m_port(port), m_radio(std::make_unique<SerialAlignmentRadio>(port)),
-      m_thread(new QThread), m_worker(new QObject), m_home(QThread::currentThread()) {
-    m_model = std::make_unique<AlignmentModel>(channels, m_image, *m_radio);
+      m_journal(std::make_unique<WriteJournal>(*m_radio)), m_thread(new QThread), m_worker(new QObject),
+      m_home(QThread::currentThread()) {
+    m_model = std::make_unique<AlignmentModel>(channels, m_image, *m_journal);
     m_model->LoadFromImage();
     m_thread->setObjectName(QStringLiteral("alignment"));
     m_worker->moveToThread(m_thread);

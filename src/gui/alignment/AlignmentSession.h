@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "core/alignment/AlignmentModel.h"
+#include "core/alignment/WriteJournal.h"
 
 class QThread;
 
@@ -44,6 +45,8 @@ public:
     const AlignmentModel& Model() const { return *m_model; }
     // The image with the values the model stored into it.
     const CloneImage& Image() const { return m_image; }
+    // Every word the radio took: what its memory should hold now. Read it after Shutdown.
+    const WriteJournal& Writes() const { return *m_journal; }
 
     // Leaves alignment mode: unkeys, then (store) the values go into the image, then 0x36.
     void Leave(bool store, std::function<void()> done = {}, QObject* context = nullptr);
@@ -59,6 +62,7 @@ private:
     CloneImage m_image;
     SerialPort& m_port;
     std::unique_ptr<SerialAlignmentRadio> m_radio;
+    std::unique_ptr<WriteJournal> m_journal; // the model talks to the radio through it
     std::unique_ptr<AlignmentModel> m_model;
     QThread* m_thread;
     QObject* m_worker; // lives on m_thread: steps are queued to it

@@ -18,6 +18,8 @@ void AppSettings::ReadAndRewrite(AppState& state) {
     state.ComPort = ReadInt("Initialize/COM_PORT", 1);
     if (state.ComPort < 1 || state.ComPort > kComPortCount) state.ComPort = 1;
     state.PortDevice = m_ini.value("Initialize/PORT_DEVICE").toString().trimmed();
+    // Only 0 turns the read-back off: a write is checked unless the user said otherwise.
+    state.VerifyAfterWriting = ReadInt("Initialize/VERIFY", 1) != 0;
     // The column flags are taken as they stand: only exactly 1 shows a column.
     for (int i = 0; i < kColumnFlagCount; ++i)
         state.ColumnVisible[static_cast<std::size_t>(i)] = ReadInt(QString("ITEM/ITEM%1").arg(i), 1);
@@ -39,6 +41,7 @@ void AppSettings::WritePort(const AppState& state) {
         m_ini.remove("Initialize/PORT_DEVICE");
     else
         m_ini.setValue("Initialize/PORT_DEVICE", state.PortDevice);
+    m_ini.setValue("Initialize/VERIFY", state.VerifyAfterWriting ? 1 : 0);
     m_ini.sync();
 }
 

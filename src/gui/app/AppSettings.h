@@ -21,6 +21,7 @@ public:
     // keys straight back (a first start creates the file).
     void ReadAndRewrite(AppState& state);
     void WriteItems(const ColumnFlags& flags);
+    // The Configuration dialog's keys: the port and VERIFY.
     void WritePort(const AppState& state);
     void WriteWindowSize(QSize size);
     void WriteRecentFiles(const QStringList& files);

@@ -12,8 +12,9 @@ namespace zt46 {
 
 struct AppState {
     PortKind PortType = PortKind::Cable;
-    int ComPort = 1;    // 1..16
-    QString PortDevice; // a device path opened instead of COM n (PORT_DEVICE); empty: COM n
+    int ComPort = 1;                // 1..16
+    QString PortDevice;             // a device path opened instead of COM n (PORT_DEVICE); empty: COM n
+    bool VerifyAfterWriting = true; // the radio is read back after each write (VERIFY)
     ColumnFlags ColumnVisible{1, 1, 1, 1, 1, 1, 1, 1};
     Privilege PrivilegedMode = Privilege::Normal;
     QString PrinterName;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 
 #include "core/util/Messages.h"
@@ -49,6 +50,16 @@ Answer GuiPrompts::ShowHere(const Prompt& prompt) {
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    }
+    if (prompt.buttons != Buttons::Ok) {
+        const QMessageBox::StandardButton order[] = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+        for (std::size_t i = 0; i < prompt.buttonTexts.size() && i < std::size(order); ++i) {
+            if (QAbstractButton* button = box.button(order[i]))
+                button->setText(QString::fromStdString(prompt.buttonTexts[i]));
+        }
+        box.setDefaultButton(prompt.defaultAnswer == Answer::No       ? QMessageBox::No
+                             : prompt.defaultAnswer == Answer::Cancel ? QMessageBox::Cancel
+                                                                      : QMessageBox::Yes);
     }
     switch (box.exec()) {
     case QMessageBox::Yes:

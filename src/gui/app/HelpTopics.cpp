@@ -65,7 +65,14 @@ const HelpTopic kTopics[] = {
      "follow the instructions on the screen.</p>"},
     {HelpOfCommand(kDownload), "Download",
      "<p>Writes the edited memory into the radio. The radio's own alignment values and firmware version "
-     "are kept.</p>"},
+     "are kept. What the radio held before is kept in the <b>backups</b> folder. When the data were read "
+     "from another radio (its serial number differs), the program asks whether the radio keeps its own "
+     "identity or takes the file's. Afterwards the radio is read back and compared with what was written "
+     "(<b>Verify after writing</b> in File &gt; Configure).</p>"},
+    {HelpOfCommand(kCompare), "Compare",
+     "<p>Lists every difference between the data on screen and a clone file, or what the radio holds now: "
+     "the identity (serial number, firmware version), each changed setting, each changed channel cell, the "
+     "alignment values and any other bytes. Nothing is changed, and nothing is written to the radio.</p>"},
     {HelpOfCommand(kAlign), "Align", "<p>Service alignment of the radio (service mode only).</p>"},
     {HelpOfCommand(kGetStarted), "Get Started", "<p>The first steps with the program and the radio.</p>"},
     {HelpOfCommand(kCommonProblems), "Common Problems",

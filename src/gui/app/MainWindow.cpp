@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
@@ -12,6 +14,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "core/document/ImageCompare.h"
 #include "core/util/Messages.h"
 #include "gui/alignment/AlignmentCommand.h"
 #include "gui/app/AppSettings.h"
@@ -22,6 +25,7 @@
 #include "gui/app/TextConversion.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/document/ChannelListCommands.h"
+#include "gui/document/CompareDialog.h"
 #include "gui/document/EditHistory.h"
 #include "gui/document/ImageBytesDialog.h"
 #include "gui/editor/ChannelEditorView.h"
@@ -120,6 +124,8 @@ void MainWindow::BuildMenus() {
             [this] { RunFileCommand(&Document::Save); });
     connect(AddCommand(m_fileMenu, kSaveAs, "Save &As..."), &QAction::triggered, this,
             [this] { RunFileCommand(&Document::SaveAs); });
+    connect(AddCommand(m_fileMenu, kCompare, "Co&mpare..."), &QAction::triggered, this,
+            &MainWindow::OnCompare);
     m_fileMenu->addSeparator();
     connect(AddCommand(m_fileMenu, kImport, "&Import..."), &QAction::triggered, m_lists,
             &ChannelListCommands::Import);
@@ -369,6 +375,28 @@ void MainWindow::OnVisible() {
     // Whatever the dialog's result, the configuration file gets the flags.
     m_settings.WriteItems(m_state.ColumnVisible);
     UpdateCommandStates();
+}
+
+void MainWindow::OnCompare() {
+    m_doc.ModelsToImage();
+    const CompareDialog::Source file = [this]() -> std::optional<CompareDialog::Other> {
+        const QString path = QFileDialog::getOpenFileName(QApplication::activeModalWidget(), "Compare",
+                                                          QString(), "ZT46 Files(*.T46)");
+        if (path.isEmpty()) return std::nullopt;
+        const std::optional<CloneImage> image = ReadCloneAsLoaded(path.toStdString(), m_prompts);
+        if (!image) return std::nullopt;
+        return CompareDialog::Other{*image, QFileInfo(path).fileName()};
+    };
+    CompareDialog::Source radio;
+    if (m_transfers) {
+        radio = [this]() -> std::optional<CompareDialog::Other> {
+            const std::optional<CloneImage> image = m_transfers->ReadRadioImage();
+            if (!image) return std::nullopt;
+            return CompareDialog::Other{AsLoaded(*image), "the radio"};
+        };
+    }
+    CompareDialog dialog(AsLoaded(m_doc.Image()), m_compareFile ? m_compareFile : file, radio, this);
+    dialog.exec();
 }
 
 void MainWindow::ShowHelp(int context) {

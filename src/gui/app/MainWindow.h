@@ -8,6 +8,7 @@
 
 #include "core/document/Document.h"
 #include "gui/app/HelpBrowser.h"
+#include "gui/document/CompareDialog.h"
 
 class QLabel;
 class QMenu;
@@ -59,6 +60,10 @@ public:
 
     PrintController* Printing() const { return m_print; }
     ChannelListCommands* Lists() const { return m_lists; }
+    // File > Compare asks this for the clone file instead of a file dialog (tests).
+    void SetCompareFileSource(std::function<std::optional<CompareDialog::Other>()> source) {
+        m_compareFile = std::move(source);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +80,7 @@ private:
     void OnPaste();
     void OnVisible();
     void OnOpenRecent(const QString& path);
+    void OnCompare();
     void RunFileCommand(bool (Document::*command)());
 
     Document& m_doc;
@@ -95,6 +101,7 @@ private:
     TransferController* m_transfers = nullptr;
     PrintController* m_print = nullptr;
     ChannelListCommands* m_lists = nullptr;
+    std::function<std::optional<CompareDialog::Other>()> m_compareFile;
 };
 
 } // namespace zt46

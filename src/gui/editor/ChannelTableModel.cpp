@@ -10,11 +10,6 @@
 namespace zt46 {
 namespace {
 
-constexpr const char* kHeaderBottom[kGridColumnCount] = {"Chn", "Mode", "TAG", "Receive", "Transmit", "AM",
-                                                         "FM",  "Sft",  "Alp", "SC",      "split"};
-constexpr const char* kHeaderTop[kGridColumnCount] = {"",     "",    "",    "Frequency", "Frequency", "step",
-                                                      "step", "Clk", "Tag", "",          ""};
-
 // Showing a cell never beeps or asks anything.
 class SilentPrompts : public UserPrompts {
 public:
@@ -69,8 +64,8 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kGridColumnCount) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    if (role == Qt::DisplayRole) return QString::fromLatin1(kHeaderBottom[section]);
-    if (role == kHeaderTopRole) return QString::fromLatin1(kHeaderTop[section]);
+    if (role == Qt::DisplayRole) return QString::fromLatin1(GridHeaderBottom(section));
+    if (role == kHeaderTopRole) return QString::fromLatin1(GridHeaderTop(section));
     return {};
 }
 

@@ -19,8 +19,8 @@ namespace zt46 {
 
 PortConfigurationDialog::PortConfigurationDialog(const AppState& state, QWidget* parent)
     : PromptBarDialog(parent), m_keepCom(state.ComPort), m_qib(new QCheckBox("&QIB-27", Body())),
-      m_ports(new QComboBox(Body())), m_ok(new QPushButton("OK", Body())),
-      m_cancel(new QPushButton("Cancel", Body())) {
+      m_ports(new QComboBox(Body())), m_verify(new QCheckBox("&Verify after writing", Body())),
+      m_ok(new QPushButton("OK", Body())), m_cancel(new QPushButton("Cancel", Body())) {
     setWindowTitle("Configuration");
     setProperty("helpContext", cmd::HelpOfCommand(cmd::kConfigure));
     SetControlId(m_ok, 1);
@@ -29,6 +29,9 @@ PortConfigurationDialog::PortConfigurationDialog(const AppState& state, QWidget*
     SetControlId(m_ports, 1242);
     m_qib->setObjectName("qib27");
     m_ports->setObjectName("comPort");
+    m_verify->setObjectName("verifyAfterWriting");
+    m_verify->setToolTip("Read the radio back after each write and compare it with what was written");
+    m_verify->setChecked(state.VerifyAfterWriting);
     m_ok->setDefault(true);
 
     auto* label = new QLabel("Select COM Port", Body());
@@ -39,9 +42,10 @@ PortConfigurationDialog::PortConfigurationDialog(const AppState& state, QWidget*
     layout->addWidget(label, 0, 0);
     layout->addWidget(m_qib, 1, 0);
     layout->addWidget(group, 2, 0);
+    layout->addWidget(m_verify, 3, 0);
     layout->addWidget(m_ok, 0, 1);
     layout->addWidget(m_cancel, 1, 1);
-    layout->setRowStretch(3, 1);
+    layout->setRowStretch(4, 1);
 
     m_ports->setEditable(true);
     m_ports->setInsertPolicy(QComboBox::NoInsert);
@@ -74,6 +78,10 @@ PortSettings PortConfigurationDialog::SelectedPort() const {
     if (index >= kComPortCount && m_ports->itemText(index) == text)
         return {std::clamp(m_keepCom, 1, kComPortCount), m_ports->itemData(index).toString().toStdString()};
     return ParsePortText(text.toStdString(), m_keepCom);
+}
+
+bool PortConfigurationDialog::VerifyAfterWriting() const {
+    return m_verify->isChecked();
 }
 
 PortKind PortConfigurationDialog::SelectedPortKind() const {

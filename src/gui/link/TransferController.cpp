@@ -50,15 +50,39 @@ std::string TransferController::BackupFolder() const {
     return QDir(QString::fromStdString(m_doc.Paths().working)).filePath(kBackupFolderName).toStdString();
 }
 
+bool TransferController::VerifyAfterWriting() const {
+    return m_state.VerifyAfterWriting;
+}
+
 int TransferController::Run(TransferMode mode) {
     if (m_running) return QDialog::Rejected; // modal: never two runs at once
-    m_running = true;
     m_doc.ModelsToImage();
     TransferJob job;
     job.image = m_doc.Image();
     job.imageModified = m_doc.ImageModified();
+    if (mode == TransferMode::WriteRadio || mode == TransferMode::AlignmentEntry)
+        job.backupFolder = BackupFolder();
+    job.verify = m_state.VerifyAfterWriting;
+    return RunJob(mode, std::move(job));
+}
+
+std::optional<CloneImage> TransferController::ReadRadioImage() {
+    if (RunJob(TransferMode::ReadForCompare, TransferJob{}) != QDialog::Accepted || !m_result.succeeded)
+        return std::nullopt;
+    return m_result.image;
+}
+
+bool TransferController::VerifyRadio(const CloneImage& expected, const std::string& backupPath) {
+    TransferJob job;
+    job.image = expected;
+    job.backupPath = backupPath;
+    return RunJob(TransferMode::VerifyWrite, std::move(job)) == QDialog::Accepted && m_result.succeeded;
+}
+
+int TransferController::RunJob(TransferMode mode, TransferJob job) {
+    if (m_running) return QDialog::Rejected;
+    m_running = true;
     job.privileged = m_state.PrivilegedMode == Privilege::Privileged;
-    if (mode != TransferMode::ReadRadio) job.backupFolder = BackupFolder();
     QThread* uiThread = QThread::currentThread();
     if (mode == TransferMode::AlignmentEntry) job.portThread = uiThread;
 
@@ -130,8 +154,10 @@ void TransferController::EndAlignment() {
 
 void TransferController::Configure() {
     PortConfigurationDialog dialog(m_state, m_owner);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
+        m_state.VerifyAfterWriting = dialog.VerifyAfterWriting();
         m_ports.Configure(dialog.SelectedPortKind(), dialog.SelectedPort());
+    }
     emit PortChanged();
 }
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <atomic>
 #include <memory>
+#include <optional>
 
 #include "link/TransferRuns.h"
 
@@ -36,6 +37,14 @@ public:
     void EndAlignment();
     // File > Configure: the Configuration dialog, and on OK the port re-created to match.
     void Configure();
+    // The radio's memory as it is now, read without touching the document (File > Compare); nullopt
+    // when the run failed (after its message) or was cancelled.
+    std::optional<CloneImage> ReadRadioImage();
+    // Reads the radio back after alignment wrote into it and compares it with `expected`; the message
+    // names `backupPath` when they differ. True when the radio holds `expected`.
+    bool VerifyRadio(const CloneImage& expected, const std::string& backupPath);
+    // The configuration's "Verify after writing".
+    bool VerifyAfterWriting() const;
 
     // One run with the gauge: the dialog's result (QDialog::Accepted or Rejected).
     int Run(TransferMode mode);
@@ -55,6 +64,8 @@ signals:
     void PortChanged();
 
 private:
+    int RunJob(TransferMode mode, TransferJob job);
+
     Document& m_doc;
     AppState& m_state;
     PortHolder& m_ports;

@@ -15,7 +15,7 @@ KeysMiscPage::KeysMiscPage(Document& document)
     m_offset->SetLengthLimit(kTemperatureOffsetLength);
     BuildRows([this](int comboId) {
         if (comboId == kTemperatureUnitComboId)
-            m_form->AddRow(kTemperatureOffsetEditId, kTemperatureOffsetLabelId, "Temperature &Offset",
+            m_form->AddRow(kTemperatureOffsetEditId, kTemperatureOffsetLabelId, kTemperatureOffsetLabel,
                            m_offset);
     });
     // Return, a double click or leaving the field ends an edit; each commits, and the page counts as

@@ -34,13 +34,13 @@ VfoPage::VfoPage(Document& document, const VfoControlIds& ids, std::size_t recor
         // activated, not currentIndexChanged: choosing the item already shown counts as a change.
         connect(combo, &QComboBox::activated, this, [this, which](int index) { OnActivated(which, index); });
     };
-    addCombo(VfoCombo::Mode, ids.mode, "&Mode(FM/AM)");
-    m_form->AddRow(ids.rxEdit, 0, "&Receive Frequency", m_rx);
-    m_form->AddRow(ids.txEdit, 0, "&Transmit Frequency", m_tx);
-    addCombo(VfoCombo::Split, ids.split, "&Split");
-    addCombo(VfoCombo::AmStep, ids.amStep, "&AM Step");
-    addCombo(VfoCombo::FmStep, ids.fmStep, "&FM Step");
-    addCombo(VfoCombo::ClockShift, ids.clockShift, "&Clock Shift");
+    addCombo(VfoCombo::Mode, ids.mode, VfoComboLabel(VfoCombo::Mode));
+    m_form->AddRow(ids.rxEdit, 0, kVfoRxLabel, m_rx);
+    m_form->AddRow(ids.txEdit, 0, kVfoTxLabel, m_tx);
+    addCombo(VfoCombo::Split, ids.split, VfoComboLabel(VfoCombo::Split));
+    addCombo(VfoCombo::AmStep, ids.amStep, VfoComboLabel(VfoCombo::AmStep));
+    addCombo(VfoCombo::FmStep, ids.fmStep, VfoComboLabel(VfoCombo::FmStep));
+    addCombo(VfoCombo::ClockShift, ids.clockShift, VfoComboLabel(VfoCombo::ClockShift));
     connect(m_rx, &ConfirmEdit::EditFinished, this, &VfoPage::CommitRx);
     connect(m_tx, &ConfirmEdit::EditFinished, this, &VfoPage::CommitTx);
 

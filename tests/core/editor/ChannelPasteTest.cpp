@@ -117,7 +117,7 @@ TEST(PasteChannelTest, AsksWithBothLabelsAndCopiesOnYes) {
               "Do you copy BOOK GROUP:Ch 1 data to MR GROUP:Ch 7?\n(Only visible columns)");
     EXPECT_TRUE(change.accepted);
     EXPECT_EQ(change.rewrite, kAllColumns);
-    EXPECT_EQ(change.label, "Paste Book 1 onto MR 7");
+    EXPECT_EQ(change.label, "Paste Book MR 1 onto MR 7");
     EXPECT_EQ(f.Entry(6).RxHz, 121500000);
     EXPECT_EQ(f.Entry(6).TagForDisplay(), "TOWER   ");
 }
@@ -167,7 +167,7 @@ TEST(CopyChannelColumnsTest, MrOneAndBookOneStayInUse) {
     const Case cases[] = {
         {0, true, false, 0, "MR 1 stays in use: the radio needs one MR and one Book channel in use"},
         {kFirstBookIndex, true, false, 0,
-         "Book 1 stays in use: the radio needs one MR and one Book channel in use"},
+         "Book MR 1 stays in use: the radio needs one MR and one Book channel in use"},
         {7, true, false, 1, ""},
         {0, false, true, 0, ""}, // a masked MR 1 may be put in use
         {kFirstBookIndex + 1, true, false, 1, ""},

@@ -14,10 +14,10 @@ using edit_test::EditFixture;
 
 TEST(EditTextsTest, LabelsNameTheCellAndTheChannel) {
     EXPECT_EQ(CellLabel(11, kColReceive), "Receive of MR 12");
-    EXPECT_EQ(CellLabel(kFirstBookIndex + 2, kColChn), "Use of Book 3");
-    EXPECT_EQ(CellLabel(kFirstWeatherIndex, kColScan), "Scan of WX 1");
+    EXPECT_EQ(CellLabel(kFirstBookIndex + 2, kColChn), "Use of Book MR 3");
+    EXPECT_EQ(CellLabel(kFirstWeatherIndex, kColScan), "Scan of Weather 1");
     EXPECT_EQ(CellLabel(149, kColAmStep), "AM step of MR 150");
-    EXPECT_EQ(ChannelPasteLabel(2, kFirstBookIndex), "Paste MR 3 onto Book 1");
+    EXPECT_EQ(ChannelPasteLabel(2, kFirstBookIndex), "Paste MR 3 onto Book MR 1");
 }
 
 struct FrequencyCase {

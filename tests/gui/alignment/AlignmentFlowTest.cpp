@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "core/document/FactoryImage.h"
+#include "core/document/RadioWrite.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/alignment/AlignmentDialog.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
@@ -122,7 +123,8 @@ private slots:
         QCOMPARE(int(doc.Image()[70]), 99);
         QVERIFY(doc.ImageModified());
         QVERIFY(f->Frame()->windowTitle().startsWith("<none>"));
-        QVERIFY(!RadioInAlignment()); // OK took it out of alignment mode
+        QVERIFY(!RadioInAlignment());                                   // OK took it out of alignment mode
+        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_RADIO_VERIFIED}); // and it was read back
         // The radio's image started a fresh history; the stored values are its one step.
         QAction* undo = f->Frame()->Action(cmd::kUndo);
         QCOMPARE(undo->text(), QString("&Undo Alignment values"));
@@ -141,6 +143,22 @@ private slots:
         const QStringList backups = QDir(f->Path("backups")).entryList(QDir::Files);
         QCOMPARE(backups.size(), 1);
         QVERIFY(test::ReadImage(f->Path("backups/" + backups[0]).toStdString()) == Memory());
+    }
+
+    void aValueTheRadioStoresWronglyIsReportedWithTheBackup() {
+        Start({"--store-wrong", "70"});
+        WhenAligning([&](AlignmentDialog* dlg) {
+            QTest::mouseClick(dlg->AdjButton(0), Qt::LeftButton); // the squelch reading goes to byte 70
+            QVERIFY(Settled(dlg, "99"));
+            QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
+        });
+        AlignAction()->trigger();
+        QVERIFY(dialogSeen);
+        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_VERIFY_FAILED});
+        const QStringList backups = QDir(f->Path("backups")).entryList(QDir::Files);
+        QCOMPARE(backups.size(), 1);
+        const QString text = QString::fromStdString(f->prompts.texts[0]);
+        QVERIFY2(text.contains("byte 70: alignment block") && text.contains(backups[0]), qPrintable(text));
     }
 
     void unsavedEditsAreOverwrittenOnlyWhenTheUserAgrees_data() {

@@ -1,14 +1,18 @@
 // Upload, Download and the port from the desktop program, through its real actions, against zt46-radio
 // on a pseudo-terminal.
 #include <QDir>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <csignal>
 
+#include "core/document/RadioWrite.h"
 #include "core/editor/CellEdit.h"
 #include "core/util/Messages.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/app/CommandIds.h"
+#include "gui/document/CompareDialog.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableModel.h"
 #include "gui/link/PortConfigurationDialog.h"
@@ -80,6 +84,12 @@ CloneImage EditedRadioMemory() {
 
 QByteArray Bytes(const CloneImage& image, std::size_t from = 0, std::size_t to = kImageSize) {
     return QByteArray(reinterpret_cast<const char*>(image.data()) + from, static_cast<qsizetype>(to - from));
+}
+
+// The document's image given the radio's serial number, so that a download asks nothing.
+void TakeSerialOf(Document& doc, const CloneImage& radio) {
+    std::copy_n(radio.begin() + kSerialNumberOffset, 4, doc.Image().begin() + kSerialNumberOffset);
+    doc.ModelsToImage();
 }
 
 } // namespace
@@ -197,13 +207,13 @@ private slots:
         const CloneImage before = test::PatternImage(7);
         RadioProcess radio({"--fast"}, &before);
         Desktop desktop(radio.Device());
-        desktop.Doc().ModelsToImage();
+        TakeSerialOf(desktop.Doc(), before);
         const CloneImage user = desktop.Doc().Image();
 
         desktop.Trigger(cmd::kDownloadButton);
 
         QCOMPARE(desktop.prompts.ids, Ids{IDS_DOWNLOAD_COMPLETED});
-        QCOMPARE(desktop.range, 64);
+        QCOMPARE(desktop.range, 96);
         QCOMPARE(desktop.title, QString("Download Function"));
         // The radio got the user's channels; the document takes the radio's firmware version, nothing else.
         const CloneImage after = radio.StopAndReadMemory();
@@ -215,6 +225,109 @@ private slots:
         QCOMPARE(files.size(), 1);
         QVERIFY(test::ReadImage(desktop.Path("backups/" + files.first()).toStdString()) == before);
         QVERIFY(desktop.Frame()->statusBar()->currentMessage().contains(files.first()));
+    }
+
+    // The question as the real message box asks it, from the run's thread.
+    void downloadAsksWhoseIdentityTheRadioGets_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("fileIdentity");
+        QTest::newRow("keep the radio's") << QString(kKeepRadioIdentity) << true << false;
+        QTest::newRow("write the file's") << QString(kWriteFileIdentity) << true << true;
+        QTest::newRow("cancel") << QString("Cancel") << false << false;
+    }
+    void downloadAsksWhoseIdentityTheRadioGets() {
+        QFETCH(QString, button);
+        QFETCH(bool, written);
+        QFETCH(bool, fileIdentity);
+        const CloneImage memory = test::PatternImage(61);
+        RadioProcess radio({"--fast"}, &memory);
+        Desktop desktop(radio.Device());
+        desktop.Doc().ModelsToImage();
+        const CloneImage user = desktop.Doc().Image();
+        desktop.app->Prompts().SetScript({});
+        QStringList buttons;
+        QString defaultButton, completion;
+        gui_test::WhenModal<QMessageBox>(
+            [&](QMessageBox* box) {
+                for (QAbstractButton* b : box->buttons())
+                    buttons << b->text();
+                defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text() == button) b->click();
+            },
+            [](QMessageBox* box) { return box->text().startsWith("This file was read from radio"); });
+        if (written) {
+            gui_test::WhenModal<QMessageBox>(
+                [&](QMessageBox* box) {
+                    completion = box->text();
+                    box->button(QMessageBox::Ok)->click();
+                },
+                [](QMessageBox* box) { return box->text().startsWith("Download is completed"); });
+        }
+
+        desktop.Trigger(cmd::kDownload);
+
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"Cancel", kKeepRadioIdentity, kWriteFileIdentity}));
+        QCOMPARE(defaultButton, QString(kKeepRadioIdentity));
+        QCOMPARE(completion, written ? QString("Download is completed\n") + kVerifiedText : QString());
+        const CloneImage after = radio.StopAndReadMemory();
+        if (!written) {
+            QVERIFY(after == memory);
+            QVERIFY(!QDir(desktop.Path("backups")).exists());
+            return;
+        }
+        const CloneImage& identity = fileIdentity ? user : memory;
+        QCOMPARE(Bytes(after, kIdentityOffset, kIdentityEnd), Bytes(identity, kIdentityOffset, kIdentityEnd));
+        QCOMPARE(Bytes(after, 112, 3792), Bytes(user, 112, 3792));
+    }
+
+    void aByteStoredWronglyIsReportedWithTheBackup() {
+        const CloneImage memory = test::PatternImage(62);
+        RadioProcess radio({"--fast", "--store-wrong", "3000"}, &memory);
+        Desktop desktop(radio.Device());
+        TakeSerialOf(desktop.Doc(), memory);
+
+        desktop.Trigger(cmd::kDownload);
+
+        QCOMPARE(desktop.prompts.ids, Ids{IDS_VERIFY_FAILED});
+        const QStringList files = QDir(desktop.Path("backups")).entryList({"*.t46"}, QDir::Files);
+        QCOMPARE(files.size(), 1);
+        const QString text = QString::fromStdString(desktop.prompts.texts[0]);
+        QVERIFY2(text.contains("byte 3000: channel Book MR 44") && text.contains(files.first()),
+                 qPrintable(text));
+        QVERIFY(desktop.Frame()->statusBar()->currentMessage().contains(files.first()));
+    }
+
+    void compareWithTheRadioLeavesTheDocumentAlone() {
+        const CloneImage memory = EditedRadioMemory();
+        RadioProcess radio({"--fast"}, &memory);
+        Desktop desktop(radio.Device());
+        desktop.Doc().SetModified(true);
+        desktop.Doc().ModelsToImage();
+        const QByteArray image = Bytes(desktop.Doc().Image());
+        QString heading, lines, summary;
+        gui_test::WhenModal<CompareDialog>([&](CompareDialog* dialog) {
+            dialog->RadioButton()->click(); // the gauge runs meanwhile
+            heading = dialog->Heading()->text();
+            lines = dialog->Lines()->toPlainText();
+            summary = dialog->Summary()->text();
+            dialog->reject();
+        });
+
+        desktop.Trigger(cmd::kCompare);
+
+        QCOMPARE(heading, QString::fromUtf8("The document → the radio"));
+        QVERIFY2(lines.startsWith(
+                     QString::fromUtf8("MR 1 / TAG: (blank) → TOWER\nMR 1 / Receive: 118.000 → 118.700\n"
+                                       "MR 2 / TAG: (blank) → GROUND")),
+                 qPrintable(lines));
+        QCOMPARE(summary, QString("3 differences."));
+        QCOMPARE(desktop.prompts.ids, Ids{}); // no question, no message
+        QCOMPARE(Bytes(desktop.Doc().Image()), image);
+        QVERIFY(desktop.Doc().ImageModified());
+        QVERIFY(radio.StopAndReadMemory() == memory);
     }
 
     void portAtStartUpAndAfterConfiguration() {
@@ -239,11 +352,16 @@ private slots:
         ports.Configure(PortKind::Cable, PortSettings{3, {}});
         QCOMPARE(QString::fromStdString(desktop.app->State().Port().DisplayName()), QString("COM3"));
         // File > Configure: the radio's device typed into the port box; OK opens it and the header names it.
-        gui_test::WhenModal<PortConfigurationDialog>([device](PortConfigurationDialog* dialog) {
+        bool verifyShown = false;
+        gui_test::WhenModal<PortConfigurationDialog>([&](PortConfigurationDialog* dialog) {
+            verifyShown = dialog->VerifyBox()->isChecked(); // on unless turned off
             dialog->PortBox()->setEditText(device);
+            dialog->VerifyBox()->setChecked(false);
             dialog->OkButton()->click();
         });
         desktop.Trigger(cmd::kConfigure);
+        QVERIFY(verifyShown);
+        QVERIFY(!desktop.Frame()->Transfers()->VerifyAfterWriting());
         QVERIFY(ports.Port() && ports.Port()->IsOpen());
         QCOMPARE(desktop.Frame()->View()->HeaderField(2), device);
         // The choice is written to ZT46Win.ini when the window goes.
@@ -251,6 +369,7 @@ private slots:
         QVERIFY(desktop.Frame()->close());
         QCOMPARE(desktop.Ini("Initialize/COM_PORT").toInt(), 2);
         QCOMPARE(desktop.Ini("Initialize/PORT_DEVICE").toString(), device);
+        QCOMPARE(desktop.Ini("Initialize/VERIFY").toInt(), 0);
     }
 
     void alignmentEntryHandsThePortToTheWindow() {
