@@ -35,6 +35,8 @@ constexpr int IDS_VERSION_LINE = 1006;        // "ZT46 Ver%1w"
 constexpr int IDS_SAVE_CHANGES = 61699;       // the ask-to-save question, "%1" is the file name
 constexpr int IDS_IDLE_PROMPT = 57345;        // "F1 for Help   F2 for Mode Change  F10 for Menus"
 constexpr int IDS_KEY_OPERATION = 59143;      // "[ Key Operation ]"
+// Ours: the progress text while no echo has come back from the cable for a while.
+constexpr int IDS_NO_ECHO = 30011;
 
 // The text of a string id; empty when the table has none.
 std::string_view StringById(int id);
