@@ -53,8 +53,8 @@ TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJo
 void KeepRadioFirmware(CloneImage& image, const TransferResult& result);
 
 // What the caller does with a result: an upload taken replaces the image and the file name ("<none>"),
-// an alignment entry replaces the image alone, and the radio's firmware version is kept whenever the
-// radio was read. The models are decoded again from the image.
+// any other upload changes nothing; an alignment entry replaces the image alone, and a download keeps
+// the radio's firmware version whenever the radio was read. The models are decoded again from the image.
 void ApplyTransferResult(Document& document, TransferMode mode, const TransferResult& result);
 
 } // namespace zt46

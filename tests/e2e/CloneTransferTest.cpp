@@ -109,6 +109,40 @@ TEST(CloneUpload, AsksBeforeReplacingModifiedData) {
     }
 }
 
+// Declined or failed, an upload leaves the document exactly as it was, though the radio (its firmware
+// version included) was read.
+TEST(CloneUpload, AnUploadNotTakenLeavesTheDocumentAsItWas) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        Answer answer;
+    };
+    const Case cases[] = {
+        {"declined", {"--fast"}, Answer::No},
+        {"failed", {"--fast", "--bad-check", "31"}, Answer::Yes},
+    };
+    const CloneImage memory = PatternImage(9);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RadioProcess radio(c.args, &memory);
+        DocFixture f;
+        f.doc.LoadFactoryImage();
+        f.doc.SetModified(true);
+        const CloneImage before = f.doc.Image();
+        const std::string name = f.doc.CurrentFileName();
+        Transfer run;
+        run.prompts.answers = {c.answer};
+        TransferJob job = Job(f.doc.Image());
+        job.imageModified = true;
+        run.Go(TransferMode::ReadRadio, radio.Device(), job);
+        ApplyTransferResult(f.doc, TransferMode::ReadRadio, run.result);
+        EXPECT_FALSE(run.result.imageTaken);
+        EXPECT_EQ(f.doc.Image(), before);
+        EXPECT_TRUE(f.doc.ImageModified());
+        EXPECT_EQ(f.doc.CurrentFileName(), name);
+    }
+}
+
 struct FaultCase {
     const char* name;
     TransferMode mode;
