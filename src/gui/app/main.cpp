@@ -26,14 +26,17 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("zt46win");
     QApplication::setWindowIcon(QIcon::fromTheme("zt46win"));
 
-    const zt46::StartFolder start =
-        zt46::ChooseStartFolder(QCoreApplication::arguments().mid(1), QDir::currentPath());
+    const QString currentDir = QDir::currentPath();
+    const zt46::StartFolder start = zt46::ChooseStartFolder(QCoreApplication::arguments().mid(1), currentDir);
     if (!start.problem.isEmpty()) std::fprintf(stderr, "zt46win: %s\n", qPrintable(start.problem));
+    const zt46::StartArguments request = zt46::ReadStartArguments(start.arguments, currentDir);
+    for (const QString& word : request.ignored)
+        std::fprintf(stderr, "zt46win: ignored: %s\n", qPrintable(word));
     zt46::SingleInstance instance(start.workingDir);
     if (!instance.Acquire()) return 0; // the running copy comes to the front instead
 
     zt46::Application app(start.workingDir, QCoreApplication::applicationDirPath());
-    if (!app.Start(start.arguments)) return 1;
+    if (!app.Start(start.arguments, currentDir)) return 1;
     QObject::connect(&instance, &zt46::SingleInstance::RaiseRequested, app.Frame(),
                      &zt46::MainWindow::BringToFront);
 

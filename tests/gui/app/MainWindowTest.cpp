@@ -91,6 +91,31 @@ private slots:
         QVERIFY(Frame()->windowTitle().endsWith("(M)"));
     }
 
+    // Which words are switches is a core rule (StartArgumentsTest); here, what start-up does with a file.
+    void namedFileOpensOrEndsTheStart_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("starts");
+        QTest::addRow("switch and file: the file, normal mode") << QStringList{"-M", "x.T46"} << true;
+        QTest::addRow("blanks in one argument") << QStringList{"my radio.T46"} << true;
+        QTest::addRow("no such file") << QStringList{"gone.T46"} << false;
+    }
+    void namedFileOpensOrEndsTheStart() {
+        QFETCH(QStringList, args);
+        QFETCH(bool, starts);
+        for (const char* name : {"x.T46", "my radio.T46"})
+            test::WriteClone(f->Path(name).toStdString(), FactoryImage());
+        const QString path = f->Path(args.last());
+        QCOMPARE(f->Start(args), starts);
+        QVERIFY(f->passwordRequest == Privilege::Normal);
+        if (starts) {
+            QCOMPARE(Frame()->windowTitle(), path + " - ZT46Win for KSR-410");
+            return;
+        }
+        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_OPEN_FILE_ERROR});
+        QVERIFY(QString::fromStdString(f->prompts.texts[0]).contains(path));
+        QVERIFY(!Frame());
+    }
+
     void visibleDialogRewritesItemsWhateverItsResult() {
         Start();
         f->SetIni("ITEM/ITEM0", 5);
