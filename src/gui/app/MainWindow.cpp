@@ -11,6 +11,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+#include <utility>
 
 #include "core/util/Messages.h"
 #include "gui/alignment/AlignmentCommand.h"
@@ -33,6 +34,8 @@ namespace zt46 {
 namespace {
 
 using namespace cmd;
+
+constexpr int kPendingOpenRetryMs = 200;
 
 constexpr const char* kItemTexts[kColumnFlagCount] = {
     "Mode", "TAG", "Frequency", "STEP", "Clock Shift", "TAG(Alfanumeric)", "SCAN", "Split"};
@@ -348,6 +351,22 @@ void MainWindow::BringToFront() {
         modal->raise();
         modal->activateWindow();
     }
+}
+
+void MainWindow::OpenFromOtherCopy(const QString& path) {
+    BringToFront();
+    m_pendingOpen = path;
+    OpenPendingFile();
+}
+
+void MainWindow::OpenPendingFile() {
+    if (m_pendingOpen.isEmpty()) return;
+    // Never under an open dialog or a transfer: they work on the document as it is.
+    if (QApplication::activeModalWidget() || m_doc.PrintingActive()) {
+        QTimer::singleShot(kPendingOpenRetryMs, this, &MainWindow::OpenPendingFile);
+        return;
+    }
+    OnOpenRecent(std::exchange(m_pendingOpen, QString()));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -116,6 +116,29 @@ private slots:
         QVERIFY(!Frame());
     }
 
+    // A second copy started for a file hands it over: it opens here through the ask-to-save flow, once
+    // no dialog is open.
+    void fileFromASecondCopyOpensAsFileOpen() {
+        Start();
+        const QString path = f->Path("other.T46");
+        CloneImage image = FactoryImage();
+        image[4] = 0x42;
+        test::WriteClone(path.toStdString(), image);
+        f->Doc().SetModified();
+        f->prompts.answers = {Answer::No};
+        bool underDialog = false;
+        WhenModal([&underDialog, this](QWidget* modal) {
+            underDialog = f->Doc().CurrentFileName() != "<none>";
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        QTimer::singleShot(0, Frame(), [this, path] { Frame()->OpenFromOtherCopy(path); });
+        Frame()->Action(cmd::kVisible)->trigger();
+        QTRY_COMPARE(QString::fromStdString(f->Doc().CurrentFileName()), path);
+        QVERIFY(!underDialog);
+        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_SAVE_CHANGES});
+        QCOMPARE(f->Doc().Image()[4], 0x42);
+    }
+
     void visibleDialogRewritesItemsWhateverItsResult() {
         Start();
         f->SetIni("ITEM/ITEM0", 5);
