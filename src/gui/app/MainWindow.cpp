@@ -377,14 +377,22 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             if (key->modifiers() & Qt::ShiftModifier) return true; // Shift+F1 does nothing
             QWidget* window = QApplication::activeModalWidget();
             if (!window) window = QApplication::activeWindow();
-            if (window && window != this && window != m_help && window->property("helpContext").isValid()) {
-                ShowHelp(window->property("helpContext").toInt());
-                return true;
+            if (window && window != this && window != m_help) {
+                // The focused control's topic, else that of the page or dialog around it.
+                for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+                    if (w->property("helpContext").isValid() && (w == window || window->isAncestorOf(w))) {
+                        ShowHelp(w->property("helpContext").toInt());
+                        return true;
+                    }
+                }
+                if (window->property("helpContext").isValid()) {
+                    ShowHelp(window->property("helpContext").toInt());
+                    return true;
+                }
             }
             if (window == this || !window) {
-                const bool inGrid = QApplication::focusWidget() == m_view->Grid() ||
-                                    QApplication::focusWidget() == m_view->Editor();
-                ShowHelp(inGrid ? m_view->HelpContext() : 0);
+                // The main window's topic is the grid's current column, wherever the focus is.
+                ShowHelp(m_view->HelpContext());
                 return true;
             }
         }

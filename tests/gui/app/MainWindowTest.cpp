@@ -256,6 +256,13 @@ private slots:
         QVERIFY(Frame()->Help());
         QCOMPARE(Frame()->Help()->ShownContext(), 303);
         Frame()->Help()->close();
+        // With the focus outside the grid, the main window's topic is still the current column's.
+        grid->setCurrentIndex(Frame()->View()->Model()->index(0, kColTag));
+        QVERIFY(gui_test::ShowActive(Frame()));
+        grid->clearFocus();
+        QTest::keyClick(Frame(), Qt::Key_F1);
+        QCOMPARE(Frame()->Help()->ShownContext(), 300 + kColTag);
+        Frame()->Help()->close();
     }
 
     void stepPickerFromTheGridWithItsHelp() {
