@@ -18,15 +18,11 @@ TEST(StartArgumentsTest, SwitchesAreNeverPartOfAFileName) {
              Case{{"-m"}, P, "", {}},
              Case{{"/M"}, P, "", {}},
              Case{{"-M", "x.T46"}, N, "x.T46", {}},
-             Case{{"x.T46", "/m"}, N, "x.T46", {}},
-             Case{{"-m", "-m"}, N, "", {}},
              Case{{"-m", "--later-option"}, P, "", {"--later-option"}},
              Case{{"my radio.t46"}, N, "my radio.t46", {}},
-             Case{{"/home/u/a.t46"}, N, "/home/u/a.t46", {}},
              Case{{"a.t46", "b.t46"}, N, "a.t46", {"b.t46"}},
              Case{{"-x", "a.t46"}, N, "a.t46", {"-x"}},
              Case{{"--", "-m"}, N, "-m", {}},
-             Case{{"--", "/m"}, N, "/m", {}},
          }) {
         const StartRequest r = ParseStartArguments(c.arguments);
         const std::string trace = testing::PrintToString(c.arguments);

@@ -41,7 +41,6 @@ private slots:
         TransferProgressDialog gauge;
         QApplication::setFont(normal);
         gauge.Begin();
-        gauge.SetTitle(IDS_DOWNLOAD_FUNCTION);
         gauge.SetRange(32);
         gauge.SetText(text);
         gauge.show();
