@@ -61,7 +61,9 @@ echo "all valid"
 echo "== installed zt46win --user-data"
 # A data folder whose configuration reaches the radio through the interface unit, so no serial port
 # is opened (and no message box waits) at start-up.
-export XDG_DATA_HOME=$scratch/data XDG_RUNTIME_DIR=$scratch/run QT_QPA_PLATFORM=offscreen ZT46WIN_EXIT_AFTER_SHOW=1
+# Its own instance key: a copy the user has open would otherwise take these starts over.
+export XDG_DATA_HOME=$scratch/data XDG_RUNTIME_DIR=$scratch/run QT_QPA_PLATFORM=offscreen ZT46WIN_EXIT_AFTER_SHOW=1 \
+    ZT46_INSTANCE_KEY=check-package-$$
 mkdir -p "$XDG_DATA_HOME/zt46" "$scratch/start"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 printf '[Initialize]\nPORT_TYPE=1\n' >"$XDG_DATA_HOME/zt46/ZT46Win.ini"

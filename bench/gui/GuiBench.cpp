@@ -31,6 +31,8 @@ public:
 QProcessEnvironment Environment() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!env.contains("QT_QPA_PLATFORM")) env.insert("QT_QPA_PLATFORM", "offscreen");
+    // A copy of the program the user has open must not take the measured starts over.
+    env.insert("ZT46_INSTANCE_KEY", QString("gui_bench-%1").arg(QCoreApplication::applicationPid()));
     return env;
 }
 

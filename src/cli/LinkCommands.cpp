@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iostream>
 #include <ostream>
+#include <set>
 #include <termios.h>
 #include <unistd.h>
 
@@ -57,8 +58,9 @@ public:
         Draw(0);
     }
     void SetStep(int done) override { Draw(done); }
+    // Each text once. That no echo comes back from the cable is said even when stderr is no terminal.
     void SetText(int id) override {
-        if (!m_io.errIsTerminal) return;
+        if ((!m_io.errIsTerminal && id != IDS_NO_ECHO) || !m_textsShown.insert(id).second) return;
         EndLine();
         m_io.err << StringById(id) << '\n';
     }
@@ -81,6 +83,7 @@ private:
 
     CliIo& m_io;
     std::string m_title;
+    std::set<int> m_textsShown;
     int m_range = 0;
     bool m_drawn = false;
 };

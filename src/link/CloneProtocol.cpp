@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kReplyReads = 31;    // one-byte reads waiting for the answer to a download frame
 constexpr std::size_t kPiece = 16; // upload data are read in pieces of this size
+constexpr auto kEchoSilence = std::chrono::seconds(3); // no echo for this long: the user is told
 
 } // namespace
 
@@ -21,7 +22,7 @@ void LinkWait(int milliseconds) {
 }
 
 CloneProtocol::CloneProtocol(SerialPort& port, const TransferContext& context, bool privileged)
-    : m_port(port), m_context(context), m_privileged(privileged) {}
+    : m_port(port), m_context(context), m_privileged(privileged), m_waitText(IDS_SWITCH_RADIO) {}
 
 bool CloneProtocol::Fail(int messageId) {
     MessageById(m_context.prompts, messageId, Buttons::Ok, Icon::Stop);
@@ -41,18 +42,38 @@ void CloneProtocol::Step() {
 bool CloneProtocol::Handshake(std::uint8_t command, bool& ready) {
     ready = false;
     if (Cancelled()) return false;
-    m_context.progress.SetText(IDS_SWITCH_RADIO);
+    m_context.progress.SetText(m_waitText);
+    const auto start = std::chrono::steady_clock::now();
+    bool echoHeard = false, silenceShown = false;
+    // A dead lead and a cable powered by a switched-off radio both echo nothing: after a while without
+    // any echo the user is told so, and the wait goes on.
+    const auto noteSilence = [&] {
+        if (echoHeard || silenceShown || std::chrono::steady_clock::now() - start < kEchoSilence) return;
+        silenceShown = true;
+        m_context.progress.SetText(IDS_NO_ECHO);
+    };
     std::uint8_t r = 0;
     for (;;) {
         m_port.PurgeTransmit();
         m_port.PurgeReceive();
-        // The cable echoes every byte, switched-on radio or not: no echo, or another byte in its place,
-        // means there is no working lead, and waiting for the radio would never end.
-        std::uint8_t echo = command;
-        if (!m_port.SendWithEcho(&echo, 1) || echo != command) return FailLead();
-        const LinkResult status = m_port.ReadByte(r);
+        // A send whose echo is missing or wrong is ignored here; a byte in the echo's place came from
+        // the radio's side and is taken as its answer.
+        m_port.Write(&command, 1);
+        std::uint8_t echo = 0;
+        LinkResult status = m_port.ReadByte(echo);
+        const bool echoed = status == LinkResult::Ok && echo == command;
+        if (status == LinkResult::Ok && !echoed) {
+            r = echo;
+        } else {
+            echoHeard = echoHeard || echoed;
+            status = m_port.ReadByte(r);
+        }
         if (status == LinkResult::Error) return FailLead();
         if (status == LinkResult::Timeout) break;
+        const bool answered = (command == clone::kRequestUpload && r == clone::kReady) ||
+                              (command == clone::kRequestAlign && r == clone::kRadioHello);
+        // The radio is on and answers, yet the lead did not echo: it is not a working lead.
+        if (answered && !echoed) return FailLead();
         if (command == clone::kRequestUpload && r == clone::kReady) {
             ready = true;
             LinkWait(150);
@@ -64,13 +85,17 @@ bool CloneProtocol::Handshake(std::uint8_t command, bool& ready) {
         }
         // Anything else (a 0x50 while polling for an upload included) is ignored: poll again.
         if (Cancelled()) return false;
+        noteSilence();
     }
-    // The radio is switched off: wait, as long as it takes, for it to announce itself.
+    // The radio is switched off: wait, as long as it takes, for it to announce itself. From here on
+    // every send must echo: the radio is on, and so is a cable it powers.
     for (;;) {
         const LinkResult status = m_port.ReadByte(r);
         if (status == LinkResult::Ok && (r == clone::kRadioHello || r == clone::kReady)) break;
         if (Cancelled()) return false;
+        noteSilence();
     }
+    if (silenceShown) m_context.progress.SetText(m_waitText);
     if (r == clone::kReady) {
         ready = true;
         return true;

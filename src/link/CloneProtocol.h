@@ -17,6 +17,9 @@ public:
     // Waits for the radio: `command` is 0x70 (upload) or 0x30 (alignment). `ready` tells whether the
     // radio's 0x20 was already read (it is then the lead byte of the first upload frame).
     bool Handshake(std::uint8_t command, bool& ready);
+    // The progress text the handshake shows while it waits (string id; "Switch radio OFF, then back
+    // ON..." unless the radio is known to be on, as for the read-back after a write).
+    void SetWaitText(int id) { m_waitText = id; }
     // The radio's whole memory into `buffer`; on failure the bytes received so far stay in it.
     bool Upload(CloneImage& buffer);
     // The radio is read into `buffer` and the user's image merged into it. `user` takes the radio's
@@ -41,6 +44,7 @@ private:
     bool m_privileged;
     int m_blockCounter = 0;
     bool m_radioRead = false;
+    int m_waitText;
 };
 
 // Sleeps the protocol's prescribed waits.

@@ -22,6 +22,8 @@ VerifyOutcome ReadBackAndCompare(CloneProtocol& protocol, NotedPrompts& prompts,
                                  const std::string& backupPath, const Prompt& done) {
     prompts.SetNote(NotVerifiedNote(backupPath));
     CloneImage readBack = written;
+    // The radio has just been written and is on: it answers the first poll.
+    protocol.SetWaitText(IDS_READING_BACK);
     const bool read = protocol.Upload(readBack);
     const bool noted = prompts.Noted();
     prompts.SetNote({});

@@ -201,8 +201,9 @@ void KeepRadioFirmware(CloneImage& image, const TransferResult& result) {
 
 void ApplyTransferResult(Document& document, TransferMode mode, const TransferResult& result) {
     if (mode == TransferMode::ReadForCompare || mode == TransferMode::VerifyWrite) return;
-    if (result.imageTaken && mode == TransferMode::ReadRadio) {
-        document.TakeRadioImage(result.image);
+    if (mode == TransferMode::ReadRadio) {
+        // Declined, failed or cancelled, an upload leaves the document exactly as it was.
+        if (result.imageTaken) document.TakeRadioImage(result.image);
         return;
     }
     if (result.imageTaken) document.Image() = result.image;

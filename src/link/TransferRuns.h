@@ -77,9 +77,9 @@ TransferResult RunTransfer(TransferMode mode, SerialPort& port, const TransferJo
 void KeepRadioFirmware(CloneImage& image, const TransferResult& result);
 
 // What the caller does with a result: an upload taken replaces the image and the file name ("<none>"),
-// an alignment entry replaces the image alone, and the radio's firmware version is kept whenever the
-// radio was read. The models are decoded again from the image. A read for a comparison and a read-back
-// leave the document alone.
+// any other upload changes nothing; an alignment entry replaces the image alone, and a download keeps
+// the radio's firmware version whenever the radio was read. The models are decoded again from the image.
+// A read for a comparison and a read-back leave the document alone.
 void ApplyTransferResult(Document& document, TransferMode mode, const TransferResult& result);
 
 } // namespace zt46

@@ -156,7 +156,9 @@ int PtyRadio::Run() {
         lastHeard = Clock::now();
         for (ssize_t i = 0; i < n; ++i) {
             answer.clear();
-            if (m_options.echo) answer.push_back(in[i]);
+            const bool echo = m_options.echo == CableEcho::Always ||
+                              (m_options.echo == CableEcho::WhileRadioOn && m_model.IsOn());
+            if (echo) answer.push_back(in[i]);
             m_model.Receive(in[i], answer);
             Queue(answer);
         }

@@ -11,9 +11,16 @@
 
 namespace zt46::sim {
 
+// When the cable joins the PC's bytes back onto its receive line.
+enum class CableEcho {
+    Always,
+    WhileRadioOn, // the cable takes its power from the radio
+    Never,
+};
+
 struct PtyOptions {
     int baud = 9600; // 0: no pacing
-    bool echo = true;
+    CableEcho echo = CableEcho::Always;
     int switchOnAfterMs = -1; // a switched-off radio switches itself on after this long (-1: never)
     std::string linkPath;     // a symlink to the device
     std::string savePath;     // where the memory is written (SIGUSR1, each download, exit)

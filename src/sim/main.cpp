@@ -54,6 +54,7 @@ Faults:
                         whenever a download frame or an alignment word writes it, though the radio
                         acknowledges the write
   --no-echo             the line does not echo the PC's bytes
+  --echo-while-on       a cable powered by the radio: it echoes only while the radio is on
   --accept-code         alignment commands are accepted with their own code instead of 0x06
   --align-refuse C      alignment command C (hex, e.g. 31) is answered 0x15
   --align-silent C      alignment command C is not answered
@@ -173,7 +174,9 @@ int main(int argc, char** argv) {
             ok = number(faults.storeWrongAt, 0) && faults.storeWrongAt >= 0 &&
                  faults.storeWrongAt < static_cast<int>(zt46::kImageSize);
         } else if (a == "--no-echo") {
-            options.echo = false;
+            options.echo = zt46::sim::CableEcho::Never;
+        } else if (a == "--echo-while-on") {
+            options.echo = zt46::sim::CableEcho::WhileRadioOn;
         } else if (a == "--accept-code") {
             faults.acceptWithCode = true;
         } else if (a == "--align-refuse") {

@@ -95,6 +95,21 @@ TEST(CliLink, LinkFailuresExitWithStatus3AndTheSystemsMessage) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.t46")));
 }
 
+// A cable powered by the radio, which stays off for more than 3 s: zt46 says once that no echo comes
+// back, goes on waiting, and reads the radio once it is on.
+TEST(CliLink, SaysOnceThatTheCableDoesNotEchoAndGoesOnWaiting) {
+    const CloneImage memory = PatternImage(25);
+    RadioProcess radio({"--fast", "--echo-while-on", "--off", "--on-after", "3500"}, &memory);
+    TempDir dir;
+    const ProgramRun run = RunCli(dir, {"upload", "--port", radio.Device(), "-o", "radio.t46"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadImage(dir.File("radio.t46")), memory);
+    const std::string notice = "No echo has come back from the cable";
+    const std::size_t at = run.err.find(notice);
+    EXPECT_NE(at, std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(notice, at + 1), std::string::npos) << run.err;
+}
+
 TEST(CliLink, CtrlCCancelsCleanlyWithoutAFile) {
     RadioProcess radio({"--fast", "--off"});
     TempDir dir;

@@ -39,6 +39,11 @@ TEST(CloneUpload, ReadsTheRadioByteExactInBothHandshakePaths) {
         {"switched on later", {"--fast", "--off", "--on-after", "300"}, false},
         {"switched on by the user", {"--fast", "--off"}, true},
         {"0x50 while polling is ignored", {"--fast", "--on-when-polled"}, false},
+        // A cable powered by the radio echoes nothing until the radio is switched on.
+        {"cable powered by the radio", {"--fast", "--echo-while-on", "--off", "--on-after", "300"}, false},
+        {"cable powered by the radio, on when polled",
+         {"--fast", "--echo-while-on", "--on-when-polled"},
+         false},
         {"frames of 64 bytes", {"--fast", "--frame-size", "64"}, false},
         {"frames of 200 bytes", {"--fast", "--frame-size", "200"}, false},
     };
@@ -81,6 +86,25 @@ TEST(CloneUpload, AsksBeforeReplacingModifiedData) {
             answer == Answer::Yes ? Ids{IDS_OVERWRITE_DATA, IDS_UPLOAD_COMPLETED} : Ids{IDS_OVERWRITE_DATA};
         EXPECT_EQ(run.prompts.ids, expected);
     }
+}
+
+// A declined upload leaves the document exactly as it was, though the radio (its firmware version
+// included) was read.
+TEST(CloneUpload, ADeclinedUploadLeavesTheDocumentAsItWas) {
+    const CloneImage memory = PatternImage(9);
+    RadioProcess radio({"--fast"}, &memory);
+    DocFixture f;
+    f.doc.LoadFactoryImage();
+    f.doc.SetModified(true);
+    const CloneImage before = f.doc.Image();
+    Transfer run;
+    run.prompts.answers = {Answer::No};
+    TransferJob job = Job(f.doc.Image());
+    job.imageModified = true;
+    run.Go(TransferMode::ReadRadio, radio.Device(), job);
+    ApplyTransferResult(f.doc, TransferMode::ReadRadio, run.result);
+    EXPECT_EQ(f.doc.Image(), before);
+    EXPECT_TRUE(f.doc.ImageModified());
 }
 
 struct FaultCase {
@@ -132,6 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
                   IDS_COMM_ERROR},
         FaultCase{"NoEcho", TransferMode::ReadRadio, {"--no-echo"}, IDS_CHECK_LEAD},
         FaultCase{"NoEchoDownload", TransferMode::WriteRadio, {"--no-echo"}, IDS_CHECK_LEAD},
+        // Waited for while the radio was off, a cable that never echoes fails once the radio is on.
+        FaultCase{"NoEchoRadioSwitchedOnLater",
+                  TransferMode::ReadRadio,
+                  {"--no-echo", "--on-after", "300"},
+                  IDS_CHECK_LEAD},
         FaultCase{"DownloadRefused", TransferMode::WriteRadio, {"--nak-download", "4"}, IDS_BCC_ERROR},
         FaultCase{"DownloadNotAnswered", TransferMode::WriteRadio, {"--mute-download", "2"}, IDS_TIMEOUT},
         FaultCase{"OtherHardware", TransferMode::WriteRadio, {"--hardware", "2"}, IDS_HARDWARE_MISMATCH}),
@@ -166,6 +195,19 @@ TEST(CloneDownload, MergesTheUsersBytesIntoTheRadiosInBothModes) {
         EXPECT_EQ(ReadImage(run.result.backupPath), radioMemory);
         EXPECT_TRUE(IsBackupFileName(std::filesystem::path(run.result.backupPath).filename().string()));
     }
+}
+
+TEST(CloneDownload, WritesThroughACablePoweredByTheRadioSwitchedOnLater) {
+    const CloneImage radioMemory = PatternImage(10);
+    const CloneImage user = PatternImage(11);
+    RadioProcess radio({"--fast", "--echo-while-on", "--off", "--on-after", "300"}, &radioMemory);
+    Transfer run;
+    run.Go(TransferMode::WriteRadio, radio.Device(), Job(user));
+    EXPECT_TRUE(run.result.succeeded);
+    EXPECT_EQ(run.prompts.ids, Ids{IDS_DOWNLOAD_COMPLETED});
+    // The read-back after the write does not ask to switch the radio off again.
+    EXPECT_EQ(run.progress.texts, (Ids{IDS_SWITCH_RADIO, IDS_READING_BACK}));
+    EXPECT_EQ(radio.StopAndReadMemory(), run.result.image);
 }
 
 TEST(CloneDownload, NothingIsWrittenWhenTheBackupCannotBe) {

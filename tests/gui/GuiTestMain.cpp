@@ -8,6 +8,9 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program's copies started here (and any SingleInstance) key on this run alone: test runs side by
+    // side, and a copy the user has open, never meet.
+    qputenv("ZT46_INSTANCE_KEY", "gui_tests-" + QByteArray::number(QCoreApplication::applicationPid()));
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const auto& registry = zt46::gui_test::Registry();

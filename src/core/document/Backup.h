@@ -8,13 +8,13 @@
 #include <string>
 
 #include "core/image/CloneImage.h"
+#include "core/util/Messages.h"
 
 namespace zt46 {
 
 inline constexpr const char* kBackupFolderName = "backups";
 inline constexpr std::size_t kBackupsKept = 50;
 // The message shown when the backup cannot be written (the write to the radio does not start).
-inline constexpr int IDS_BACKUP_FAILED = 30001;
 inline constexpr const char* kBackupFailedText =
     "The radio's memory could not be kept as a backup, so nothing was written to the radio.\r\n%1";
 

@@ -172,7 +172,10 @@ bool Document::CheckOpenable(const std::string& path) {
 }
 
 bool Document::LoadFileStrict(const std::string& path) {
-    if (!CheckOpenable(path)) return false;
+    return CheckOpenable(path) && LoadFile(path);
+}
+
+bool Document::LoadFile(const std::string& path) {
     CloneImage image;
     ImageTrailer trailer = m_trailer;
     if (!ReadCloneFile(path, image, trailer, m_prompts)) return false;
@@ -195,8 +198,9 @@ bool Document::OpenPath(const std::string& path) {
     return true;
 }
 
-void Document::OpenNamedFile(const std::string& path) {
-    Reload(path);
+bool Document::OpenNamedFile(const std::string& path) {
+    // Never the built-in image in its place: the user would take it for the file named.
+    return LoadFile(path);
 }
 
 bool Document::Save() {

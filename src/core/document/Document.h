@@ -99,8 +99,9 @@ public:
     // Status check and read of a clone file, without any fall-back: false (after the message) leaves the
     // document as it was. For tools that must never replace a bad file by the built-in image.
     bool LoadFileStrict(const std::string& path);
-    // The load of a file named on the command line (no status check: a bad file gives the built-in image).
-    void OpenNamedFile(const std::string& path);
+    // The load of a file named on the command line: no length check, but a file that cannot be opened or
+    // read gives its message (with the path) and false, and the document stays as it was.
+    bool OpenNamedFile(const std::string& path);
     bool Save();
     bool SaveAs();
     // Asks whether to save changes; true when the command may go on (nothing unsaved, No, or a save
@@ -111,6 +112,7 @@ private:
     friend class ChangeScope;
 
     void Reload(const std::string& name);
+    bool LoadFile(const std::string& path);
     bool CheckOpenable(const std::string& path);
     std::optional<std::string> FindDefaultFile() const;
     void NotifyReloaded();

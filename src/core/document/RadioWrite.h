@@ -8,17 +8,13 @@
 #include <string_view>
 
 #include "core/image/CloneImage.h"
+#include "core/util/Messages.h"
 #include "core/util/UserPrompts.h"
 
 namespace zt46 {
 
 // Whose identity block (bytes 3792..3803, the serial number among them) the radio gets.
 enum class IdentityChoice { Radio, File };
-
-inline constexpr int IDS_IDENTITY_QUESTION = 30011;
-inline constexpr int IDS_VERIFY_FAILED = 30012;
-inline constexpr int IDS_NOT_VERIFIED = 30013;
-inline constexpr int IDS_RADIO_VERIFIED = 30014;
 
 inline constexpr const char* kIdentityQuestionText =
     "This file was read from radio %1. The radio connected is %2.";

@@ -138,6 +138,8 @@ ReportPage Report::SettingsPage() const {
                 "           Serial No:  " + PadRight(DecodeSerialNumber(m_document.Image()), 32)});
     page.lines.push_back({3, Blank50()});
 
+    // As the Key Set/Misc page and the radio show it: "1".."8" for the stored 0..7.
+    const int voxSensitivityShown = k.VoxSensitivity + 1;
     std::vector<std::string> lines = {
         Title(" *****System Parameters*****"),
         Setting("         VFO A/B                 : ", Pick(kVfoSelect, s.VfoSelect)),
@@ -188,7 +190,7 @@ ReportPage Report::SettingsPage() const {
         Setting("         Internal MIC            : ", Pick(kOffOn, k.InternalMic)),
         Setting("         VOX                     : ", Pick(kOffOn, k.Vox)),
         Setting("         VOX Delay               : ", Pick(kVoxDelay, k.VoxDelay)),
-        Number("         VOX Sensitivity         : ", k.VoxSensitivity),
+        Number("         VOX Sensitivity         : ", voxSensitivityShown),
         "", // line 50: the table runs one line past the left column
     };
 

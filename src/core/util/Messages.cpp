@@ -113,6 +113,10 @@ constexpr std::array kStrings{
     StringEntry{5572, "Edit Squelch Hysteresis Level(FM)\n<ENTER>"},
     StringEntry{5573, "Edit VSTR Hysteresis Level\n<ENTER>"},
     StringEntry{5574, "Edit VOR Angle Adjustment \n<ENTER>"},
+    StringEntry{IDS_NO_ECHO,
+                "No echo has come back from the cable: check that the lead is connected, then switch "
+                "radio OFF and back ON"},
+    StringEntry{IDS_READING_BACK, "Reading the radio back to check what was written"},
     StringEntry{57345, "F1 for Help   F2 for Mode Change  F10 for Menus"},
     StringEntry{59143, "[ Key Operation ]"},
     StringEntry{61699, "Save changes to %1?"},

@@ -35,6 +35,14 @@ constexpr int IDS_VERSION_LINE = 1006;        // "ZT46 Ver%1w"
 constexpr int IDS_SAVE_CHANGES = 61699;       // the ask-to-save question, "%1" is the file name
 constexpr int IDS_IDLE_PROMPT = 57345;        // "F1 for Help   F2 for Mode Change  F10 for Menus"
 constexpr int IDS_KEY_OPERATION = 59143;      // "[ Key Operation ]"
+// Ours, beyond the original table (one list, so that two never share a number):
+constexpr int IDS_BACKUP_FAILED = 30001;     // the radio's backup could not be written
+constexpr int IDS_IDENTITY_QUESTION = 30011; // download: whose identity the radio gets
+constexpr int IDS_VERIFY_FAILED = 30012;     // the read-back differs from what was written
+constexpr int IDS_NOT_VERIFIED = 30013;      // written, but the read-back did not complete
+constexpr int IDS_RADIO_VERIFIED = 30014;    // the read-back holds what was written
+constexpr int IDS_NO_ECHO = 30015;           // progress text: no echo from the cable for a while
+constexpr int IDS_READING_BACK = 30016;      // progress text: the read-back after a write
 
 // The text of a string id; empty when the table has none.
 std::string_view StringById(int id);

@@ -15,6 +15,7 @@
 #include "core/util/UserPrompts.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
 #include "gui/alignment/AlignmentSession.h"
+#include "gui/app/CommandIds.h"
 #include "gui/app/TextConversion.h"
 #include "gui/controls/EnterComboBox.h"
 #include "gui/controls/FilterConfirmEdit.h"
@@ -45,6 +46,7 @@ bool IsInput(QEvent::Type type) {
 AlignmentDialog::AlignmentDialog(AlignmentSession& session, UserPrompts& prompts, QWidget* parent)
     : PromptBarDialog(parent), m_session(session), m_prompts(prompts) {
     setWindowTitle("Alignment");
+    setProperty("helpContext", cmd::HelpOfDialog(cmd::kAlignmentDialog)); // F1: the dialog's help topic
     BuildControls();
     for (const std::string& item : m_session.Model().ChannelItems())
         m_channel->addItem(ToQString(item));

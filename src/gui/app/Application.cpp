@@ -6,6 +6,7 @@
 #include "core/document/Document.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/PasswordDialog.h"
+#include "gui/app/StartFolder.h"
 #include "gui/editor/ChannelEditorView.h"
 #include "gui/editor/ChannelTableView.h"
 #include "gui/link/PortHolder.h"
@@ -22,22 +23,19 @@ Application::~Application() {
     m_ports.reset(); // the held port is closed at exit
 }
 
-bool Application::Start(const QStringList& arguments) {
+bool Application::Start(const QStringList& arguments, const QString& startDir) {
     m_settings.ReadAndRewrite(m_state);
-    std::vector<std::string> words;
-    for (const QString& argument : arguments)
-        words.push_back(argument.toStdString());
-    const Privilege request = RequestedPrivilege(words);
-    m_state.PrivilegedMode = m_passwordCheck(request);
+    const StartArguments request =
+        ReadStartArguments(arguments, startDir.isEmpty() ? m_workingDir : startDir);
+    m_state.PrivilegedMode = m_passwordCheck(request.privilege);
 
     m_doc = std::make_unique<Document>(
         m_prompts, m_dialogs,
         Document::Folders{QDir(m_workingDir).absolutePath().toStdString(), m_programDir.toStdString()});
-    if (request == Privilege::Normal && !arguments.isEmpty()) {
-        // A named file loads without the status check; a bad one gives the built-in image.
-        m_doc->OpenNamedFile(QDir(m_workingDir).absoluteFilePath(arguments.join(' ')).toStdString());
-    } else {
+    if (request.file.isEmpty()) {
         m_doc->LoadImage();
+    } else if (!m_doc->OpenNamedFile(request.file.toStdString())) {
+        return false; // the message named the file; the program ends
     }
 
     m_frame = std::make_unique<MainWindow>(*m_doc, m_state, m_settings, m_prompts);

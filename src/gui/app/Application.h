@@ -22,8 +22,9 @@ public:
     Application(const QString& workingDir, const QString& programDir);
     ~Application();
 
-    // Runs the start-up; `arguments` is the command line without the program name.
-    bool Start(const QStringList& arguments);
+    // Runs the start-up; `arguments` is the command line without the program name, a file named in it is
+    // found from `startDir` (empty: the working folder). False when that file cannot be opened.
+    bool Start(const QStringList& arguments, const QString& startDir = {});
 
     // Replaces the Password dialog (tests): asked with the mode the command line requests, it answers
     // the mode granted.

@@ -53,6 +53,14 @@ constexpr int HelpOfColumn(int column) {
     return 300 + column;
 }
 constexpr int kVisibleDialog = 169; // the dialog of View > Visible
+// The dialogs and pages with topics of their own.
+constexpr int kSystemDialog = 102;
+constexpr int kAlignmentDialog = 190;
+constexpr int kDisplaySoundPage = 192;
+constexpr int kTxRxPage = 193;
+constexpr int kKeysMiscPage = 194;
+constexpr int kVfoAPage = 196;
+constexpr int kVfoBPage = 197;
 constexpr int kHelpContents = 0;
 
 // Whether the command-enable masks allow a command (the only difference of the modes: Align).

@@ -60,6 +60,50 @@ const HelpTopic kTopics[] = {
     {HelpOfCommand(kSystem), "System parameters", "<p>The radio's system settings.</p>"},
     {HelpOfCommand(kCommon), "Common parameters", "<p>Display, sound, transmit and key settings.</p>"},
     {HelpOfCommand(kVfo), "VFO A/B", "<p>The frequencies and steps of the two VFOs.</p>"},
+    {HelpOfDialog(kSystemDialog), "System Parameters dialog",
+     "<p>How the radio starts: the VFO (A or B) and the mode (VFO, MR, Book MR, or WX when the weather band "
+     "is on), emergency mode, the noise limiter (ANL), dual watch and the pitch control.</p>"
+     "<p>Dual watch is off, and cannot be chosen, while the radio is in WX mode or in emergency mode.</p>"
+     "<p>In service mode the dialog also shows the band options. Switching the transmit expansion off moves "
+     "every transmit frequency above 136.975 MHz down to 136.975 MHz when you press OK.</p>"
+     "<p>Return opens or closes a list; OK takes the settings, Cancel drops every change made in the "
+     "dialog.</p>"},
+    {HelpOfDialog(kDisplaySoundPage), "Display & Sound page",
+     "<p>The lamp while scanning is paused, the lamp mode and the dimmer, the power-on beep and the keypad "
+     "beeper, the PA monitor, the headphone level (0 to 8), the three user pitch settings, the sensor shown "
+     "(temperature or voltage) and what the radio shows on WX, Book and MR channels: the channel number, "
+     "the frequency or the tag.</p>"
+     "<p>WX Mode can be chosen only when the weather band is on (System Parameters).</p>"},
+    {HelpOfDialog(kTxRxPage), "TX/RX page",
+     "<p>The squelch level (0 to 8), the receive battery saver, when a paused scan resumes (when the signal "
+     "ends, or after 5 seconds), dual watch or priority watch with its interval, and the transmit time-out "
+     "(T.O.T) that ends a transmission held too long.</p>"},
+    {HelpOfDialog(kKeysMiscPage), "Key Set/Misc page",
+     "<p>The key lock and what it locks (PTT, keys, dial), the functions of the [USER1] and [USER2] keys, "
+     "the "
+     "emergency function, the weather alert (only with the weather band on), the temperature unit and "
+     "offset, the internal microphone and the VOX with its delay and sensitivity (1 to 8).</p>"
+     "<p>Type the temperature offset in degrees, -12.8 to 12.7 in steps of 0.1, and press Return; a value "
+     "outside that range is set to the nearest end.</p>"},
+    {HelpOfDialog(kVfoAPage), "VFO A page",
+     "<p>The frequencies and steps of VFO A. Type the receive frequency in MHz and press Return: the mode "
+     "follows the frequency (AM in the airband, FM from 144 MHz with the receive expansion on), and the "
+     "frequency is moved into the band and onto the channel step.</p>"
+     "<p>Only AM frequencies from 108.000 to 117.975 MHz can be split; a split VFO also takes a transmit "
+     "frequency. Changing the step moves the frequencies onto the new step.</p>"},
+    {HelpOfDialog(kVfoBPage), "VFO B page",
+     "<p>The frequencies and steps of VFO B, set as on the VFO A page: type the receive frequency in MHz "
+     "and press Return, and the mode follows it. A split AM VFO (108.000 to 117.975 MHz) also takes a "
+     "transmit frequency. The AM or FM step and the clock shift are chosen from their lists.</p>"},
+    {HelpOfDialog(kAlignmentDialog), "Alignment dialog",
+     "<p>Service alignment of the radio, live over the programming cable. Choose a test channel (an MR "
+     "channel in use, not a weather channel); the radio tunes to it.</p>"
+     "<p><b>ADJ</b> beside a squelch or VOR level measures it from the signal the radio receives. The power, "
+     "modulation, reference, sidetone and receive tune levels are set with a slider while you watch your "
+     "meter; <b>the transmitter is keyed</b> for the transmit levels, so keep a dummy load connected. Type "
+     "the hysteresis levels and the VOR degree adjustment and press Return.</p>"
+     "<p>Every accepted value is written to the radio at once. OK leaves alignment mode and keeps the values "
+     "in the data, so that a later save or download carries them.</p>"},
     {HelpOfCommand(kUpload), "Upload",
      "<p>Reads the radio's whole memory over the programming cable. Connect the cable, choose Upload and "
      "follow the instructions on the screen.</p>"},

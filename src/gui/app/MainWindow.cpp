@@ -13,6 +13,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+#include <utility>
 
 #include "core/document/ImageCompare.h"
 #include "core/util/Messages.h"
@@ -39,6 +40,8 @@ namespace zt46 {
 namespace {
 
 using namespace cmd;
+
+constexpr int kPendingOpenRetryMs = 200;
 
 constexpr const char* kItemTexts[kColumnFlagCount] = {
     "Mode", "TAG", "Frequency", "STEP", "Clock Shift", "TAG(Alfanumeric)", "SCAN", "Split"};
@@ -414,6 +417,22 @@ void MainWindow::BringToFront() {
     }
 }
 
+void MainWindow::OpenFromOtherCopy(const QString& path) {
+    BringToFront();
+    m_pendingOpen = path;
+    OpenPendingFile();
+}
+
+void MainWindow::OpenPendingFile() {
+    if (m_pendingOpen.isEmpty()) return;
+    // Never under an open dialog or a transfer: they work on the document as it is.
+    if (QApplication::activeModalWidget() || m_doc.PrintingActive()) {
+        QTimer::singleShot(kPendingOpenRetryMs, this, &MainWindow::OpenPendingFile);
+        return;
+    }
+    OnOpenRecent(std::exchange(m_pendingOpen, QString()));
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -422,14 +441,22 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             if (key->modifiers() & Qt::ShiftModifier) return true; // Shift+F1 does nothing
             QWidget* window = QApplication::activeModalWidget();
             if (!window) window = QApplication::activeWindow();
-            if (window && window != this && window != m_help && window->property("helpContext").isValid()) {
-                ShowHelp(window->property("helpContext").toInt());
-                return true;
+            if (window && window != this && window != m_help) {
+                // The focused control's topic, else that of the page or dialog around it.
+                for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+                    if (w->property("helpContext").isValid() && (w == window || window->isAncestorOf(w))) {
+                        ShowHelp(w->property("helpContext").toInt());
+                        return true;
+                    }
+                }
+                if (window->property("helpContext").isValid()) {
+                    ShowHelp(window->property("helpContext").toInt());
+                    return true;
+                }
             }
             if (window == this || !window) {
-                const bool inGrid = QApplication::focusWidget() == m_view->Grid() ||
-                                    QApplication::focusWidget() == m_view->Editor();
-                ShowHelp(inGrid ? m_view->HelpContext() : 0);
+                // The main window's topic is the grid's current column, wherever the focus is.
+                ShowHelp(m_view->HelpContext());
                 return true;
             }
         }

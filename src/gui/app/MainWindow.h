@@ -46,6 +46,9 @@ public:
     void UpdateCommandStates();
     // A second copy asked this one to come to the front (or its open modal dialog).
     void BringToFront();
+    // A second copy was started for a file: this one comes to the front and opens it as File > Open
+    // does, once no dialog is open any more.
+    void OpenFromOtherCopy(const QString& path);
     // Opens the built-in help at a context (0: contents).
     void ShowHelp(int context);
 
@@ -81,6 +84,7 @@ private:
     void OnVisible();
     void OnOpenRecent(const QString& path);
     void OnCompare();
+    void OpenPendingFile();
     void RunFileCommand(bool (Document::*command)());
 
     Document& m_doc;
@@ -98,6 +102,7 @@ private:
     QLabel* m_clock = nullptr;
     QTimer* m_timer = nullptr;
     QPointer<HelpBrowser> m_help;
+    QString m_pendingOpen; // handed over by a second copy, opened once no dialog is open
     TransferController* m_transfers = nullptr;
     PrintController* m_print = nullptr;
     ChannelListCommands* m_lists = nullptr;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/util/PrivilegedMode.h"
+#include "core/util/StartArguments.h"
 
 namespace zt46 {
 
@@ -26,13 +26,20 @@ StartFolder ChooseStartFolder(const QStringList& arguments, const QString& curre
         return start;
     }
     start.workingDir = folder;
-    // The rest names a file (its words joined, as the program has always read them), which must not
-    // move with the working folder. The service-mode switch is left as it is.
+    return start;
+}
+
+StartArguments ReadStartArguments(const QStringList& arguments, const QString& startDir) {
     std::vector<std::string> words;
-    for (const QString& argument : start.arguments)
+    for (const QString& argument : arguments)
         words.push_back(argument.toStdString());
-    if (!words.empty() && RequestedPrivilege(words) == Privilege::Normal)
-        start.arguments = QStringList{QDir(currentDir).absoluteFilePath(start.arguments.join(' '))};
+    const StartRequest request = ParseStartArguments(words);
+    StartArguments start;
+    start.privilege = request.privilege;
+    if (!request.file.empty())
+        start.file = QDir(startDir).absoluteFilePath(QString::fromStdString(request.file));
+    for (const std::string& word : request.ignored)
+        start.ignored << QString::fromStdString(word);
     return start;
 }
 

@@ -7,12 +7,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/util/PrivilegedMode.h"
+
 namespace zt46 {
 
 inline constexpr char kUserDataSwitch[] = "--user-data";
 
 struct StartFolder {
-    QString workingDir;    // where the files are kept; the single-instance lock follows it
+    QString workingDir;    // where the files are kept
     QStringList arguments; // the command line without the program name and without "--user-data"
     QString problem;       // set when the data folder could not be made (the start folder is used)
 };
@@ -21,8 +23,16 @@ struct StartFolder {
 QString UserDataFolder();
 
 // Takes "--user-data" out of `arguments` (the command line without the program name). With it, the
-// working folder is UserDataFolder(), created when missing, and a file named on the command line is
-// still found relative to `currentDir`, the folder the program was started from.
+// working folder is UserDataFolder(), created when missing.
 StartFolder ChooseStartFolder(const QStringList& arguments, const QString& currentDir);
+
+// What the command line asks for (ParseStartArguments), with the file named made absolute against
+// `startDir`, the folder the program was started from, whatever its working folder.
+struct StartArguments {
+    Privilege privilege = Privilege::Normal;
+    QString file; // empty: none named
+    QStringList ignored;
+};
+StartArguments ReadStartArguments(const QStringList& arguments, const QString& startDir);
 
 } // namespace zt46

@@ -26,16 +26,22 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("zt46win");
     QApplication::setWindowIcon(QIcon::fromTheme("zt46win"));
 
-    const zt46::StartFolder start =
-        zt46::ChooseStartFolder(QCoreApplication::arguments().mid(1), QDir::currentPath());
+    const QString currentDir = QDir::currentPath();
+    const zt46::StartFolder start = zt46::ChooseStartFolder(QCoreApplication::arguments().mid(1), currentDir);
     if (!start.problem.isEmpty()) std::fprintf(stderr, "zt46win: %s\n", qPrintable(start.problem));
-    zt46::SingleInstance instance(start.workingDir);
-    if (!instance.Acquire()) return 0; // the running copy comes to the front instead
+    const zt46::StartArguments request = zt46::ReadStartArguments(start.arguments, currentDir);
+    for (const QString& word : request.ignored)
+        std::fprintf(stderr, "zt46win: ignored: %s\n", qPrintable(word));
+    // One copy per user: a running copy opens the file (or comes to the front) instead.
+    zt46::SingleInstance instance;
+    if (!instance.Acquire(request.file)) return 0;
 
     zt46::Application app(start.workingDir, QCoreApplication::applicationDirPath());
-    if (!app.Start(start.arguments)) return 1;
+    if (!app.Start(start.arguments, currentDir)) return 1;
     QObject::connect(&instance, &zt46::SingleInstance::RaiseRequested, app.Frame(),
                      &zt46::MainWindow::BringToFront);
+    QObject::connect(&instance, &zt46::SingleInstance::OpenRequested, app.Frame(),
+                     &zt46::MainWindow::OpenFromOtherCopy);
 
     // For the start-up measurement: report the time to the first shown window and leave.
     if (qEnvironmentVariableIsSet("ZT46WIN_EXIT_AFTER_SHOW")) {

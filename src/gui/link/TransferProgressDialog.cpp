@@ -11,6 +11,9 @@
 namespace zt46 {
 namespace {
 
+constexpr int kTextColumns = 54; // characters of the status line's width
+constexpr int kTextLines = 3;    // lines it has room for before the dialog grows
+
 QString StringText(int id) {
     return QString::fromStdString(FormatString(id, {}));
 }
@@ -28,12 +31,18 @@ TransferProgressDialog::TransferProgressDialog(QWidget* parent)
     m_progress->setTextVisible(false);
     m_progress->setVisible(false); // appears with the run's first range
     m_cancel->setAutoDefault(false);
+    // The status line wraps within a width that follows the font, and the dialog takes the height its
+    // lines need: every text shows whole, whatever the font size or the screen's scaling.
+    m_status->setWordWrap(true);
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_status->setFixedWidth(m_status->fontMetrics().averageCharWidth() * kTextColumns);
+    m_status->setMinimumHeight(m_status->fontMetrics().lineSpacing() * kTextLines);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(m_status);
     layout->addWidget(m_progress);
-    layout->addStretch(1);
+    layout->addSpacing(m_status->fontMetrics().lineSpacing());
     layout->addWidget(m_cancel, 0, Qt::AlignHCenter);
-    setFixedSize(320, 180);
     connect(m_cancel, &QPushButton::clicked, this, &TransferProgressDialog::reject);
 }
 

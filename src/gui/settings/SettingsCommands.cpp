@@ -25,16 +25,25 @@ struct SheetPage {
     PromptBarPage* page;
     SettingsForm* form;
     QString title;
+    int dialogId; // its help topic is the dialog's
 };
 
 // Tab goes through the shown page's controls, then OK and Cancel, then the tabs (the hidden pages'
 // controls are skipped). The pages share one label column.
-std::unique_ptr<PromptBarSheet> MakeSheet(const QString& caption, int command,
-                                          const std::vector<SheetPage>& pages, QWidget* parent) {
+std::unique_ptr<PromptBarSheet> MakeSheet(const QString& caption, const std::vector<SheetPage>& pages,
+                                          QWidget* parent) {
     auto sheet = std::make_unique<PromptBarSheet>(caption, parent);
-    sheet->setProperty("helpContext", cmd::HelpOfCommand(command)); // F1: the command's help topic
+    // F1: the page's help topic; outside the pages (tabs, OK, Cancel), the shown page's.
+    sheet->setProperty("helpContext", cmd::HelpOfDialog(pages.front().dialogId));
+    QObject::connect(
+        sheet->Tabs(), &QTabWidget::currentChanged, sheet.get(), [sheet = sheet.get(), pages](int i) {
+            if (i >= 0 && i < static_cast<int>(pages.size()))
+                sheet->setProperty("helpContext",
+                                   cmd::HelpOfDialog(pages[static_cast<std::size_t>(i)].dialogId));
+        });
     QWidget* previous = sheet->Tabs()->tabBar();
     for (const SheetPage& p : pages) {
+        p.page->setProperty("helpContext", cmd::HelpOfDialog(p.dialogId));
         sheet->AddPage(p.page, p.title);
         for (QWidget* control : p.form->Controls()) {
             QWidget::setTabOrder(previous, control);
@@ -61,20 +70,20 @@ std::unique_ptr<PromptBarSheet> MakeCommonSheet(Document& document, QWidget* par
     auto* page1 = new DisplaySoundPage(document);
     auto* page2 = new TransmitReceivePage(document);
     auto* page3 = new KeysMiscPage(document);
-    return MakeSheet(QStringLiteral("Common"), cmd::kCommon,
-                     {{page1, page1->Form(), QStringLiteral("Display && Sound")},
-                      {page2, page2->Form(), QStringLiteral("TX/RX")},
-                      {page3, page3->Form(), QStringLiteral("Key Set/Misc")}},
+    return MakeSheet(QStringLiteral("Common"),
+                     {{page1, page1->Form(), QStringLiteral("Display && Sound"), cmd::kDisplaySoundPage},
+                      {page2, page2->Form(), QStringLiteral("TX/RX"), cmd::kTxRxPage},
+                      {page3, page3->Form(), QStringLiteral("Key Set/Misc"), cmd::kKeysMiscPage}},
                      parent);
 }
 
 std::unique_ptr<PromptBarSheet> MakeVfoSheet(Document& document, QWidget* parent) {
     auto* pageA = new VfoPage(document, kVfoAIds, kVfoAOffset);
     auto* pageB = new VfoPage(document, kVfoBIds, kVfoBOffset);
-    return MakeSheet(
-        QStringLiteral("VFO"), cmd::kVfo,
-        {{pageA, pageA->Form(), QStringLiteral("VFO A")}, {pageB, pageB->Form(), QStringLiteral("VFO B")}},
-        parent);
+    return MakeSheet(QStringLiteral("VFO"),
+                     {{pageA, pageA->Form(), QStringLiteral("VFO A"), cmd::kVfoAPage},
+                      {pageB, pageB->Form(), QStringLiteral("VFO B"), cmd::kVfoBPage}},
+                     parent);
 }
 
 namespace {

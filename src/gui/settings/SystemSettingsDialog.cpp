@@ -15,7 +15,7 @@ SystemSettingsDialog::SystemSettingsDialog(Document& document, bool privileged, 
     : PromptBarDialog(parent), m_editor(document, privileged), m_form(new SettingsForm(Body())) {
     setWindowTitle(tr("System Parameters"));
     setObjectName(QStringLiteral("SystemSettingsDialog"));
-    setProperty("helpContext", cmd::HelpOfCommand(cmd::kSystem)); // F1: the command's help topic
+    setProperty("helpContext", cmd::HelpOfDialog(cmd::kSystemDialog)); // F1: the dialog's help topic
 
     m_editor.Start();
     for (int row = 0; row < kSystemRowCount; ++row) {

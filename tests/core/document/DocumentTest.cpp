@@ -198,14 +198,34 @@ TEST(DocumentTest, UnusableDefaultFileIsNeverOverwritten) {
     EXPECT_EQ(f.doc.Image()[2], 0x2C);
 }
 
-TEST(DocumentTest, CommandLineFileTooShortFallsBackToTheBuiltInImage) {
-    DocFixture f;
-    const std::string shortFile =
-        test::WriteBytes(f.dir.File("short.t46"), std::vector<unsigned char>(100, 0));
-    f.doc.OpenNamedFile(shortFile);
-    EXPECT_EQ(f.prompts.ids, std::vector<int>{IDS_READ_FILE_ERROR});
-    EXPECT_EQ(f.doc.CurrentFileName(), "<none>");
-    EXPECT_TRUE(fs::exists(f.dir.File("work/ZT46default.t46")));
+// A file named on the command line loads without the length check of Open, but one that cannot be opened
+// or read is said so, with its path, and never replaced by the built-in image.
+TEST(DocumentTest, CommandLineFileLoadsOrIsRefusedWithItsPath) {
+    struct Case {
+        const char* name;
+        std::size_t bytes; // 0: no such file
+        int message;       // 0: it loads
+    };
+    for (const Case& c :
+         {Case{"missing.t46", 0, IDS_OPEN_FILE_ERROR}, Case{"short.t46", 100, IDS_READ_FILE_ERROR},
+          Case{"long.t46", kCloneFileSize + 10, 0}}) {
+        SCOPED_TRACE(c.name);
+        DocFixture f;
+        f.doc.LoadFactoryImage();
+        const std::string path = f.dir.File(c.name);
+        if (c.bytes) test::WriteBytes(path, std::vector<unsigned char>(c.bytes, 0x11));
+        EXPECT_EQ(f.doc.OpenNamedFile(path), c.message == 0);
+        if (c.message == 0) {
+            EXPECT_TRUE(f.prompts.ids.empty());
+            EXPECT_EQ(f.doc.CurrentFileName(), path);
+            EXPECT_EQ(f.doc.Image()[0], 0x11);
+        } else {
+            EXPECT_EQ(f.prompts.ids, std::vector<int>{c.message});
+            EXPECT_NE(f.prompts.texts[0].find(path), std::string::npos);
+            EXPECT_EQ(f.doc.CurrentFileName(), "<none>");
+            EXPECT_FALSE(fs::exists(f.dir.File("work/ZT46default.t46")));
+        }
+    }
 }
 
 TEST(DocumentTest, StrictLoadNeverFallsBack) {

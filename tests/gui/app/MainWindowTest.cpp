@@ -91,6 +91,52 @@ private slots:
         QVERIFY(Frame()->TitleText().endsWith("(M)"));
     }
 
+    // Which words are switches is a core rule (StartArgumentsTest); here, what start-up does with a file.
+    void namedFileOpensOrEndsTheStart_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("starts");
+        QTest::addRow("switch and file: the file, normal mode") << QStringList{"-M", "x.T46"} << true;
+        QTest::addRow("no such file") << QStringList{"gone.T46"} << false;
+    }
+    void namedFileOpensOrEndsTheStart() {
+        QFETCH(QStringList, args);
+        QFETCH(bool, starts);
+        test::WriteClone(f->Path("x.T46").toStdString(), FactoryImage());
+        const QString path = f->Path(args.last());
+        QCOMPARE(f->Start(args), starts);
+        QVERIFY(f->passwordRequest == Privilege::Normal);
+        if (starts) {
+            QCOMPARE(Frame()->TitleText(), path + " - ZT46Win for KSR-410");
+            return;
+        }
+        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_OPEN_FILE_ERROR});
+        QVERIFY(QString::fromStdString(f->prompts.texts[0]).contains(path));
+        QVERIFY(!Frame());
+    }
+
+    // A second copy started for a file hands it over: it opens here through the ask-to-save flow, once
+    // no dialog is open.
+    void fileFromASecondCopyOpensAsFileOpen() {
+        Start();
+        const QString path = f->Path("other.T46");
+        CloneImage image = FactoryImage();
+        image[4] = 0x42;
+        test::WriteClone(path.toStdString(), image);
+        f->Doc().SetModified();
+        f->prompts.answers = {Answer::No};
+        bool underDialog = false;
+        WhenModal([&underDialog, this](QWidget* modal) {
+            underDialog = f->Doc().CurrentFileName() != "<none>";
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        QTimer::singleShot(0, Frame(), [this, path] { Frame()->OpenFromOtherCopy(path); });
+        Frame()->Action(cmd::kVisible)->trigger();
+        QTRY_COMPARE(QString::fromStdString(f->Doc().CurrentFileName()), path);
+        QVERIFY(!underDialog);
+        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_SAVE_CHANGES});
+        QCOMPARE(f->Doc().Image()[4], 0x42);
+    }
+
     void visibleDialogRewritesItemsWhateverItsResult() {
         Start();
         f->SetIni("ITEM/ITEM0", 5);
@@ -207,6 +253,13 @@ private slots:
         QTest::keyClick(grid, Qt::Key_F1);
         QVERIFY(Frame()->Help());
         QCOMPARE(Frame()->Help()->ShownContext(), 303);
+        Frame()->Help()->close();
+        // With the focus outside the grid, the main window's topic is still the current column's.
+        grid->setCurrentIndex(Frame()->View()->Model()->index(0, kColTag));
+        QVERIFY(gui_test::ShowActive(Frame()));
+        grid->clearFocus();
+        QTest::keyClick(Frame(), Qt::Key_F1);
+        QCOMPARE(Frame()->Help()->ShownContext(), 300 + kColTag);
         Frame()->Help()->close();
     }
 

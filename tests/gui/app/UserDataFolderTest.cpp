@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <clocale>
 
+#include "core/document/FactoryImage.h"
 #include "core/util/Messages.h"
 #include "core/util/PortProblems.h"
 #include "core/util/Version.h"
@@ -46,14 +47,12 @@ private slots:
     void switchChoosesTheFolderAndKeepsTheRest_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<bool>("inDataFolder");
-        QTest::addColumn<QStringList>("rest"); // "@" stands for the start folder
+        QTest::addColumn<QStringList>("rest");
         QTest::addRow("none") << QStringList{} << false << QStringList{};
         QTest::addRow("file only") << QStringList{"a.t46"} << false << QStringList{"a.t46"};
         QTest::addRow("switch only") << QStringList{"--user-data"} << true << QStringList{};
-        QTest::addRow("switch, relative file")
-            << QStringList{"--user-data", "my", "radio.t46"} << true << QStringList{"@/my radio.t46"};
-        QTest::addRow("switch, absolute file")
-            << QStringList{"--user-data", "/srv/x.T46"} << true << QStringList{"/srv/x.T46"};
+        QTest::addRow("switch, file")
+            << QStringList{"--user-data", "my radio.t46"} << true << QStringList{"my radio.t46"};
         QTest::addRow("service mode keeps its switch")
             << QStringList{"-m", "--user-data"} << true << QStringList{"-m"};
     }
@@ -61,12 +60,24 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(bool, inDataFolder);
         QFETCH(QStringList, rest);
-        rest.replaceInStrings("@", startDir);
         const StartFolder start = ChooseStartFolder(args, startDir);
         QCOMPARE(start.workingDir, inDataFolder ? DataFolder() : startDir);
         QCOMPARE(start.arguments, rest);
         QVERIFY(start.problem.isEmpty());
         QCOMPARE(QFileInfo(DataFolder()).isDir(), inDataFolder);
+    }
+
+    // A file named with --user-data is still found from the folder the program was started from.
+    void aNamedFileIsFoundFromTheStartFolder() {
+        const QString file = QDir(startDir).filePath("my radio.t46");
+        test::WriteClone(file.toStdString(), FactoryImage());
+        const StartFolder start = ChooseStartFolder({"--user-data", "my radio.t46"}, startDir);
+        Application app(start.workingDir, startDir);
+        app.SetPasswordCheck([](Privilege) { return Privilege::Normal; });
+        app.Prompts().SetScript([](const Prompt&) { return Answer::Ok; }); // message 80: no radio here
+        QVERIFY(app.Start(start.arguments, startDir));
+        QCOMPARE(QString::fromStdString(app.Doc().CurrentFileName()), file);
+        app.Frame()->close();
     }
 
     void aDataFolderThatCannotBeMadeLeavesTheFilesWhereTheyWere() {

@@ -64,7 +64,7 @@ private slots:
         RunCommand<SystemSettingsDialog>(cmd::kSystem, [this](SystemSettingsDialog* dlg) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
             QVERIFY(Frame()->Help());
-            QCOMPARE(Frame()->Help()->ShownContext(), cmd::HelpOfCommand(cmd::kSystem));
+            QCOMPARE(Frame()->Help()->ShownContext(), 131174);
             QApplication::setActiveWindow(dlg);
             QVERIFY(QTest::qWaitFor([dlg] { return QApplication::activeWindow() == dlg; }));
             QTest::keyClick(dlg, Qt::Key_X, Qt::AltModifier);
@@ -94,11 +94,37 @@ private slots:
         QVERIFY(!Doc().ImageModified());
     }
 
+    // F1 in a page, or on the sheet's tabs and buttons, opens the shown page's own topic.
+    void f1OpensEachPagesTopic_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QList<int>>("contexts");
+        QTest::addRow("Common") << cmd::kCommon << QList<int>{131264, 131265, 131266};
+        QTest::addRow("VFO") << cmd::kVfo << QList<int>{131268, 131269};
+    }
+    void f1OpensEachPagesTopic() {
+        QFETCH(int, command);
+        QFETCH(QList<int>, contexts);
+        Start(false);
+        RunCommand<PromptBarSheet>(command, [this, contexts](PromptBarSheet* sheet) {
+            QCOMPARE(sheet->PageCount(), contexts.size());
+            for (int page = 0; page < sheet->PageCount(); ++page) {
+                sheet->Tabs()->setCurrentIndex(page);
+                sheet->Page(page)->findChild<QComboBox*>()->setFocus();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+                QVERIFY(Frame()->Help());
+                QCOMPARE(Frame()->Help()->ShownContext(), contexts[page]);
+                sheet->Tabs()->tabBar()->setFocus();
+                QTest::keyClick(sheet->Tabs()->tabBar(), Qt::Key_F1, Qt::NoModifier);
+                QCOMPARE(Frame()->Help()->ShownContext(), contexts[page]);
+            }
+            sheet->reject();
+        });
+    }
+
     void vfoSheetStoresATypedFrequency() {
         Start(false);
         RunCommand<PromptBarSheet>(cmd::kVfo, [](PromptBarSheet* sheet) {
             QCOMPARE(sheet->windowTitle(), QStringLiteral("VFO"));
-            QCOMPARE(sheet->property("helpContext").toInt(), cmd::HelpOfCommand(cmd::kVfo));
             auto* page = dynamic_cast<VfoPage*>(sheet->Page(0));
             QCOMPARE(QApplication::focusWidget(), page->RxEdit());
             QTest::keyClicks(page->RxEdit(), "121.5");
