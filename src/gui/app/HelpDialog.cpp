@@ -59,13 +59,13 @@ constexpr char kCommonProblems[] =
 } // namespace
 
 QString HelpDialog::TopicText(Topic topic) {
-    return QString::fromLatin1(topic == CommonProblems ? kCommonProblems : kGetStarted);
+    return QString::fromLatin1(topic == Topic::CommonProblems ? kCommonProblems : kGetStarted);
 }
 
 HelpDialog::HelpDialog(Topic topic, QWidget* parent) : QDialog(parent), m_text(new QPlainTextEdit(this)) {
-    setWindowTitle(topic == CommonProblems ? "Common Problems" : "Get Started");
+    setWindowTitle(topic == Topic::CommonProblems ? "Common Problems" : "Get Started");
     setProperty("helpContext",
-                cmd::HelpOfCommand(topic == CommonProblems ? cmd::kCommonProblems : cmd::kGetStarted));
+                cmd::HelpOfCommand(topic == Topic::CommonProblems ? cmd::kCommonProblems : cmd::kGetStarted));
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_text->setFont(fixed);
     m_text->setReadOnly(true);

@@ -10,7 +10,7 @@ namespace zt46 {
 class HelpDialog : public QDialog {
     Q_OBJECT
 public:
-    enum Topic { GetStarted = 0, CommonProblems = 1 };
+    enum class Topic { GetStarted, CommonProblems };
     HelpDialog(Topic topic, QWidget* parent = nullptr);
     QPlainTextEdit* Text() const { return m_text; }
     static QString TopicText(Topic topic);

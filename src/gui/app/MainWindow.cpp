@@ -206,9 +206,9 @@ void MainWindow::BuildMenus() {
             [this] { ShowHelp(0); });
     help->addSeparator();
     connect(AddCommand(help, kGetStarted, "&Get Started"), &QAction::triggered, this,
-            [this] { HelpDialog(HelpDialog::GetStarted, this).exec(); });
+            [this] { HelpDialog(HelpDialog::Topic::GetStarted, this).exec(); });
     connect(AddCommand(help, kCommonProblems, "&Common Problems"), &QAction::triggered, this,
-            [this] { HelpDialog(HelpDialog::CommonProblems, this).exec(); });
+            [this] { HelpDialog(HelpDialog::Topic::CommonProblems, this).exec(); });
     help->addSeparator();
     connect(AddCommand(help, kAbout, "&About ZT46..."), &QAction::triggered, this,
             [this] { AboutDialog(this, QString::fromStdString(m_doc.Paths().working)).exec(); });
