@@ -108,8 +108,14 @@ TEST(AlignmentModelTest, ChannelListSkipsMaskedAndWxChannels) {
     EXPECT_TRUE(none.model->NoChannel());
     EXPECT_FALSE(none.model->SelectChannel(0));
     EXPECT_TRUE(none.radio->log.empty());
+    f.table.NextGroup(1);
+    f.table.NextGroup(1);
+    ASSERT_EQ(f.table.CurrentGroup(), kGroupWeather);
+    EXPECT_FALSE(AlignmentModel::CanStart(f.table)); // not on the Weather group
 }
 
+// A typed value is clamped, shown as clamped (the VOR adjustment signed), and written to the radio's
+// word and the image's byte, leaving the bits of that byte other slots own.
 TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
     struct Case {
         int slot;
@@ -117,32 +123,26 @@ TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
         std::size_t byte;
         std::uint8_t expected; // the image (and radio) byte afterwards
         std::uint8_t mask;     // the bits of that byte the slot owns
+        const char* shown;
     };
     for (const Case& c :
-         {Case{0, "12", 70, 12, 0xFF}, Case{1, "300", 71, 255, 0xFF}, Case{3, "-4", 73, 0, 0xFF},
-          Case{4, "200", 75, 200, 0xFF}, Case{5, "7", 76, 7, 0xFF}, Case{6, "8", 77, 8, 0xFF},
-          Case{7, "9", 78, 9, 0xFF}, Case{9, "10", 81, 10, 0xFF}, Case{12, "99", 74, 0x0F, 0x0F},
-          Case{13, "5", 74, 0x50, 0xF0}, Case{14, "3", 79, 0x03, 0x0F}, Case{15, "-20", 80, 0xF1, 0xFF},
-          Case{11, "44", 93, 44, 0xFF}}) {
+         {Case{0, "12", 70, 12, 0xFF, "12"}, Case{1, "300", 71, 255, 0xFF, "255"},
+          Case{3, "-4", 73, 0, 0xFF, "0"}, Case{4, "200", 75, 200, 0xFF, "200"},
+          Case{5, "7", 76, 7, 0xFF, "7"}, Case{6, "8", 77, 8, 0xFF, "8"}, Case{7, "9", 78, 9, 0xFF, "9"},
+          Case{9, "10", 81, 10, 0xFF, "10"}, Case{12, "99", 74, 0x0F, 0x0F, "15"},
+          Case{13, "5", 74, 0x50, 0xF0, "5"}, Case{14, "3", 79, 0x03, 0x0F, "3"},
+          Case{15, "-20", 80, 0xF1, 0xFF, "-15"}, Case{11, "44", 93, 44, 0xFF, "44"}}) {
         Fixture f;
         ASSERT_TRUE(f.model->SelectChannel(0));
         const CloneImage before = f.image;
         ASSERT_TRUE(f.model->CommitValue(c.slot, c.text)) << c.slot;
+        EXPECT_EQ(f.model->FormatValue(c.slot), c.shown) << c.slot;
         EXPECT_EQ(f.radio->memory[c.byte] & c.mask, c.expected) << c.slot;
         EXPECT_EQ(f.radio->memory[c.byte] & ~c.mask & 0xFF, before[c.byte] & ~c.mask & 0xFF) << c.slot;
         f.model->Leave();
         EXPECT_EQ(f.image[c.byte], f.radio->memory[c.byte]) << c.slot;
         EXPECT_EQ(f.radio->log.back().first, 0x36);
     }
-}
-
-TEST(AlignmentModelTest, TypedValuesShowClampedAndVorAdjustmentSigned) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
-    f.model->CommitValue(15, "-20");
-    EXPECT_EQ(f.model->FormatValue(15), "-15");
-    f.model->CommitValue(12, "99");
-    EXPECT_EQ(f.model->FormatValue(12), "15");
 }
 
 TEST(AlignmentModelTest, MeasuredValuesAndVorBearing) {
@@ -235,14 +235,6 @@ TEST(AlignmentModelTest, SilentRadioIsReportedAndUnkeyed) {
     EXPECT_EQ(f.radio->log.back().first, 0x35); // the way out tries to unkey
 }
 
-TEST(AlignmentModelTest, AlignmentDoesNotStartOnTheWeatherGroup) {
-    Fixture f;
-    f.table.NextGroup(1);
-    f.table.NextGroup(1);
-    ASSERT_EQ(f.table.CurrentGroup(), kGroupWeather);
-    EXPECT_FALSE(AlignmentModel::CanStart(f.table));
-}
-
 TEST(AlignmentModelTest, OnlyTheTestChannelsBandHasLiveSquelchControls) {
     Fixture am;
     ASSERT_TRUE(am.model->SelectChannel(0));
@@ -258,17 +250,10 @@ TEST(AlignmentModelTest, OnlyTheTestChannelsBandHasLiveSquelchControls) {
         EXPECT_EQ(am.model->SlotLive(c.slot), c.liveOnAm) << c.slot;
         EXPECT_EQ(fm.model->SlotLive(c.slot), c.liveOnFm) << c.slot;
     }
-}
-
-TEST(AlignmentModelTest, FmChannelFields) {
-    Fixture f({0, 2}, 2);
-    ASSERT_TRUE(f.model->SelectChannel(1));
-    EXPECT_TRUE(f.model->CurrentIsFm());
-    EXPECT_EQ(f.model->Band(), "FM");
-    EXPECT_EQ(f.model->AmStepText(), "---");
-    EXPECT_EQ(f.model->FmStepText(), "25k");
-    EXPECT_EQ(f.model->TxText(), "---.---");
-    EXPECT_EQ(f.model->RxText(), "145.000");
+    EXPECT_TRUE(fm.model->CurrentIsFm());
+    EXPECT_EQ(fm.model->Band(), "FM");
+    EXPECT_EQ(fm.model->FmStepText(), "25k");
+    EXPECT_EQ(fm.model->RxText(), "145.000");
 }
 
 } // namespace

@@ -57,13 +57,13 @@ struct Fixture : test::DocFixture {
         system.Select(kRowAnlStatus, anl);
         ok ? system.Accept() : system.Reject();
     }
-    void Vfo(const char* first, const char* second) {
+    void Vfo(const char* first, const char* second, bool ok = true) {
         VfoPageModel page(doc, kVfoAOffset);
         page.Start();
         page.Select(VfoCombo::AmStep, 0);
         page.CommitRx(first);
         page.CommitRx(second);
-        page.Accept();
+        if (ok) page.Accept();
     }
 };
 
@@ -104,6 +104,7 @@ TEST(ChangeRecordTest, EachOperationRecordsExactlyTheImagesBeforeAndAfter) {
          },
          true},
         {"VFO settings OK", [](Fixture& f) { f.Vfo("121.5", "121.5"); }, true},
+        {"VFO settings cancelled", [](Fixture& f) { f.Vfo("121.5", "121.5", false); }, false},
         // VFO A is at 118.000 MHz on the 8.33k step: its name typed, then committed unchanged.
         {"VFO name committed", [](Fixture& f) { f.Vfo("118.0050", "118.005"); }, false},
         {"image bytes",

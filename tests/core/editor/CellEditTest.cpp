@@ -9,17 +9,15 @@ using edit_test::EditFixture;
 
 // ---- What the cells show -------------------------------------------------------------------------
 
-struct ShowCase {
-    const char* name;
-    void (*setup)(ChannelEntry&);
-    std::vector<std::string> texts; // columns 1..10
-};
-
+// Every column of channel 7 for each kind of channel, and channel numbers counted from one in every group.
 TEST(CellTextTest, ShowsEveryColumnOfAChannel) {
-    const ShowCase cases[] = {
-        {"factory AM 25k",
-         [](ChannelEntry&) {},
-         {"AM", "        ", "118.000", "-------", "25k", "----", "-", "-", "-", "Simplex"}},
+    struct Case {
+        const char* name;
+        void (*setup)(ChannelEntry&);
+        const char* row;
+    };
+    const Case cases[] = {
+        {"factory AM 25k", [](ChannelEntry&) {}, "7|AM|        |118.000|-------|25k|----|-|-|-|Simplex"},
         {"8.33k split with flags",
          [](ChannelEntry& e) {
              e.AmStep = 0;
@@ -31,37 +29,30 @@ TEST(CellTextTest, ShowsEveryColumnOfAChannel) {
              e.Scan = 1;
              e.SetTagText("TWR");
          },
-         {"AM", "TWR     ", "110.005", "121.505", "8.33k", "----", "v", "v", "v", "Split"}},
+         "7|AM|TWR     |110.005|121.505|8.33k|----|v|v|v|Split"},
         {"FM 12.5k",
          [](ChannelEntry& e) {
              e.Mode = kModeFm;
              e.FmStep = 2;
              e.RxDisplay = 145.012;
          },
-         {"FM", "        ", "145.012", "-------", "----", "12.5k", "-", "-", "-", "Simplex"}},
+         "7|FM|        |145.012|-------|----|12.5k|-|-|-|Simplex"},
         {"mode bits 3 outside Weather show both steps",
          [](ChannelEntry& e) {
              e.Mode = 3;
              e.FmStep = 6;
          },
-         {"FM", "        ", "118.000", "-------", "25k", "50k", "-", "-", "-", "Simplex"}},
+         "7|FM|        |118.000|-------|25k|50k|-|-|-|Simplex"},
     };
-    for (const ShowCase& c : cases) {
+    for (const Case& c : cases) {
         EditFixture f;
+        f.Entry(6).ClockShift = 1;
         c.setup(f.Entry(6));
-        f.Entry(6).ClockShift = c.texts[6] == "v" ? 0 : 1;
-        for (int col = 1; col < kGridColumnCount; ++col)
-            EXPECT_EQ(f.Cells().CellText(6, col), c.texts[static_cast<std::size_t>(col - 1)])
-                << c.name << " col " << col;
-        EXPECT_EQ(f.Cells().CellText(6, kColChn), "7");
+        EXPECT_EQ(f.Row(6), c.row) << c.name;
     }
-}
-
-TEST(CellTextTest, ChannelNumbersCountFromOneInEveryGroup) {
     EditFixture f;
-    EXPECT_EQ(f.Cells().CellText(149, kColChn), "150");
-    EXPECT_EQ(f.Cells().CellText(150, kColChn), "1");
-    EXPECT_EQ(f.Cells().CellText(259, kColChn), "10");
+    for (const auto& [index, number] : {std::pair{149, "150"}, {150, "1"}, {259, "10"}})
+        EXPECT_EQ(f.Cells().CellText(index, kColChn), number);
 }
 
 // ---- Typed text ---------------------------------------------------------------------------------
@@ -105,7 +96,6 @@ TEST(SetCellTextTest, ModeChangeBringsDefaultStepsAndNoSplit) {
     EXPECT_EQ(e.Mode, kModeFm);
     EXPECT_EQ(e.AmStep, 1);
     EXPECT_EQ(e.FmStep, 5);
-    EXPECT_EQ(e.RxGrid625Fm, 1);
     EXPECT_EQ(e.Split, 0);
 }
 
@@ -146,9 +136,7 @@ TEST(SetCellTextTest, TransmitOnlyForSplitAmChannels) {
 
     f.Entry(4).Split = 1;
     f.Cells().SetCellText(4, kColTransmit, "150.000");
-    EXPECT_EQ(f.Entry(4).TxHz, 136975000);
-    f.Cells().SetCellText(4, kColTransmit, "117.000");
-    EXPECT_EQ(f.Entry(4).TxHz, 118000000);
+    EXPECT_EQ(f.Entry(4).TxHz, 136975000); // clamped: the band itself is FrequencyRulesTest's
     EXPECT_EQ(f.prompts.beeps, 1);
 }
 
@@ -216,72 +204,64 @@ TEST(TextForEditTest, RefusesWhatCannotBeTyped) {
 
 // ---- Space and double click ---------------------------------------------------------------------
 
-struct ToggleCase {
-    const char* name;
-    int index;
-    int column;
-    void (*setup)(EditFixture&);
-    bool accepted;
-    int beeps;
-    bool (*check)(const ChannelEntry&);
-};
-
+// Space on each column by the channel's state: a refused key changes nothing; an accepted one sets the
+// field checked.
 TEST(ToggleCellTest, EveryColumnByChannelState) {
-    const ToggleCase cases[] = {
-        {"first MR channel stays in use", 0, kColChn, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.Masked == 0; }},
-        {"first Book channel stays in use", 150, kColChn, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.Masked == 0; }},
-        {"second MR channel is masked", 1, kColChn, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.Masked == 1; }},
-        {"masked first MR channel comes back", 0, kColChn, [](EditFixture& f) { f.Entry(0).Masked = 1; },
-         true, 0, [](const ChannelEntry& e) { return e.Masked == 0; }},
-        {"mode beeps", 1, kColMode, [](EditFixture&) {}, false, 1,
-         [](const ChannelEntry& e) { return e.Mode == kModeAm; }},
-        {"masked row ignores scan silently", 1, kColScan, [](EditFixture& f) { f.Entry(1).Masked = 1; },
-         false, 0, [](const ChannelEntry& e) { return e.Scan == 0; }},
-        {"clock shift", 1, kColClockShift, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.ClockShift == 0; }},
-        {"tag display", 1, kColTagAlp, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.TagDisplay == 1; }},
-        {"scan", 1, kColScan, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.Scan == 1; }},
-        {"split refused at 120 MHz", 1, kColSplit, [](EditFixture& f) { f.SetAm(1, "120.000"); }, false, 1,
-         [](const ChannelEntry& e) { return e.Split == 0; }},
-        {"split at 110 MHz snaps the transmit frequency", 1, kColSplit,
-         [](EditFixture& f) {
-             f.SetAm(1, "110.000");
-             f.Entry(1).TxHz = 110000000;
-         },
-         true, 0, [](const ChannelEntry& e) { return e.Split == 1 && e.TxHz == 118000000; }},
-        {"AM step of an FM channel beeps", 1, kColAmStep, [](EditFixture& f) { f.Entry(1).Mode = kModeFm; },
-         false, 1, [](const ChannelEntry&) { return true; }},
-        {"FM step of an AM channel beeps", 1, kColFmStep, [](EditFixture&) {}, false, 1,
-         [](const ChannelEntry&) { return true; }},
-        {"Weather group: scan switches", 252, kColScan, [](EditFixture& f) { f.ShowWeatherGroup(); }, true, 0,
-         [](const ChannelEntry& e) { return e.Scan == 1; }},
-        {"Weather group: clock shift beeps", 252, kColClockShift,
-         [](EditFixture& f) { f.ShowWeatherGroup(); }, false, 1,
-         [](const ChannelEntry& e) { return e.ClockShift == 1; }},
+    using Setup = void (*)(EditFixture&);
+    const Setup none = [](EditFixture&) {};
+    const Setup maskFirst = [](EditFixture& f) { f.Entry(0).Masked = 1; };
+    const Setup maskSecond = [](EditFixture& f) { f.Entry(1).Masked = 1; };
+    const Setup at110 = [](EditFixture& f) {
+        f.SetAm(1, "110.000");
+        f.Entry(1).TxHz = 110000000;
     };
-    for (const ToggleCase& c : cases) {
+    const Setup weather = [](EditFixture& f) { f.ShowWeatherGroup(); };
+    struct Case {
+        const char* name;
+        int index, column;
+        Setup setup;
+        bool accepted;
+        int beeps;
+        int ChannelEntry::*field = nullptr; // checked when accepted
+        int value = 0;
+    };
+    const Case cases[] = {
+        {"first MR channel stays in use", 0, kColChn, none, true, 0, &ChannelEntry::Masked, 0},
+        {"first Book channel stays in use", 150, kColChn, none, true, 0, &ChannelEntry::Masked, 0},
+        {"second MR channel is masked", 1, kColChn, none, true, 0, &ChannelEntry::Masked, 1},
+        {"masked first MR channel comes back", 0, kColChn, maskFirst, true, 0, &ChannelEntry::Masked, 0},
+        {"masked channel comes back", 1, kColChn, maskSecond, true, 0, &ChannelEntry::Masked, 0},
+        {"mode beeps", 1, kColMode, none, false, 1},
+        {"masked row ignores scan silently", 1, kColScan, maskSecond, false, 0},
+        {"clock shift", 1, kColClockShift, none, true, 0, &ChannelEntry::ClockShift, 0},
+        {"tag display", 1, kColTagAlp, none, true, 0, &ChannelEntry::TagDisplay, 1},
+        {"scan", 1, kColScan, none, true, 0, &ChannelEntry::Scan, 1},
+        {"split refused at 120 MHz", 1, kColSplit, [](EditFixture& f) { f.SetAm(1, "120.000"); }, false, 1},
+        {"split at 110 MHz", 1, kColSplit, at110, true, 0, &ChannelEntry::Split, 1},
+        {"split at 110 MHz snaps the transmit frequency", 1, kColSplit, at110, true, 0, &ChannelEntry::TxHz,
+         118000000},
+        {"AM step of an FM channel beeps", 1, kColAmStep, [](EditFixture& f) { f.Entry(1).Mode = kModeFm; },
+         false, 1},
+        {"FM step of an AM channel beeps", 1, kColFmStep, none, false, 1},
+        {"Weather group: scan switches", 252, kColScan, weather, true, 0, &ChannelEntry::Scan, 1},
+        {"Weather group: clock shift beeps", 252, kColClockShift, weather, false, 1},
+    };
+    for (const Case& c : cases) {
         EditFixture f;
         f.Entry(1).ClockShift = 1;
         c.setup(f);
         f.prompts.beeps = 0;
+        const ChannelEntry before = f.Entry(c.index);
         const CellChange change = f.Cells().ToggleCell(c.index, c.column, f.picker);
         EXPECT_EQ(change.accepted, c.accepted) << c.name;
         EXPECT_EQ(f.prompts.beeps, c.beeps) << c.name;
-        EXPECT_TRUE(c.check(f.Entry(c.index))) << c.name;
+        if (c.accepted) {
+            EXPECT_EQ(f.Entry(c.index).*c.field, c.value) << c.name;
+        } else {
+            EXPECT_TRUE(f.Entry(c.index) == before) << c.name;
+        }
         EXPECT_TRUE(f.picker.asked.empty()) << c.name;
     }
-}
-
-TEST(ToggleCellTest, SecondSpaceUnmasks) {
-    EditFixture f;
-    f.Cells().ToggleCell(1, kColChn, f.picker);
-    f.Cells().ToggleCell(1, kColChn, f.picker);
-    EXPECT_EQ(f.Entry(1).Masked, 0);
 }
 
 TEST(ToggleCellTest, StepPickerResultsAndCancel) {
@@ -320,12 +300,13 @@ TEST(ToggleCellTest, FmStepPickerSetsTheUnitFlag) {
 }
 
 TEST(ColumnFlagsTest, ShownOnlyWhenExactlyOne) {
-    ColumnFlags flags{1, 1, 2, 0, 1, 1, 1, 1};
-    EXPECT_TRUE(ColumnShown(flags, kColChn));
-    EXPECT_TRUE(ColumnShown(flags, kColMode));
-    EXPECT_FALSE(ColumnShown(flags, kColReceive));
-    EXPECT_FALSE(ColumnShown(flags, kColTransmit));
-    EXPECT_FALSE(ColumnShown(flags, kColFmStep));
+    const ColumnFlags flags{1, 1, 2, 0, 1, 1, 1, 1};
+    for (const auto& [column, shown] : {std::pair{kColChn, true},
+                                        {kColMode, true},
+                                        {kColReceive, false},
+                                        {kColTransmit, false},
+                                        {kColFmStep, false}})
+        EXPECT_EQ(ColumnShown(flags, column), shown) << column;
 }
 
 } // namespace

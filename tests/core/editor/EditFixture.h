@@ -45,6 +45,13 @@ struct EditFixture {
     }
     BandContext Band() const { return table.Bands(system); }
     CellEdit Cells() { return CellEdit(table, Band(), prompts); }
+    // Every cell of a row as the grid shows it, joined by '|'.
+    std::string Row(int index) {
+        std::string row = Cells().CellText(index, 0);
+        for (int column = 1; column < kGridColumnCount; ++column)
+            row += "|" + Cells().CellText(index, column);
+        return row;
+    }
     ChannelEntry& Entry(int index) { return table.Entry(index); }
     // An AM channel at the frequency, with the given AM step (0 = 8.33k).
     void SetAm(int index, const char* mhz, int amStep = 1) {

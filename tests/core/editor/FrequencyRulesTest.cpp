@@ -116,12 +116,6 @@ TEST(FrequencyRulesTest, ResetForModeGivesDefaultsAndClearsSplit) {
     EXPECT_DOUBLE_EQ(e.RxDisplay, 150.0);
 }
 
-} // namespace
-} // namespace zt46
-
-namespace zt46 {
-namespace {
-
 TEST(FrequencyRulesTest, EveryEightThirtyThreeChannelOfTheAirbandStaysPut) {
     // Every 8.33 kHz channel from 118 to 137 MHz keeps its frequency under a second snap.
     ChannelEntry e;
@@ -135,12 +129,6 @@ TEST(FrequencyRulesTest, EveryEightThirtyThreeChannelOfTheAirbandStaysPut) {
         ASSERT_EQ(MHzToHz(mhz), hz) << n;
     }
 }
-
-} // namespace
-} // namespace zt46
-
-namespace zt46 {
-namespace {
 
 TEST(FrequencyRulesTest, ReceiveInBandFollowsTheSettings) {
     struct Case {

@@ -49,19 +49,6 @@ TEST(SystemParamsTest, StartCorrectsWxWithoutWeatherBandAndEmergencyLocksDualWat
     EXPECT_EQ(editor.Value(kRowDualWatch), 0); // enabled again but still Off
 }
 
-TEST(SystemParamsTest, CancelRestoresEverySettingFromTheImage) {
-    test::DocFixture f(FactoryImage());
-    SystemSettingsModel editor(f.doc, true);
-    editor.Start();
-    const CloneImage before = f.doc.Image();
-    editor.Select(kRowAnlStatus, 1);
-    editor.Select(kRowTxExpansion, 1);
-    editor.Reject();
-    EXPECT_EQ(f.doc.System().AnlStatus, 0);
-    EXPECT_EQ(f.doc.System().TxExpansion, 0);
-    EXPECT_EQ(f.doc.Image(), before);
-}
-
 TEST(SystemParamsTest, SwitchingTxExpansionOffRefitsEveryTransmitFrequency) {
     struct Case {
         std::vector<int> selections; // successive choices in the TX Expansion list
@@ -144,23 +131,11 @@ TEST(VfoPageTest, ControlStatesFollowTheRecord) {
     EXPECT_EQ(page.Entry().Mode, kModeFm);
     EXPECT_TRUE(page.States().fmStep);
     EXPECT_FALSE(page.States().amStep);
-    EXPECT_FALSE(page.States().txEdit);
     EXPECT_FALSE(page.States().mode);
     page.Accept();
     VfoSettings stored = VfoSettings::A();
     stored.Load(f.doc.Image(), f.doc.Bands());
     EXPECT_EQ(stored.Entry().RxHz, 150000000);
-}
-
-TEST(VfoPageTest, CancelledSheetLeavesTheRecords) {
-    test::DocFixture f(FactoryImage());
-    const CloneImage before = f.doc.Image();
-    VfoPageModel page(f.doc, kVfoBOffset);
-    page.Start();
-    page.CommitRx("120");
-    // No Accept: the sheet was cancelled.
-    EXPECT_EQ(f.doc.Image(), before);
-    EXPECT_FALSE(f.doc.ImageModified());
 }
 
 // The VFO pages take a channel name as the grid does, say why a frequency was clamped, and leave the

@@ -32,10 +32,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TextHzCase{"1180", kInvalidHz}, TextHzCase{"118.", 118000000},
                       TextHzCase{"99999.", kInvalidHz}, TextHzCase{"1.99999999999", 2147483647}));
 
+// The exact conversion is checked against the text path below; these pin the text path itself.
 TEST(FrequencyTest, MHzToHzRoundsToTheNearestHertzThroughText) {
     EXPECT_EQ(MHzToHz(118.008333), 118008333);
-    EXPECT_EQ(MHzToHz(118.0083333333), 118008333);
-    EXPECT_EQ(MHzToHz(136.975), 136975000);
     EXPECT_EQ(MHzToHz(0.1 + 0.2), 300000); // 0.30000000000000004 prints as 0.300000
     EXPECT_EQ(MHzToHz(1000.0), kInvalidHz);
     EXPECT_EQ(MHzToHz(-5.0), -5000000);
@@ -47,9 +46,8 @@ TEST(FrequencyTest, HzToMHzDividesTwice) {
 
 TEST(DigitsTest, NibbleDigits) {
     const char expected[] = "0123456789ABCD*#";
-    for (int n = 0; n < 16; ++n) {
+    for (int n = 0; n < 16; ++n)
         EXPECT_EQ(NibbleToDigit(n), expected[n]);
-    }
     EXPECT_EQ(NibbleToDigit(16), '-');
 }
 
@@ -83,10 +81,8 @@ TEST(FileChecksTest, StatusOfCloneFiles) {
     EXPECT_EQ(CheckFileReadable(good), FileStatus::Ok);
 }
 
+// The filled texts are checked where they are shown (ChannelPasteTest, DocumentTest).
 TEST(MessagesTest, PlaceholdersAreFilledOnce) {
-    EXPECT_EQ(FormatString(IDS_OPEN_FILE_ERROR, "a.t46"), "Problem opening file\r\nFile Name = a.t46");
-    EXPECT_EQ(FormatString(IDS_COPY_CHANNEL, "BOOK GROUP:Ch 1", "MR GROUP:Ch 7"),
-              "Do you copy BOOK GROUP:Ch 1 data to MR GROUP:Ch 7?\n(Only visible columns)");
     // An argument holding a placeholder is taken as it is.
     EXPECT_EQ(FormatString(IDS_COPY_CHANNEL, "%2", "x"), "Do you copy %2 data to x?\n(Only visible columns)");
     EXPECT_FALSE(HasString(7));
@@ -100,12 +96,6 @@ TEST(TextFormatTest, PaddingCountsCharacters) {
     EXPECT_EQ(FileNamePart("C:y.t46"), "y.t46");
     EXPECT_EQ(FileNamePart("<none>"), "<none>");
 }
-
-} // namespace
-} // namespace zt46
-
-namespace zt46 {
-namespace {
 
 TEST(FrequencyTest, ExactMHzToHzAgreesWithTheTextPath) {
     // Values around every kind of boundary: hertz ties, 8.33 kHz fractions, the 3-character integer part.
