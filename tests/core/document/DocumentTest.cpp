@@ -38,10 +38,12 @@ TEST(DocumentTest, OpenRefusesBadFilesAndKeepsTheImage) {
     }
 }
 
-TEST(DocumentTest, OpenLoadsImageAndTrailer) {
+TEST(DocumentTest, OpenThenSaveKeepsTheTrailerAndWritesModelsAndChecksum) {
     DocFixture f;
-    const ImageTrailer trailer{1, 2, 3, 4, 5, 6, 7, 8};
-    const std::string path = test::WriteClone(f.dir.File("a.T46"), MarkedImage(0x42), trailer);
+    const ImageTrailer trailer{9, 8, 7, 6, 5, 4, 3, 2};
+    CloneImage image = MarkedImage(0x42);
+    image[2000] = 0x77; // inside the cleared channel area: rebuilt from the models
+    const std::string path = test::WriteClone(f.dir.File("a.T46"), image, trailer);
     f.dialogs.paths.push_back(path);
     ASSERT_TRUE(f.doc.Open());
     EXPECT_EQ(f.doc.CurrentFileName(), path);
@@ -49,15 +51,6 @@ TEST(DocumentTest, OpenLoadsImageAndTrailer) {
     EXPECT_EQ(f.doc.Image()[3900], 0x42);
     EXPECT_EQ(f.doc.Trailer(), trailer);
     EXPECT_TRUE(f.prompts.ids.empty());
-}
-
-TEST(DocumentTest, SaveWritesModelsAndChecksumAndTrailer) {
-    DocFixture f;
-    const ImageTrailer trailer{9, 8, 7, 6, 5, 4, 3, 2};
-    CloneImage image = MarkedImage(0x42);
-    image[2000] = 0x77; // inside the cleared channel area: rebuilt from the models
-    const std::string path = test::WriteClone(f.dir.File("a.t46"), image, trailer);
-    ASSERT_TRUE(f.doc.LoadFileStrict(path));
     f.doc.SetModified();
     ASSERT_TRUE(f.doc.Save());
     EXPECT_FALSE(f.doc.ImageModified());

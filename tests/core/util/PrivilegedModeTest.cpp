@@ -10,15 +10,9 @@ TEST(PrivilegedModeTest, OnlyTheWholeSwitchAsksForIt) {
         std::vector<std::string> arguments;
         Privilege requested;
     };
-    for (const Case& c : {
-             Case{{"/m"}, Privilege::Privileged},
-             Case{{"-M"}, Privilege::Privileged},
-             Case{{"/M", "x.T46"}, Privilege::Normal},
-             Case{{"m"}, Privilege::Normal},
-             Case{{"/mm"}, Privilege::Normal},
-             Case{{"x.T46"}, Privilege::Normal},
-             Case{{}, Privilege::Normal},
-         })
+    const Privilege N = Privilege::Normal, P = Privilege::Privileged;
+    for (const Case& c : {Case{{"/m"}, P}, Case{{"-M"}, P}, Case{{"/M", "x.T46"}, N}, Case{{"m"}, N},
+                          Case{{"/mm"}, N}, Case{{"x.T46"}, N}, Case{{}, N}})
         EXPECT_EQ(RequestedPrivilege(c.arguments), c.requested) << testing::PrintToString(c.arguments);
 }
 
@@ -27,14 +21,8 @@ TEST(PrivilegedModeTest, ServicePasswordInEitherCase) {
         const char* typed;
         bool accepted;
     };
-    for (const Case& c : {
-             Case{"kumo-hikari", true},
-             Case{"KUMO-Hikari", true},
-             Case{"kumo-hikari ", false},
-             Case{"kumo-hikar", false},
-             Case{"kumo_hikari", false},
-             Case{"", false},
-         })
+    for (const Case& c : {Case{"kumo-hikari", true}, Case{"KUMO-Hikari", true}, Case{"kumo-hikari ", false},
+                          Case{"kumo-hikar", false}, Case{"kumo_hikari", false}, Case{"", false}})
         EXPECT_EQ(IsServicePassword(c.typed), c.accepted) << c.typed;
 }
 

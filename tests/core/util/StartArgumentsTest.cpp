@@ -13,22 +13,14 @@ TEST(StartArgumentsTest, SwitchesAreNeverPartOfAFileName) {
         std::vector<std::string> ignored;
     };
     const Privilege N = Privilege::Normal, P = Privilege::Privileged;
-    for (const Case& c : {
-             Case{{}, N, "", {}},
-             Case{{"-m"}, P, "", {}},
-             Case{{"/M"}, P, "", {}},
-             Case{{"-M", "x.T46"}, N, "x.T46", {}},
-             Case{{"-m", "--later-option"}, P, "", {"--later-option"}},
-             Case{{"my radio.t46"}, N, "my radio.t46", {}},
-             Case{{"a.t46", "b.t46"}, N, "a.t46", {"b.t46"}},
-             Case{{"-x", "a.t46"}, N, "a.t46", {"-x"}},
-             Case{{"--", "-m"}, N, "-m", {}},
-         }) {
+    for (const Case& c :
+         {Case{{}, N, "", {}}, Case{{"-m"}, P, "", {}}, Case{{"/M"}, P, "", {}},
+          Case{{"-M", "x.T46"}, N, "x.T46", {}}, Case{{"-m", "--later-option"}, P, "", {"--later-option"}},
+          Case{{"my radio.t46"}, N, "my radio.t46", {}}, Case{{"a.t46", "b.t46"}, N, "a.t46", {"b.t46"}},
+          Case{{"-x", "a.t46"}, N, "a.t46", {"-x"}}, Case{{"--", "-m"}, N, "-m", {}}}) {
         const StartRequest r = ParseStartArguments(c.arguments);
-        const std::string trace = testing::PrintToString(c.arguments);
-        EXPECT_EQ(r.privilege, c.privilege) << trace;
-        EXPECT_EQ(r.file, c.file) << trace;
-        EXPECT_EQ(r.ignored, c.ignored) << trace;
+        EXPECT_EQ(std::tie(r.privilege, r.file, r.ignored), std::tie(c.privilege, c.file, c.ignored))
+            << testing::PrintToString(c.arguments);
     }
 }
 
