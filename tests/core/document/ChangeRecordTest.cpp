@@ -133,17 +133,14 @@ TEST(ChangeRecordTest, EachOperationRecordsExactlyTheImagesBeforeAndAfter) {
             continue;
         }
         const ChangeRecord& record = f.sink.records.front();
-        EXPECT_EQ(record.before, before) << c.name;
-        EXPECT_EQ(record.trailerBefore, trailerBefore) << c.name;
-        EXPECT_EQ(record.after, f.doc.Image()) << c.name;
-        EXPECT_EQ(record.trailerAfter, f.doc.Trailer()) << c.name;
+        EXPECT_TRUE(record.before == before && record.trailerBefore == trailerBefore) << c.name;
+        EXPECT_TRUE(record.after == f.doc.Image() && record.trailerAfter == f.doc.Trailer()) << c.name;
         // Undo and redo: the images come back exactly, and the models write them again unchanged.
         for (const auto& [image, trailer] :
              {std::pair(record.before, record.trailerBefore), std::pair(record.after, record.trailerAfter)}) {
             f.doc.RestoreImage(image, trailer);
             f.doc.ModelsToImage();
-            EXPECT_EQ(f.doc.Image(), image) << c.name;
-            EXPECT_EQ(f.doc.Trailer(), trailer) << c.name;
+            EXPECT_TRUE(f.doc.Image() == image && f.doc.Trailer() == trailer) << c.name;
         }
         EXPECT_EQ(f.sink.records.size(), 1u) << c.name; // restoring records nothing
     }
@@ -166,9 +163,8 @@ TEST(ChangeRecordTest, CancelledAndInnerScopesBelongToNoRecordOfTheirOwn) {
     EXPECT_TRUE(outer.Commit());
     ASSERT_EQ(f.sink.records.size(), 1u);
     const ChangeRecord& record = f.sink.records[0];
-    EXPECT_EQ(record.label, "Common settings");
-    EXPECT_EQ(record.where.group, kGroupBook);
-    EXPECT_EQ(record.where.index, kFirstBookIndex + 4);
+    EXPECT_EQ(std::tuple(record.label, record.where.group, record.where.index),
+              std::tuple("Common settings", kGroupBook, kFirstBookIndex + 4));
     f.doc.RestoreImage(record.before, record.trailerBefore);
     EXPECT_EQ(f.doc.Channels().Entry(3).Scan, 1); // the cancelled edit is in both images
     EXPECT_EQ(f.doc.Channels().Entry(4).Scan + f.doc.Channels().Entry(5).Scan, 0);
