@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 
 #include "core/alignment/AlignmentModel.h"
@@ -20,18 +19,14 @@ public:
     RadioReply SelectChannel(int index) override { return Log(0x30, index); }
     RadioReply ReadWord(std::uint16_t a, std::uint8_t& first, std::uint8_t& second) override {
         const RadioReply r = Log(0xF0, a);
-        if (r == RadioReply::Accepted) {
-            first = memory[2u * a];
-            second = memory[2u * a + 1];
-        }
+        if (r == RadioReply::Accepted)
+            std::tie(first, second) = std::pair(memory[2u * a], memory[2u * a + 1]);
         return r;
     }
     RadioReply WriteWord(std::uint16_t a, std::uint8_t first, std::uint8_t second) override {
         const RadioReply r = Log(0xF1, a);
-        if (r == RadioReply::Accepted) {
-            memory[2u * a] = first;
-            memory[2u * a + 1] = second;
-        }
+        if (r == RadioReply::Accepted)
+            std::tie(memory[2u * a], memory[2u * a + 1]) = std::pair(first, second);
         return r;
     }
     RadioReply ReadStatus(std::array<std::uint8_t, 6>& s) override {
@@ -84,17 +79,20 @@ struct Fixture {
                 static_cast<std::uint8_t>(~(1u << (i % 8)));
         if (fmChannel >= 0) {
             image[7] |= 0x02;
-            std::uint8_t* rec = &image[ChannelRecordOffset(fmChannel)];
-            rec[0] = 0x45;
-            rec[1] = 0x48;
-            rec[10] = 0x5A;
-            rec[11] = 0xA0;
+            for (const auto& [at, value] :
+                 {std::pair{0, 0x45}, {1, 0x48}, {10, 0x5A}, {11, 0xA0}}) // FM 145 MHz
+                image[ChannelRecordOffset(fmChannel) + at] = static_cast<std::uint8_t>(value);
         }
         system.Load(image);
         table.Load(image, system);
         radio = std::make_unique<FakeRadio>(image);
         model = std::make_unique<AlignmentModel>(table, image, *radio);
     }
+};
+
+// MR 1 and MR 3 in use, MR 1 selected.
+struct Selected : Fixture {
+    Selected() { EXPECT_TRUE(model->SelectChannel(0)); }
 };
 
 TEST(AlignmentModelTest, ChannelListSkipsMaskedAndWxChannels) {
@@ -132,8 +130,7 @@ TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
           Case{9, "10", 81, 10, 0xFF, "10"}, Case{12, "99", 74, 0x0F, 0x0F, "15"},
           Case{13, "5", 74, 0x50, 0xF0, "5"}, Case{14, "3", 79, 0x03, 0x0F, "3"},
           Case{15, "-20", 80, 0xF1, 0xFF, "-15"}, Case{11, "44", 93, 44, 0xFF, "44"}}) {
-        Fixture f;
-        ASSERT_TRUE(f.model->SelectChannel(0));
+        Selected f;
         const CloneImage before = f.image;
         ASSERT_TRUE(f.model->CommitValue(c.slot, c.text)) << c.slot;
         EXPECT_EQ(f.model->FormatValue(c.slot), c.shown) << c.slot;
@@ -146,8 +143,7 @@ TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
 }
 
 TEST(AlignmentModelTest, MeasuredValuesAndVorBearing) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
+    Selected f;
     f.radio->sqs = 77;
     f.radio->rssi = 150;
     EXPECT_TRUE(f.model->Measure(2));
@@ -173,8 +169,7 @@ TEST(AlignmentModelTest, MeasuredValuesAndVorBearing) {
 }
 
 TEST(AlignmentModelTest, DrivenSlotKeysAndUnkeysInOrder) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
+    Selected f;
     f.radio->log.clear();
     ASSERT_TRUE(f.model->StartLive(4));
     EXPECT_TRUE(f.model->TransmitterKeyed());
@@ -198,8 +193,7 @@ TEST(AlignmentModelTest, DrivenSlotKeysAndUnkeysInOrder) {
 }
 
 TEST(AlignmentModelTest, RefusedLevelAndRefusedChannel) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
+    Selected f;
     f.radio->refused.insert(0x33);
     EXPECT_EQ(f.model->SetLive(5, 9), RadioReply::Refused);
     f.radio->refused = {0x30};
@@ -214,8 +208,7 @@ TEST(AlignmentModelTest, RefusedLevelAndRefusedChannel) {
 }
 
 TEST(AlignmentModelTest, ChangingChannelStoresWrittenValuesFirst) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
+    Selected f;
     ASSERT_TRUE(f.model->CommitValue(9, "66"));
     EXPECT_TRUE(f.model->Dirty());
     ASSERT_TRUE(f.model->SelectChannel(1));
@@ -225,8 +218,7 @@ TEST(AlignmentModelTest, ChangingChannelStoresWrittenValuesFirst) {
 }
 
 TEST(AlignmentModelTest, SilentRadioIsReportedAndUnkeyed) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
+    Selected f;
     ASSERT_TRUE(f.model->StartLive(9));
     f.radio->silent = true;
     EXPECT_EQ(f.model->SetLive(9, 1), RadioReply::Silent);
@@ -236,8 +228,7 @@ TEST(AlignmentModelTest, SilentRadioIsReportedAndUnkeyed) {
 }
 
 TEST(AlignmentModelTest, OnlyTheTestChannelsBandHasLiveSquelchControls) {
-    Fixture am;
-    ASSERT_TRUE(am.model->SelectChannel(0));
+    Selected am;
     Fixture fm({0, 2}, 2);
     ASSERT_TRUE(fm.model->SelectChannel(1));
     struct Case {

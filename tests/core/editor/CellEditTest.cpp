@@ -58,36 +58,60 @@ TEST(CellTextTest, ShowsEveryColumnOfAChannel) {
 // ---- Typed text ---------------------------------------------------------------------------------
 
 // The snapping itself is FrequencyRulesTest's: here, that typed text reaches it with the channel's step
-// and the band in both columns, and that the cell shows the name the rules give. The shown text of an
-// 8.33 kHz channel is its channel name: typed or pasted, a channel name is that channel, so copying a
-// cell between two 8.33 kHz channels never moves it. Any other text snaps to the nearest channel.
-TEST(SetCellTextTest, FrequenciesAreClampedSnappedAndNamed) {
+// and the band in the receive and transmit columns, that the cell shows the name the rules give, and
+// that the change says why a frequency was clamped or snapped. The shown text of an 8.33 kHz channel is
+// its channel name: typed or pasted, a channel name is that channel, so copying a cell between two
+// 8.33 kHz channels never moves it. Any other text snaps to the nearest channel.
+TEST(SetCellTextTest, FrequenciesAreClampedSnappedAndNamedAndSayWhy) {
+    enum Columns { Rx = 1, Tx = 2, Both = 3 };
     struct Case {
         const char* typed;
-        int amStep, rxExpansion;
+        int columns, amStep, rxExpansion;
         std::int32_t hz;
         const char* shown;
+        const char* reason;
     };
+    // Channel 10 is an AM channel at 110.000 MHz with the given AM step, split, transmitting on 118.000.
     const Case cases[] = {
-        {"118.005", 0, 0, 118000000, "118.005"}, {"118.010", 0, 0, 118008333, "118.010"},
-        {"118.000", 0, 0, 118000000, "118.005"}, {"118.020", 0, 0, 118016666, "118.015"},
-        {"136.980", 0, 0, 136975000, "136.980"}, {"118.005", 1, 0, 118000000, "118.000"},
-        {"118.030", 1, 0, 118025000, "118.025"}, {"150.000", 1, 0, 136975000, "136.975"},
-        {"", 1, 0, 108000000, "108.000"},        {"150.005", 0, 1, 150000000, "150.000"}, // FM: no names
+        {"118.005", Both, 0, 0, 118000000, "118.005", ""}, // a channel's name
+        {"118.010", Both, 0, 0, 118008333, "118.010", ""},
+        {"118.000", Both, 0, 0, 118000000, "118.005", ""}, // a channel's frequency: it shows the name
+        {"136.980", Both, 0, 0, 136975000, "136.980", ""},
+        {"121.505", Both, 0, 0, 121500000, "121.505", ""},
+        {"118.020", Both, 0, 0, 118016666, "118.015", "118.020 lies between 8.33k channels: 118.015"},
+        {"118.003", Both, 0, 0, 118000000, "118.005", "118.003 lies between 8.33k channels: 118.005"},
+        {"118.005", Both, 1, 0, 118000000, "118.000", "118.005 lies between 25k channels: 118.000"},
+        {"118.013", Both, 1, 0, 118025000, "118.025", "118.013 lies between 25k channels: 118.025"},
+        {"121.51", Both, 1, 0, 121500000, "121.500", "121.51 lies between 25k channels: 121.500"},
+        {"500", Both, 1, 0, 136975000, "136.975", "500 is above the band: 136.975"},
+        {"100", Rx, 1, 0, 108000000, "108.000", "100 is below the band: 108.000"},
+        {"", Rx, 1, 0, 108000000, "108.000", "0 is below the band: 108.000"},
+        {"117", Tx, 1, 0, 118000000, "118.000", "117 is below the band: 118.000"},
+        {"143.99", Rx, 1, 1, 143975000, "143.975", "143.99 is between the bands: 143.975"},
+        {"150.005", Rx, 0, 1, 150000000, "150.000", "150.005 lies between 25k channels: 150.000"}, // FM
     };
     for (const Case& c : cases) {
         for (int column : {kColReceive, kColTransmit}) {
+            if (!(c.columns & (column == kColReceive ? Rx : Tx))) continue;
             EditFixture f(0, c.rxExpansion);
             f.SetAm(9, "110.000", c.amStep);
             f.Entry(9).Split = 1;
             f.Entry(9).TxHz = 118000000;
-            if (column == kColTransmit && (c.hz < 118000000 || c.hz > 136975000)) continue; // not transmit
             const CellChange change = f.Cells().SetCellText(9, column, c.typed);
+            const std::int32_t hz = column == kColReceive ? f.Entry(9).RxHz : f.Entry(9).TxHz;
+            EXPECT_EQ(std::tuple(change.reason, hz, f.Cells().CellText(9, column)),
+                      std::tuple(c.reason, c.hz, c.shown))
+                << c.typed << " in column " << column;
             EXPECT_EQ(change.rewrite, CellsToRewrite(column));
-            EXPECT_EQ(column == kColReceive ? f.Entry(9).RxHz : f.Entry(9).TxHz, c.hz) << c.typed << column;
-            EXPECT_EQ(f.Cells().CellText(9, column), c.shown) << c.typed << column;
         }
     }
+    // FM 12.5 kHz channels show whole kilohertz: 145.012 is what the channel shows for 145.0125.
+    EditFixture f(0, 1);
+    f.Cells().SetCellText(4, kColReceive, "145.000");
+    f.Entry(4).FmStep = 2;
+    EXPECT_EQ(f.Cells().SetCellText(4, kColReceive, "145.012").reason, "");
+    EXPECT_EQ(f.Cells().SetCellText(4, kColReceive, "145.013").reason,
+              "145.013 lies between 12.5k channels: 145.012");
 }
 
 TEST(SetCellTextTest, ModeChangeBringsDefaultStepsAndNoSplit) {

@@ -1,5 +1,5 @@
 // What the user reads about a change: the labels of the undo history, and the reasons the cell rules
-// give when a key or a paste is refused or a committed frequency is clamped or snapped.
+// give when a key or a paste is refused.
 
 #include <gtest/gtest.h>
 
@@ -20,45 +20,7 @@ TEST(EditTextsTest, LabelsNameTheCellAndTheChannel) {
     EXPECT_EQ(ChannelPasteLabel(2, kFirstBookIndex), "Paste MR 3 onto Book MR 1");
 }
 
-struct FrequencyCase {
-    const char* typed;
-    int column;
-    int amStep;
-    int rxExpansion;
-    const char* reason;
-};
-
-// MR 5 starts as an AM channel at 110.000 MHz with the given AM step, split.
-TEST(EditTextsTest, CommittedFrequenciesSayWhyTheyChanged) {
-    const FrequencyCase cases[] = {
-        {"500", kColReceive, 1, 0, "500 is above the band: 136.975"},
-        {"100", kColReceive, 1, 0, "100 is below the band: 108.000"},
-        {"", kColReceive, 1, 0, "0 is below the band: 108.000"},
-        {"143.99", kColReceive, 1, 1, "143.99 is between the bands: 143.975"},
-        {"118.013", kColReceive, 1, 0, "118.013 lies between 25k channels: 118.025"},
-        {"118.003", kColReceive, 0, 0, "118.003 lies between 8.33k channels: 118.005"},
-        {"118.000", kColReceive, 0, 0, ""}, // a channel's frequency: it shows the channel's name
-        {"118.005", kColReceive, 0, 0, ""}, // a channel's name
-        {"150", kColTransmit, 1, 0, "150 is above the band: 136.975"},
-        {"117", kColTransmit, 1, 0, "117 is below the band: 118.000"},
-        {"121.51", kColTransmit, 1, 0, "121.51 lies between 25k channels: 121.500"},
-        {"121.505", kColTransmit, 0, 0, ""},
-    };
-    for (const FrequencyCase& c : cases) {
-        EditFixture f(0, c.rxExpansion);
-        f.SetAm(4, "110.000", c.amStep);
-        f.Entry(4).Split = 1;
-        EXPECT_EQ(f.Cells().SetCellText(4, c.column, c.typed).reason, c.reason) << c.typed;
-    }
-    // FM 12.5 kHz channels show whole kilohertz: 145.012 is what the channel shows for 145.0125.
-    EditFixture f(0, 1);
-    f.Cells().SetCellText(4, kColReceive, "145.000");
-    f.Entry(4).FmStep = 2;
-    EXPECT_EQ(f.Cells().SetCellText(4, kColReceive, "145.012").reason, "");
-    EXPECT_EQ(f.Cells().SetCellText(4, kColReceive, "145.013").reason,
-              "145.013 lies between 12.5k channels: 145.012");
-}
-
+// The reasons a committed frequency gives are SetCellTextTest's.
 TEST(EditTextsTest, RefusalsSayWhy) {
     EditFixture f;
     f.Entry(4).Masked = 1;

@@ -5,39 +5,25 @@
 namespace zt46 {
 namespace {
 
-template <typename Kind> struct FilterCase {
-    Kind kind;
-    const char* accepted;
-    const char* refused;
-};
-
-template <typename Kind> void Check(const FilterCase<Kind>& c) {
-    for (const char* p = c.accepted; *p; ++p)
-        EXPECT_TRUE(FilterAccepts(c.kind, *p)) << int(c.kind) << " " << *p;
-    for (const char* p = c.refused; *p; ++p)
-        EXPECT_FALSE(FilterAccepts(c.kind, *p)) << int(c.kind) << " " << *p;
-    EXPECT_TRUE(FilterAccepts(c.kind, kBackspace));
-    // 0xC1 would read as 'A' by its low seven bits; the radio has no such character.
-    EXPECT_FALSE(FilterAccepts(c.kind, U'\u00C1'));
+// The keys a filter takes and some it refuses; every filter takes Backspace, and none takes 0xC1, which
+// would read as 'A' by its low seven bits (the radio has no such character).
+template <typename Kind> void Check(Kind kind, const char* accepted, const char* refused) {
+    for (const char* p = accepted; *p; ++p)
+        EXPECT_TRUE(FilterAccepts(kind, *p)) << int(kind) << " " << *p;
+    for (const char* p = refused; *p; ++p)
+        EXPECT_FALSE(FilterAccepts(kind, *p)) << int(kind) << " " << *p;
+    EXPECT_TRUE(FilterAccepts(kind, kBackspace));
+    EXPECT_FALSE(FilterAccepts(kind, U'\u00C1'));
 }
 
-TEST(InputFiltersTest, FilterEditKinds) {
-    for (const auto& c : {
-             FilterCase<EditFilter>{EditFilter::Tag, "09AZaz ()+=*/:-_", "!.,#\"'"},
-             FilterCase<EditFilter>{EditFilter::Frequency, "0123456789. ", "a-+:"},
-             FilterCase<EditFilter>{EditFilter::HexByte, "09ABCDEFabcdef", "Gg "},
-         })
-        Check(c);
-}
-
-TEST(InputFiltersTest, ConfirmEditKinds) {
-    for (const auto& c : {
-             FilterCase<ConfirmFilter>{ConfirmFilter::Decimal, "09. ", "-a"},
-             FilterCase<ConfirmFilter>{ConfirmFilter::Signed, "09 -+", ".a"},
-             FilterCase<ConfirmFilter>{ConfirmFilter::SignedDecimal, "09. -+", "a,"},
-             FilterCase<ConfirmFilter>{ConfirmFilter::DigitsSpace, "09 ", ".-"},
-         })
-        Check(c);
+TEST(InputFiltersTest, EachKindTakesItsKeys) {
+    Check(EditFilter::Tag, "09AZaz ()+=*/:-_", "!.,#\"'");
+    Check(EditFilter::Frequency, "0123456789. ", "a-+:");
+    Check(EditFilter::HexByte, "09ABCDEFabcdef", "Gg ");
+    Check(ConfirmFilter::Decimal, "09. ", "-a");
+    Check(ConfirmFilter::Signed, "09 -+", ".a");
+    Check(ConfirmFilter::SignedDecimal, "09. -+", "a,");
+    Check(ConfirmFilter::DigitsSpace, "09 ", ".-");
 }
 
 } // namespace

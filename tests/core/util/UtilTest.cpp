@@ -10,27 +10,28 @@
 namespace zt46 {
 namespace {
 
-struct TextHzCase {
-    const char* text;
-    std::int32_t hz;
-};
-
-class MHzTextToHzTest : public ::testing::TestWithParam<TextHzCase> {};
-
-TEST_P(MHzTextToHzTest, ConvertsThroughText) {
-    EXPECT_EQ(MHzTextToHz(GetParam().text), GetParam().hz);
+TEST(FrequencyTest, MHzTextToHzConvertsThroughText) {
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"118.5", 118500000},
+        {"12", 12000000},
+        {"12.5", 12500000},
+        {"1234.5", kInvalidHz},
+        {"5", 5000000},
+        {"1234", kInvalidHz},
+        {"136.975", 136975000},
+        {"118", 118000000},
+        {"", 0},
+        {".5", 500000},
+        {"1180", kInvalidHz},
+        {"118.", 118000000},
+        {"99999.", kInvalidHz},
+        {"118.0083333", 1180083333},
+        {"1.99999999999", 2147483647},
+        {"12 ", 12}, // the blank ends the number before the appended zeros
+    };
+    for (const auto& [text, hz] : cases)
+        EXPECT_EQ(MHzTextToHz(text), hz) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, MHzTextToHzTest,
-    ::testing::Values(TextHzCase{"118.5", 118500000}, TextHzCase{"12", 12000000},
-                      TextHzCase{"12.5", 12500000}, TextHzCase{"1234.5", kInvalidHz},
-                      TextHzCase{"5", 5000000}, TextHzCase{"1234", kInvalidHz},
-                      TextHzCase{"136.975", 136975000}, TextHzCase{"118", 118000000}, TextHzCase{"", 0},
-                      TextHzCase{"12 ", 12}, // the blank ends the number before the appended zeros
-                      TextHzCase{".5", 500000}, TextHzCase{"118.0083333", 1180083333},
-                      TextHzCase{"1180", kInvalidHz}, TextHzCase{"118.", 118000000},
-                      TextHzCase{"99999.", kInvalidHz}, TextHzCase{"1.99999999999", 2147483647}));
 
 // The exact conversion is checked against the text path below; these pin the text path itself.
 TEST(FrequencyTest, MHzToHzRoundsToTheNearestHertzThroughText) {
@@ -68,20 +69,15 @@ TEST(DigitsTest, TagCharacterCodes) {
     EXPECT_EQ(TagCodeToChar(255), '\0');
 }
 
-TEST(FileChecksTest, StatusOfCloneFiles) {
+// The checks' outcomes for missing, short and long files are DocumentTest's (Open, the default file, the
+// command line); a folder is no clone file, no name is no file, and an empty file cannot be read.
+TEST(FileChecksTest, FoldersAndEmptyNamesAreNoCloneFiles) {
     test::TempDir dir;
-    const std::string good = test::WriteBytes(dir.File("good.t46"), std::vector<unsigned char>(4104, 1));
-    const std::string empty = test::WriteBytes(dir.File("empty.t46"), {});
-    EXPECT_EQ(CheckCloneFileStatus(good, 4104), FileStatus::Ok);
-    EXPECT_EQ(CheckCloneFileStatus(empty, 4104), FileStatus::WrongSize);
-    EXPECT_EQ(CheckCloneFileStatus(dir.File("missing.t46"), 4104), FileStatus::CannotOpen);
     EXPECT_EQ(CheckCloneFileStatus(dir.Path().string(), 4104), FileStatus::WrongSize);
-    EXPECT_EQ(CheckFileReadable(empty), FileStatus::CannotRead);
     EXPECT_EQ(CheckFileReadable(""), FileStatus::CannotOpen);
-    EXPECT_EQ(CheckFileReadable(good), FileStatus::Ok);
+    EXPECT_EQ(CheckFileReadable(test::WriteBytes(dir.File("empty.t46"), {})), FileStatus::CannotRead);
 }
 
-// The filled texts are checked where they are shown (ChannelPasteTest, DocumentTest).
 TEST(MessagesTest, PlaceholdersAreFilledOnce) {
     // An argument holding a placeholder is taken as it is.
     EXPECT_EQ(FormatString(IDS_COPY_CHANNEL, "%2", "x"), "Do you copy %2 data to x?\n(Only visible columns)");
