@@ -131,16 +131,5 @@ TEST(ListExportTest, GenericListWritesTheToolsHeaderAndNeutralValues) {
     EXPECT_FALSE(ExportList(f.doc, ListFormat::Airports));
 }
 
-TEST(ListExportTest, OwnListHoldsEveryChannelOfEveryGroup) {
-    ImportFixture f;
-    const std::string list = *ExportList(f.doc, ListFormat::Zt46);
-    EXPECT_EQ(list.substr(0, list.find('\n') + 1), "Group,Channel,Masked,Mode,Tag,Receive,Transmit,AM "
-                                                   "Step,FM Step,Clock Shift,Tag Display,Scan,Split\r\n");
-    EXPECT_NE(list.find("\r\nMR,1,no,AM,,118.000,-------,25k,----,-,-,-,Simplex\r\nMR,2,yes,"),
-              std::string::npos);
-    EXPECT_NE(list.find("\r\nWX,10,no,WX,WX-10,162.625,-------,----,25k,-,-,-,Simplex\r\n"),
-              std::string::npos); // every channel's row: RoundTrip.OwnListGivesBackEveryColumnOfEveryChannel
-}
-
 } // namespace
 } // namespace zt46

@@ -12,6 +12,7 @@
 #include "core/settings/ComboPageModels.h"
 #include "core/settings/SystemSettingsModel.h"
 #include "core/settings/VfoPageModel.h"
+#include "editor/EditFixture.h"
 #include "support/TestSupport.h"
 
 namespace zt46 {
@@ -26,13 +27,6 @@ public:
     std::string events;
 };
 
-class FixedStep : public StepPicker {
-public:
-    explicit FixedStep(std::optional<int> step = std::nullopt) : m_step(step) {}
-    std::optional<int> PickStep(int, int) override { return m_step; }
-    std::optional<int> m_step;
-};
-
 struct Fixture : test::DocFixture {
     RecordingSink sink;
     Fixture() : DocFixture(FactoryImage()) {
@@ -41,7 +35,8 @@ struct Fixture : test::DocFixture {
         doc.SetChangeSink(&sink);
     }
     CellChange Toggle(int index, int column, std::optional<int> step = std::nullopt) {
-        FixedStep picker(step);
+        edit_test::ScriptedPicker picker;
+        picker.answer = step;
         return CellEdit(doc.Channels(), doc.Bands(), prompts).ToggleCell(index, column, picker);
     }
     CellChange Type(int index, int column, const char* text, const char* atStart = "") {
