@@ -1,11 +1,12 @@
 // What the user reads about a change: the labels of the undo history, and the reasons the cell rules
-// give when a key or a paste is refused.
+// give when a key or a paste is refused, and the keys each kind of field takes.
 
 #include <gtest/gtest.h>
 
 #include "EditFixture.h"
 #include "core/editor/ChannelPaste.h"
 #include "core/editor/EditTexts.h"
+#include "core/editor/InputFilters.h"
 
 namespace zt46 {
 namespace {
@@ -39,6 +40,27 @@ TEST(EditTextsTest, RefusalsSayWhy) {
     // The beeps stay where they were: refused pastes beep (into the masked row too); opening or
     // switching a cell of the masked row and Space on MR 1 do not.
     EXPECT_EQ(f.prompts.beeps, 3);
+}
+
+// The keys a filter takes and some it refuses; every filter takes Backspace, and none takes 0xC1, which
+// would read as 'A' by its low seven bits (the radio has no such character).
+template <typename Kind> void Check(Kind kind, const char* accepted, const char* refused) {
+    for (const char* p = accepted; *p; ++p)
+        EXPECT_TRUE(FilterAccepts(kind, *p)) << int(kind) << " " << *p;
+    for (const char* p = refused; *p; ++p)
+        EXPECT_FALSE(FilterAccepts(kind, *p)) << int(kind) << " " << *p;
+    EXPECT_TRUE(FilterAccepts(kind, kBackspace));
+    EXPECT_FALSE(FilterAccepts(kind, U'\u00C1'));
+}
+
+TEST(InputFiltersTest, EachKindTakesItsKeys) {
+    Check(EditFilter::Tag, "09AZaz ()+=*/:-_", "!.,#\"'");
+    Check(EditFilter::Frequency, "0123456789. ", "a-+:");
+    Check(EditFilter::HexByte, "09ABCDEFabcdef", "Gg ");
+    Check(ConfirmFilter::Decimal, "09. ", "-a");
+    Check(ConfirmFilter::Signed, "09 -+", ".a");
+    Check(ConfirmFilter::SignedDecimal, "09. -+", "a,");
+    Check(ConfirmFilter::DigitsSpace, "09 ", ".-");
 }
 
 } // namespace

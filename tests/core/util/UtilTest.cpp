@@ -4,6 +4,9 @@
 #include "core/util/FileChecks.h"
 #include "core/util/Frequency.h"
 #include "core/util/Messages.h"
+#include "core/util/PortProblems.h"
+#include "core/util/PrivilegedMode.h"
+#include "core/util/StartArguments.h"
 #include "core/util/TextFormat.h"
 #include "support/TestSupport.h"
 
@@ -106,6 +109,87 @@ TEST(FrequencyTest, ExactMHzToHzAgreesWithTheTextPath) {
         values.push_back((n * 25000 / 3) / 1000000.0);
     for (double v : values)
         ASSERT_EQ(MHzToHz(v), MHzToHzByText(v)) << std::hexfloat << v;
+}
+
+PortProblemFacts Facts(PortProblem problem, std::string group = {}, bool grants = false,
+                       bool joined = false) {
+    return {
+        problem, "/dev/ttyUSB0", std::move(group), grants, "pat", joined, "Inappropriate ioctl for device"};
+}
+
+// Every text keeps message 80 as its first line and names the device; the rest says what to do.
+TEST(PortProblemTextTest, NamesTheDeviceAndTheRemedy) {
+    struct Case {
+        const char* name;
+        PortProblemFacts facts;
+        std::vector<std::string> says, never;
+    };
+    const Case cases[] = {
+        {"missing", Facts(PortProblem::NotFound), {"no such device", "cable is plugged in"}, {}},
+        {"group grants",
+         Facts(PortProblem::NoPermission, "dialout", true),
+         {"(pat) has no permission", "group \"dialout\"", "sudo adduser pat dialout", "log in again"},
+         {"administrator"}},
+        {"joined since login",
+         Facts(PortProblem::NoPermission, "dialout", true, true),
+         {"is a member of the group \"dialout\"", "log out and log in again"},
+         {"adduser"}},
+        {"group cannot grant",
+         Facts(PortProblem::NoPermission, "root", false),
+         {"has no permission", "administrator"},
+         {"adduser", "\"root\""}},
+        {"in use", Facts(PortProblem::InUse), {"in use by another program"}, {}},
+        {"not serial", Facts(PortProblem::NotSerial), {"not a serial device"}, {}},
+        {"other", Facts(PortProblem::Other), {": Inappropriate ioctl for device"}, {}},
+    };
+    for (const Case& c : cases) {
+        const std::string text = PortProblemText(c.facts);
+        EXPECT_EQ(text.rfind("Problem with COM port\r\n/dev/ttyUSB0", 0), 0u) << text;
+        for (const std::string& part : c.says)
+            EXPECT_NE(text.find(part), std::string::npos) << c.name << ": " << part << " not in: " << text;
+        for (const std::string& part : c.never)
+            EXPECT_EQ(text.find(part), std::string::npos) << c.name << ": " << part << " in: " << text;
+    }
+}
+
+TEST(PrivilegedModeTest, OnlyTheWholeSwitchAsksForIt) {
+    struct Case {
+        std::vector<std::string> arguments;
+        Privilege requested;
+    };
+    const Privilege N = Privilege::Normal, P = Privilege::Privileged;
+    for (const Case& c : {Case{{"/m"}, P}, Case{{"-M"}, P}, Case{{"/M", "x.T46"}, N}, Case{{"m"}, N},
+                          Case{{"/mm"}, N}, Case{{"x.T46"}, N}, Case{{}, N}})
+        EXPECT_EQ(RequestedPrivilege(c.arguments), c.requested) << testing::PrintToString(c.arguments);
+}
+
+TEST(PrivilegedModeTest, ServicePasswordInEitherCase) {
+    struct Case {
+        const char* typed;
+        bool accepted;
+    };
+    for (const Case& c : {Case{"kumo-hikari", true}, Case{"KUMO-Hikari", true}, Case{"kumo-hikari ", false},
+                          Case{"kumo-hikar", false}, Case{"kumo_hikari", false}, Case{"", false}})
+        EXPECT_EQ(IsServicePassword(c.typed), c.accepted) << c.typed;
+}
+
+TEST(StartArgumentsTest, SwitchesAreNeverPartOfAFileName) {
+    struct Case {
+        std::vector<std::string> arguments;
+        Privilege privilege;
+        std::string file;
+        std::vector<std::string> ignored;
+    };
+    const Privilege N = Privilege::Normal, P = Privilege::Privileged;
+    for (const Case& c :
+         {Case{{}, N, "", {}}, Case{{"-m"}, P, "", {}}, Case{{"/M"}, P, "", {}},
+          Case{{"-M", "x.T46"}, N, "x.T46", {}}, Case{{"-m", "--later-option"}, P, "", {"--later-option"}},
+          Case{{"my radio.t46"}, N, "my radio.t46", {}}, Case{{"a.t46", "b.t46"}, N, "a.t46", {"b.t46"}},
+          Case{{"-x", "a.t46"}, N, "a.t46", {"-x"}}, Case{{"--", "-m"}, N, "-m", {}}}) {
+        const StartRequest r = ParseStartArguments(c.arguments);
+        EXPECT_EQ(std::tie(r.privilege, r.file, r.ignored), std::tie(c.privilege, c.file, c.ignored))
+            << testing::PrintToString(c.arguments);
+    }
 }
 
 } // namespace
