@@ -207,14 +207,6 @@ TEST(DocumentTest, CommandLineFileLoadsOrIsRefusedWithItsPath) {
     }
 }
 
-TEST(DocumentTest, StrictLoadNeverFallsBack) {
-    DocFixture f;
-    f.doc.LoadFactoryImage();
-    EXPECT_FALSE(f.doc.LoadFileStrict(f.dir.File("missing.t46")));
-    EXPECT_EQ(f.prompts.ids, std::vector<int>{IDS_OPEN_FILE_ERROR});
-    EXPECT_FALSE(fs::exists(f.dir.File("work/ZT46default.t46")));
-}
-
 TEST(DocumentTest, ModelsToImageClearsOnlyTheChannelAreaItRebuilds) {
     DocFixture f;
     CloneImage image = FactoryImage();
