@@ -203,11 +203,10 @@ TEST(RadioWrite, TheIdentityQuestionNamesBothSerialNumbersAndItsThreeAnswers) {
     const Prompt q = IdentityQuestion(file, radio);
     EXPECT_EQ(q.text, "This file was read from radio " + DecodeSerialNumber(file) +
                           ". The radio connected is " + DecodeSerialNumber(radio) + ".");
-    EXPECT_EQ(q.buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(q.defaultAnswer, Answer::Yes);
-    EXPECT_EQ(IdentityFromAnswer(Answer::Yes), IdentityChoice::Radio);
-    EXPECT_EQ(IdentityFromAnswer(Answer::No), IdentityChoice::File);
-    EXPECT_EQ(IdentityFromAnswer(Answer::Cancel), std::nullopt);
+    EXPECT_EQ(std::pair(q.buttons, q.defaultAnswer), std::pair(Buttons::YesNoCancel, Answer::Yes));
+    EXPECT_EQ(std::tuple(IdentityFromAnswer(Answer::Yes), IdentityFromAnswer(Answer::No),
+                         IdentityFromAnswer(Answer::Cancel)),
+              std::tuple(IdentityChoice::Radio, IdentityChoice::File, std::nullopt));
 }
 
 } // namespace

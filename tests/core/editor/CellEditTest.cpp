@@ -12,43 +12,30 @@ using edit_test::EditFixture;
 // Every column of channel 7 for each kind of channel, and channel numbers counted from one in every group.
 TEST(CellTextTest, ShowsEveryColumnOfAChannel) {
     struct Case {
-        const char* name;
-        void (*setup)(ChannelEntry&);
         const char* row;
+        const char* tag;
+        ChannelEntry entry;
     };
     const Case cases[] = {
-        {"factory AM 25k", [](ChannelEntry&) {}, "7|AM|        |118.000|-------|25k|----|-|-|-|Simplex"},
-        {"8.33k split with flags",
-         [](ChannelEntry& e) {
-             e.AmStep = 0;
-             e.Split = 1;
-             e.TxDisplay = 121.505;
-             e.RxDisplay = 110.005;
-             e.ClockShift = 0;
-             e.TagDisplay = 1;
-             e.Scan = 1;
-             e.SetTagText("TWR");
-         },
-         "7|AM|TWR     |110.005|121.505|8.33k|----|v|v|v|Split"},
-        {"FM 12.5k",
-         [](ChannelEntry& e) {
-             e.Mode = kModeFm;
-             e.FmStep = 2;
-             e.RxDisplay = 145.012;
-         },
-         "7|FM|        |145.012|-------|----|12.5k|-|-|-|Simplex"},
-        {"mode bits 3 outside Weather show both steps",
-         [](ChannelEntry& e) {
-             e.Mode = 3;
-             e.FmStep = 6;
-         },
-         "7|FM|        |118.000|-------|25k|50k|-|-|-|Simplex"},
+        {"7|AM|        |118.000|-------|25k|----|-|-|-|Simplex",
+         "",
+         {.AmStep = 1, .ClockShift = 1, .RxDisplay = 118}},
+        {"7|AM|TWR     |110.005|121.505|8.33k|----|v|v|v|Split",
+         "TWR",
+         {.TagDisplay = 1, .Scan = 1, .Split = 1, .RxDisplay = 110.005, .TxDisplay = 121.505}},
+        {"7|FM|        |145.012|-------|----|12.5k|-|-|-|Simplex",
+         "",
+         {.Mode = kModeFm, .FmStep = 2, .ClockShift = 1, .RxDisplay = 145.012}},
+        // Mode bits 3 outside Weather show both steps.
+        {"7|FM|        |118.000|-------|25k|50k|-|-|-|Simplex",
+         "",
+         {.Mode = 3, .AmStep = 1, .FmStep = 6, .ClockShift = 1, .RxDisplay = 118}},
     };
     for (const Case& c : cases) {
         EditFixture f;
-        f.Entry(6).ClockShift = 1;
-        c.setup(f.Entry(6));
-        EXPECT_EQ(f.Row(6), c.row) << c.name;
+        f.Entry(6) = c.entry;
+        f.Entry(6).SetTagText(c.tag);
+        EXPECT_EQ(f.Row(6), c.row);
     }
     EditFixture f;
     for (const auto& [index, number] : {std::pair{149, "150"}, {150, "1"}, {259, "10"}})
