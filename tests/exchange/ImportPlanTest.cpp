@@ -82,9 +82,8 @@ TEST(ImportPlanTest, ApplyChangesThePlannedChannelsAsOneChange) {
     ImportFixture f;
     const ChannelTable original = f.doc.Channels();
     ImportPlan plan = f.Plan(std::string(kEgll) + "4,2434,EGLL,X,HIGH,170.0\n", {}, {std::nullopt, {"EGLL"}});
-    EXPECT_EQ(std::pair(plan.AcceptedCount(), plan.RefusedCount()), std::pair(3, 1));
-    EXPECT_EQ(plan.changed, (std::vector<int>{1, 2, 3}));
-    EXPECT_FALSE(f.doc.ImageModified()); // planning changes nothing
+    EXPECT_EQ(std::tuple(plan.AcceptedCount(), plan.RefusedCount(), plan.changed, f.doc.ImageModified()),
+              std::tuple(3, 1, std::vector<int>{1, 2, 3}, false)); // planning changes nothing
 
     EXPECT_EQ(ApplyImport(f.doc, plan), ApplyStatus::Applied);
     EXPECT_TRUE(f.doc.ImageModified());

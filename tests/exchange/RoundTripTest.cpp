@@ -70,8 +70,7 @@ struct RoundTrip : ::testing::Test {
 TEST_F(RoundTrip, OwnListGivesBackEveryColumnOfEveryChannel) {
     const std::string list = *ExportList(source.doc, ListFormat::Zt46);
     const ImportPlan plan = target.Plan(list, {kGroupMr, 1, true});
-    ASSERT_EQ(plan.rows.size(), static_cast<std::size_t>(kChannelCount));
-    EXPECT_EQ(plan.RefusedCount(), 0);
+    ASSERT_EQ(std::pair(plan.rows.size(), plan.RefusedCount()), std::pair(std::size_t{kChannelCount}, 0));
     ASSERT_EQ(ApplyImport(target.doc, plan), ApplyStatus::Applied);
     target.doc.ModelsToImage(); // and as the radio's memory holds them
     target.doc.ImageToModels();

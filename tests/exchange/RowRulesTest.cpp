@@ -118,8 +118,8 @@ TEST(RowRulesTest, NotesSayWhatAChannelDidNotTake) {
     EXPECT_EQ(plan.rows[1].notes, std::vector<std::string>{"no split at this receive frequency: simplex"});
     const ImportPlan masked = f.Plan(
         std::string(kZt46) + "MR,1,yes,AM,,118.000,-------,25k,----,-,-,-,Simplex\n", {kGroupMr, 1, true});
-    EXPECT_FALSE(masked.rows[0].masked);
-    EXPECT_EQ(masked.rows[0].notes, std::vector<std::string>{"MR 1 is never masked"});
+    EXPECT_EQ(std::pair(masked.rows[0].masked, masked.rows[0].notes),
+              std::pair(false, std::vector<std::string>{"MR 1 is never masked"}));
 }
 
 TEST(RowRulesTest, WeatherChannelsTakeOnlyTheirScanFlag) {
@@ -127,9 +127,9 @@ TEST(RowRulesTest, WeatherChannelsTakeOnlyTheirScanFlag) {
     const ImportPlan plan = f.Plan(
         std::string(kZt46) + "WX,3,no,WX,NOAA,162.450,-------,----,25k,v,v,v,Simplex\n", {kGroupMr, 1, true});
     ASSERT_TRUE(plan.rows[0].Accepted()) << RefusalText(plan.rows[0].refusal);
-    EXPECT_EQ(plan.rows[0].cells[kColScan], "v");
-    EXPECT_EQ(plan.rows[0].cells[kColClockShift], "-");
-    EXPECT_EQ(plan.rows[0].notes, std::vector<std::string>{"a weather channel keeps its tag"});
+    const PlannedRow& row = plan.rows[0];
+    EXPECT_EQ(std::tuple(row.cells[kColScan], row.cells[kColClockShift], row.notes),
+              std::tuple("v", "-", std::vector<std::string>{"a weather channel keeps its tag"}));
 }
 
 } // namespace

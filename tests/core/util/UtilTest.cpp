@@ -38,10 +38,9 @@ TEST(FrequencyTest, MHzTextToHzConvertsThroughText) {
 
 // The exact conversion is checked against the text path below; these pin the text path itself.
 TEST(FrequencyTest, MHzToHzRoundsToTheNearestHertzThroughText) {
-    EXPECT_EQ(MHzToHz(118.008333), 118008333);
-    EXPECT_EQ(MHzToHz(0.1 + 0.2), 300000); // 0.30000000000000004 prints as 0.300000
-    EXPECT_EQ(MHzToHz(1000.0), kInvalidHz);
-    EXPECT_EQ(MHzToHz(-5.0), -5000000);
+    // 0.30000000000000004 prints as 0.300000.
+    EXPECT_EQ(std::tuple(MHzToHz(118.008333), MHzToHz(0.1 + 0.2), MHzToHz(1000.0), MHzToHz(-5.0)),
+              std::tuple(118008333, 300000, kInvalidHz, -5000000));
 }
 
 TEST(FrequencyTest, HzToMHzDividesTwice) {
@@ -91,9 +90,8 @@ TEST(MessagesTest, PlaceholdersAreFilledOnce) {
 // after any folder, the report's golden showing one after a slash.
 TEST(TextFormatTest, PaddingCountsCharacters) {
     EXPECT_EQ(PadRight("toolong", 3), "toolong");
-    EXPECT_EQ(FileNamePart("C:\\x\\y.t46"), "y.t46");
-    EXPECT_EQ(FileNamePart("C:y.t46"), "y.t46");
-    EXPECT_EQ(FileNamePart("<none>"), "<none>");
+    EXPECT_EQ(std::tuple(FileNamePart("C:\\x\\y.t46"), FileNamePart("C:y.t46"), FileNamePart("<none>")),
+              std::tuple("y.t46", "y.t46", "<none>"));
 }
 
 TEST(FrequencyTest, ExactMHzToHzAgreesWithTheTextPath) {
