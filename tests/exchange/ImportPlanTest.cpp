@@ -29,7 +29,6 @@ TEST(ImportPlanTest, PlacedRowsTakeTheNextMaskedChannelsFromTheChosenOne) {
     const Case cases[] = {
         {"MR from 2, MR 3 in use", {kGroupMr, 2, false}, {"MR 2", "MR 4", "MR 5"}},
         {"Book from 99", {kGroupBook, 99, false}, {"Book 99", "Book 100", "group full"}},
-        {"Book from 1, Book 1 in use", {kGroupBook, 1, false}, {"Book 2", "Book 3", "Book 4"}},
         {"replace: one after another", {kGroupMr, 2, true}, {"MR 2", "MR 3", "MR 4"}},
         {"the weather group takes no rows",
          {kGroupWeather, 1, false},

@@ -102,8 +102,8 @@ TEST(AlignmentModelTest, ChannelListSkipsMaskedAndWxChannels) {
     EXPECT_EQ(f.radio->log.back(), (std::pair<int, int>{0x30, 2}));
     EXPECT_TRUE(AlignmentModel::CanStart(f.table));
     Fixture none({});
-    EXPECT_FALSE(AlignmentModel::CanStart(none.table));
-    EXPECT_TRUE(none.model->NoChannel());
+    EXPECT_EQ(std::pair(AlignmentModel::CanStart(none.table), none.model->NoChannel()),
+              std::pair(false, true));
     EXPECT_FALSE(none.model->SelectChannel(0));
     EXPECT_TRUE(none.radio->log.empty()); // nothing to select, nothing sent
     f.table.NextGroup(1);

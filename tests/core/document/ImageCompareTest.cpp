@@ -136,8 +136,7 @@ TEST(ImageCompare, BitsNoSettingShowsAreBytesEvenBesideASetting) {
 TEST(ImageCompare, ImagesAsLoadedDifferOnlyWhereTheProgramWouldShowIt) {
     // A blank channel record reads as VFO A at 118.000 MHz: blank and filled in are the same channel.
     CloneImage blank = FactoryImage();
-    blank[kMrOffset + 10] = 0xFF;
-    blank[kMrOffset + 11] = 0xFF;
+    std::fill_n(&blank[kMrOffset + 10], 2, 0xFF);
     EXPECT_FALSE(CompareImages(blank, FactoryImage()).empty());
     EXPECT_TRUE(CompareImages(AsLoaded(blank), AsLoaded(FactoryImage())).empty()); // equal: no lines
     EXPECT_TRUE(DifferingRanges(blank, blank).empty());

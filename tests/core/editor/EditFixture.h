@@ -15,9 +15,6 @@
 
 namespace zt46::edit_test {
 
-// Records message ids and counts beeps; answers from its script, Yes when it runs out.
-using CountingPrompts = test::RecordingPrompts;
-
 class ScriptedPicker : public StepPicker {
 public:
     std::optional<int> PickStep(int column, int current) override {
@@ -32,7 +29,7 @@ struct EditFixture {
     CloneImage image = FactoryImage();
     SystemSettings system;
     ChannelTable table;
-    CountingPrompts prompts;
+    test::RecordingPrompts prompts; // counts beeps; answers from its script, Yes when it runs out
     ScriptedPicker picker;
 
     explicit EditFixture(int weatherBand = 0, int rxExpansion = 0) {

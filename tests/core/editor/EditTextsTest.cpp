@@ -17,8 +17,7 @@ TEST(EditTextsTest, LabelsNameTheCellAndTheChannel) {
     EXPECT_EQ(CellLabel(11, kColReceive), "Receive of MR 12");
     EXPECT_EQ(CellLabel(kFirstBookIndex + 2, kColChn), "Use of Book MR 3");
     EXPECT_EQ(CellLabel(kFirstWeatherIndex, kColScan), "Scan of Weather 1");
-    EXPECT_EQ(CellLabel(149, kColAmStep), "AM step of MR 150");
-    EXPECT_EQ(ChannelPasteLabel(2, kFirstBookIndex), "Paste MR 3 onto Book MR 1");
+    EXPECT_EQ(CellLabel(149, kColAmStep), "AM step of MR 150"); // a paste's label: PasteChannelTest
 }
 
 // The reasons a committed frequency gives are SetCellTextTest's.

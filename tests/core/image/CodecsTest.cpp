@@ -38,8 +38,7 @@ TEST(CodecsTest, TransmitFrequencyDecodingAndEncoding) {
     EXPECT_EQ(DecodeTxFreq(1, 0, 110000000, 0x00, 0x12), 110000000); // high byte 0: the receive frequency
     EXPECT_EQ(DecodeTxFreq(1, 0, 110000000, 0x49, 0xC0), 118000000);
     EXPECT_EQ(DecodeTxFreq(1, 1, 110000000, 0x37, 0x51), 118008333);
-    EXPECT_EQ(EncodeTxFreq(0, 118000000), 0x49C0);
-    EXPECT_EQ(EncodeTxFreq(1, 118008333), 14161);
+    EXPECT_EQ(std::tuple(EncodeTxFreq(0, 118000000), EncodeTxFreq(1, 118008333)), std::tuple(0x49C0, 14161));
 }
 
 TEST(CodecsTest, TagCodesWithRawCodeRule) {

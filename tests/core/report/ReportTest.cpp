@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "core/document/FactoryImage.h"
 #include "core/report/Report.h"
@@ -57,18 +56,10 @@ CloneImage BusyImage() {
     return image;
 }
 
-std::string Golden(const std::string& name) {
-    std::ifstream in(std::string(ZT46_TEST_DATA) + "/" + name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void CompareWithGolden(const std::string& actual, const std::string& name) {
-    if (std::getenv("ZT46_UPDATE_GOLDEN")) {
-        std::ofstream(std::string(ZT46_TEST_DATA) + "/" + name, std::ios::binary) << actual;
-    }
-    EXPECT_EQ(actual, Golden(name)) << "golden " << name;
+    const std::string path = std::string(ZT46_TEST_DATA) + "/" + name;
+    if (std::getenv("ZT46_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << actual;
+    EXPECT_EQ(actual, test::ReadText(path)) << "golden " << name;
 }
 
 TEST(ReportTest, BuiltInImageAsLoaded) {

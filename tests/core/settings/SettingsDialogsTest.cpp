@@ -24,9 +24,9 @@ TEST(SystemParamsTest, EnableMasksOverPrivilegeWeatherBandModeAndEmergency) {
         EXPECT_EQ(SystemEnableMask(c.privileged, s), c.mask)
             << c.privileged << c.weatherBand << c.mode << c.emergency;
     }
-    EXPECT_FALSE(SystemRowVisible(kRowWeatherBand, false));
-    EXPECT_TRUE(SystemRowVisible(kRowToneControl, false));
-    EXPECT_TRUE(SystemRowVisible(kRowRxExpansion, true));
+    EXPECT_EQ(std::tuple(SystemRowVisible(kRowWeatherBand, false), SystemRowVisible(kRowToneControl, false),
+                         SystemRowVisible(kRowRxExpansion, true)),
+              std::tuple(false, true, true));
 }
 
 TEST(SystemParamsTest, StartCorrectsWxWithoutWeatherBandAndEmergencyLocksDualWatch) {

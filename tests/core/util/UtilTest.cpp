@@ -67,8 +67,7 @@ TEST(DigitsTest, TagCharacterCodes) {
             EXPECT_EQ(TagCodeToChar(c.code), c.c);
         }
     }
-    EXPECT_EQ(TagCodeToChar(49), '\0');
-    EXPECT_EQ(TagCodeToChar(255), '\0');
+    EXPECT_EQ(std::pair(TagCodeToChar(49), TagCodeToChar(255)), std::pair('\0', '\0'));
 }
 
 // The checks' outcomes for missing, short and long files are DocumentTest's (Open, the default file, the
@@ -80,15 +79,12 @@ TEST(FileChecksTest, FoldersAndEmptyNamesAreNoCloneFiles) {
     EXPECT_EQ(CheckFileReadable(test::WriteBytes(dir.File("empty.t46"), {})), FileStatus::CannotRead);
 }
 
-TEST(MessagesTest, PlaceholdersAreFilledOnce) {
-    // An argument holding a placeholder is taken as it is.
+// A message's placeholders are filled once: an argument holding one is taken as it is. Padding counts
+// characters ("°C" in the busy report's golden) and never cuts; a file's name is taken after any folder,
+// the report's golden showing one after a slash.
+TEST(TextFormatTest, PlaceholdersPaddingAndFileNames) {
     EXPECT_EQ(FormatString(IDS_COPY_CHANNEL, "%2", "x"), "Do you copy %2 data to x?\n(Only visible columns)");
     EXPECT_FALSE(HasString(7));
-}
-
-// Padding counts characters ("°C" in the busy report's golden) and never cuts; a file's name is taken
-// after any folder, the report's golden showing one after a slash.
-TEST(TextFormatTest, PaddingCountsCharacters) {
     EXPECT_EQ(PadRight("toolong", 3), "toolong");
     EXPECT_EQ(std::tuple(FileNamePart("C:\\x\\y.t46"), FileNamePart("C:y.t46"), FileNamePart("<none>")),
               std::tuple("y.t46", "y.t46", "<none>"));
