@@ -45,7 +45,7 @@ struct ImportFixture : test::DocFixture {
 };
 
 // The error of a list that must be refused (a default error, after a failure, when it is read).
-inline ListError ErrorOf(const ListResult<ChannelList>& result) {
+template <typename T> ListError ErrorOf(const ListResult<T>& result) {
     if (const auto* error = std::get_if<ListError>(&result)) return *error;
     ADD_FAILURE() << "the list was read";
     return {};

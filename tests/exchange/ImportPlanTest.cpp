@@ -29,7 +29,6 @@ TEST(ImportPlanTest, PlacedRowsTakeTheNextMaskedChannelsFromTheChosenOne) {
     const Case cases[] = {
         {"MR from 2, MR 3 in use", {kGroupMr, 2, false}, {"MR 2", "MR 4", "MR 5"}},
         {"Book from 99", {kGroupBook, 99, false}, {"Book 99", "Book 100", "group full"}},
-        {"Book from 1, Book 1 in use", {kGroupBook, 1, false}, {"Book 2", "Book 3", "Book 4"}},
         {"replace: one after another", {kGroupMr, 2, true}, {"MR 2", "MR 3", "MR 4"}},
         {"the weather group takes no rows",
          {kGroupWeather, 1, false},
@@ -82,10 +81,8 @@ TEST(ImportPlanTest, ApplyChangesThePlannedChannelsAsOneChange) {
     ImportFixture f;
     const ChannelTable original = f.doc.Channels();
     ImportPlan plan = f.Plan(std::string(kEgll) + "4,2434,EGLL,X,HIGH,170.0\n", {}, {std::nullopt, {"EGLL"}});
-    EXPECT_EQ(plan.AcceptedCount(), 3);
-    EXPECT_EQ(plan.RefusedCount(), 1);
-    EXPECT_EQ(plan.changed, (std::vector<int>{1, 2, 3}));
-    EXPECT_FALSE(f.doc.ImageModified()); // planning changes nothing
+    EXPECT_EQ(std::tuple(plan.AcceptedCount(), plan.RefusedCount(), plan.changed, f.doc.ImageModified()),
+              std::tuple(3, 1, std::vector<int>{1, 2, 3}, false)); // planning changes nothing
 
     EXPECT_EQ(ApplyImport(f.doc, plan), ApplyStatus::Applied);
     EXPECT_TRUE(f.doc.ImageModified());

@@ -45,9 +45,8 @@ TEST(ListReadingTest, ReadsEveryEncodingAndSeparator) {
         const ChannelList& list = std::get<ChannelList>(result);
         ASSERT_EQ(list.rows.size(), 1u) << c.name;
         EXPECT_EQ(list.format, ListFormat::Generic) << c.name;
-        EXPECT_EQ(list.rows[0].line, 2) << c.name;
-        EXPECT_EQ(list.rows[0].rxHz, 118500000) << c.name;
-        EXPECT_EQ(list.rows[0].tag, "TWR") << c.name;
+        const ListRow& row = list.rows[0];
+        EXPECT_EQ(std::tuple(row.line, row.rxHz, row.tag), std::tuple(2, 118500000, "TWR")) << c.name;
     }
 }
 
@@ -56,10 +55,7 @@ TEST(ListReadingTest, FindsColumnsByNameInAnyCaseAndOrder) {
     const ChannelList list = f.Read(" skip ;COMMENT; Extra ;frequency;NAME ;location\nS;x;y;121.5;Guard;7\n");
     ASSERT_EQ(list.rows.size(), 1u);
     const ListRow& row = list.rows[0];
-    EXPECT_EQ(row.index, 6);
-    EXPECT_EQ(row.rxHz, 121500000);
-    EXPECT_EQ(row.tag, "GUARD");
-    EXPECT_EQ(row.scan, false);
+    EXPECT_EQ(std::tuple(row.index, row.rxHz, row.tag, row.scan), std::tuple(6, 121500000, "GUARD", false));
 }
 
 TEST(ListReadingTest, QuotedFieldsKeepSeparatorsQuotesAndLineBreaks) {
@@ -73,22 +69,17 @@ TEST(ListReadingTest, QuotedFieldsKeepSeparatorsQuotesAndLineBreaks) {
                                     ",,,\n"
                                     "App,119.2,last");
     ASSERT_EQ(list.rows.size(), 3u);
-    EXPECT_EQ(list.rows[0].line, 3);
-    EXPECT_EQ(list.rows[0].tag, "TOWER  A"); // quotes and the comma are outside the radio's set
-    EXPECT_EQ(list.rows[0].listedName, "Tower \"A\", main");
-    EXPECT_EQ(list.rows[1].line, 6);
-    EXPECT_EQ(list.rows[1].tag, " GND"); // a quoted leading blank stays
-    EXPECT_EQ(list.rows[2].line, 8);     // the row of empty fields counts as blank
-    EXPECT_EQ(list.rows[2].rxHz, 119200000);
+    // Quotes and the comma are outside the radio's set; a quoted leading blank stays; the row of empty
+    // fields counts as blank.
+    const ListRow &a = list.rows[0], &b = list.rows[1], &c = list.rows[2];
+    EXPECT_EQ(std::tuple(a.line, a.tag, a.listedName), std::tuple(3, "TOWER  A", "Tower \"A\", main"));
+    EXPECT_EQ(std::tuple(b.line, b.tag, c.line, c.rxHz), std::tuple(6, " GND", 8, 119200000));
 }
 
-TEST(ListReadingTest, TrailingEmptyFieldsAreNoExtraColumns) {
+// Trailing empty fields are no extra columns; only an airport list keeps only the named airports.
+TEST(ListReadingTest, TrailingEmptyFieldsAndAnAirportColumnDropNoRow) {
     ImportFixture f;
     EXPECT_EQ(f.Read("Name,Frequency\nA,118.0,,\n").rows.size(), 1u);
-}
-
-TEST(ListReadingTest, OnlyAnAirportListKeepsOnlyTheNamedAirports) {
-    ImportFixture f;
     EXPECT_EQ(f.Read("Name,Frequency,airport_ident\nA,118.0,EGLL\nB,118.1,EGKK\n").rows.size(), 2u);
 }
 
@@ -103,18 +94,15 @@ TEST(ListReadingTest, BadInputIsRefusedWithItsLineAndColumn) {
         int column;
         ListReadOptions options = {};
     };
+    const ListReadOptions zt46{ListFormat::Zt46, {}}, twoAirports{std::nullopt, {"EGLL", "EGXX"}};
     const Case cases[] = {
         {"control character", "Name,Frequency\r\nA,118.0\rB\x01,118.1\n", ListErrorKind::NotText, 3, 0},
         {"binary", std::string("\x89PNG\r\n\x1A\n\0\0", 10), ListErrorKind::NotText, 2, 0},
         {"UTF-16 cut short", "\xFF\xFEN\0a", ListErrorKind::NotText, 0, 0},
         {"nothing but blank lines", "\n  \n\r\n", ListErrorKind::NoHeader, 0, 0},
         {"no frequency column", "\nName,Comment\nA,b\n", ListErrorKind::NoFrequencyColumn, 2, 0},
-        {"chosen format's column missing",
-         "Name,Frequency\nA,118\n",
-         ListErrorKind::NoFrequencyColumn,
-         1,
-         0,
-         {ListFormat::Zt46, {}}},
+        {"chosen format's column missing", "Name,Frequency\nA,118\n", ListErrorKind::NoFrequencyColumn, 1, 0,
+         zt46},
         {"quote never closed", "Name,Frequency\nA,118.0\n\"B,118.1\nC,118.2\n", ListErrorKind::UnclosedQuote,
          3, 1},
         {"quote never closed after a field over two lines",
@@ -132,18 +120,13 @@ TEST(ListReadingTest, BadInputIsRefusedWithItsLineAndColumn) {
         {"unknown flag", "Group,Channel,Receive,Scan\nMR,2,118.000,maybe\n", ListErrorKind::BadValue, 2, 4},
         {"airport list without airports", "airport_ident,type,frequency_mhz\nEGLL,TWR,118.5\n",
          ListErrorKind::NoAirports, 0, 0},
-        {"airport not in the list",
-         "airport_ident,type,frequency_mhz\nEGLL,TWR,118.5\n",
-         ListErrorKind::AirportMissing,
-         0,
-         0,
-         {std::nullopt, {"EGLL", "EGXX"}}},
+        {"airport not in the list", "airport_ident,type,frequency_mhz\nEGLL,TWR,118.5\n",
+         ListErrorKind::AirportMissing, 0, 0, twoAirports},
     };
     for (const Case& c : cases) {
         const ListError error = ErrorOf(Read(c.bytes, c.options));
-        EXPECT_EQ(error.kind, c.kind) << c.name << ": " << error.Text();
-        EXPECT_EQ(error.line, c.line) << c.name << ": " << error.Text();
-        EXPECT_EQ(error.column, c.column) << c.name << ": " << error.Text();
+        EXPECT_EQ(std::tuple(error.kind, error.line, error.column), std::tuple(c.kind, c.line, c.column))
+            << c.name << ": " << error.Text();
     }
 }
 
@@ -159,8 +142,7 @@ TEST(ListReadingTest, RowAndSizeLimits) {
     EXPECT_TRUE(std::holds_alternative<ChannelList>(Read(list)));
     list += "118.0\n";
     const ListError rows = ErrorOf(Read(list));
-    EXPECT_EQ(rows.kind, ListErrorKind::TooManyRows);
-    EXPECT_EQ(rows.line, 10002);
+    EXPECT_EQ(std::pair(rows.kind, rows.line), std::pair(ListErrorKind::TooManyRows, 10002));
 
     EXPECT_EQ(ErrorOf(Read(std::string(kMaxListBytes + 1, ' '))).kind, ListErrorKind::TooLarge);
     test::TempDir dir;
@@ -175,12 +157,8 @@ TEST(ListReadingTest, RowAndSizeLimits) {
     const std::string utf16 = Utf16("Frequency\r\n118.5\r\n", false);
     const std::string small =
         test::WriteBytes(dir.File("small.csv"), std::vector<unsigned char>(utf16.begin(), utf16.end()));
-    const ListResult<std::string> bytes = ReadListBytes(small);
-    ASSERT_TRUE(std::holds_alternative<std::string>(bytes));
-    EXPECT_EQ(std::get<std::string>(bytes), utf16);
-    const ListResult<std::string> cut = ReadListBytes(small, utf16.size() - 1);
-    ASSERT_TRUE(std::holds_alternative<ListError>(cut));
-    EXPECT_EQ(std::get<ListError>(cut).kind, ListErrorKind::TooLarge);
+    EXPECT_EQ(std::get<std::string>(ReadListBytes(small)), utf16); // an error throws: the test fails
+    EXPECT_EQ(ErrorOf(ReadListBytes(small, utf16.size() - 1)).kind, ListErrorKind::TooLarge);
 }
 
 TEST(ListReadingTest, AirportListCountsOnlyTheNamedAirportsRows) {
@@ -192,9 +170,8 @@ TEST(ListReadingTest, AirportListCountsOnlyTheNamedAirportsRows) {
     list += "99999,2,\"EGLL\",\"TWR\",\"TOWER\",118.5\n";
     ImportFixture f;
     const ChannelList read = f.Read(list, {std::nullopt, {"egll"}});
-    EXPECT_EQ(read.format, ListFormat::Airports);
     ASSERT_EQ(read.rows.size(), 1u);
-    EXPECT_EQ(read.rows[0].line, 20002);
+    EXPECT_EQ(std::pair(read.format, read.rows[0].line), std::pair(ListFormat::Airports, 20002));
 }
 
 // ---- Values ------------------------------------------------------------------------------------------
@@ -241,18 +218,10 @@ TEST(ListValuesTest, TagsAreMadeAsTheGridMakesThem) {
         const char* text;
         const char* tag;
     };
-    const Case cases[] = {
-        {"egll twr", "EGLL TWR"},
-        {"EGLL ATIS", "EGLL ATI"},
-        {"a+b=c*d/", "A+B=C*D/"},
-        {"x:y-z_(1)", "X:Y-Z_(1"},
-        {"Zürich", "Z RICH"},
-        {"\xE2\x82\xAC"
-         "5",
-         " 5"},
-        {"a,b;c!", "A B C "},
-        {"", ""},
-    };
+    const Case cases[] = {{"egll twr", "EGLL TWR"}, {"EGLL ATIS", "EGLL ATI"},
+                          {"a+b=c*d/", "A+B=C*D/"}, {"x:y-z_(1)", "X:Y-Z_(1"},
+                          {"Zürich", "Z RICH"},     {"\xE2\x82\xAC\x35", " 5"}, // €5
+                          {"a,b;c!", "A B C "},     {"", ""}};
     for (const Case& c : cases)
         EXPECT_EQ(MakeTag(c.text), c.tag) << c.text;
 }

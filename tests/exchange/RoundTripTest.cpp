@@ -70,8 +70,7 @@ struct RoundTrip : ::testing::Test {
 TEST_F(RoundTrip, OwnListGivesBackEveryColumnOfEveryChannel) {
     const std::string list = *ExportList(source.doc, ListFormat::Zt46);
     const ImportPlan plan = target.Plan(list, {kGroupMr, 1, true});
-    ASSERT_EQ(plan.rows.size(), static_cast<std::size_t>(kChannelCount));
-    EXPECT_EQ(plan.RefusedCount(), 0);
+    ASSERT_EQ(std::pair(plan.rows.size(), plan.RefusedCount()), std::pair(std::size_t{kChannelCount}, 0));
     ASSERT_EQ(ApplyImport(target.doc, plan), ApplyStatus::Applied);
     target.doc.ModelsToImage(); // and as the radio's memory holds them
     target.doc.ImageToModels();
@@ -129,21 +128,6 @@ TEST(ListExportTest, GenericListWritesTheToolsHeaderAndNeutralValues) {
         "1,TWR,110.008333,split,121.016666,,88.5,88.5,023,NN,023,Tone->Tone,AM,8.33,,,,,,,\r\n"
         "151,,118.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,25.00,S,,,,,,\r\n");
     EXPECT_FALSE(ExportList(f.doc, ListFormat::Airports));
-}
-
-TEST(ListExportTest, OwnListHoldsEveryChannelOfEveryGroup) {
-    ImportFixture f;
-    const std::string list = *ExportList(f.doc, ListFormat::Zt46);
-    EXPECT_EQ(list.substr(0, list.find('\n') + 1), "Group,Channel,Masked,Mode,Tag,Receive,Transmit,AM "
-                                                   "Step,FM Step,Clock Shift,Tag Display,Scan,Split\r\n");
-    EXPECT_NE(list.find("\r\nMR,1,no,AM,,118.000,-------,25k,----,-,-,-,Simplex\r\nMR,2,yes,"),
-              std::string::npos);
-    EXPECT_NE(list.find("\r\nWX,10,no,WX,WX-10,162.625,-------,----,25k,-,-,-,Simplex\r\n"),
-              std::string::npos);
-    std::size_t lines = 0;
-    for (char c : list)
-        lines += c == '\n';
-    EXPECT_EQ(lines, 1u + kChannelCount);
 }
 
 } // namespace

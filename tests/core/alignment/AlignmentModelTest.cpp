@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 
 #include "core/alignment/AlignmentModel.h"
@@ -20,18 +19,14 @@ public:
     RadioReply SelectChannel(int index) override { return Log(0x30, index); }
     RadioReply ReadWord(std::uint16_t a, std::uint8_t& first, std::uint8_t& second) override {
         const RadioReply r = Log(0xF0, a);
-        if (r == RadioReply::Accepted) {
-            first = memory[2u * a];
-            second = memory[2u * a + 1];
-        }
+        if (r == RadioReply::Accepted)
+            std::tie(first, second) = std::pair(memory[2u * a], memory[2u * a + 1]);
         return r;
     }
     RadioReply WriteWord(std::uint16_t a, std::uint8_t first, std::uint8_t second) override {
         const RadioReply r = Log(0xF1, a);
-        if (r == RadioReply::Accepted) {
-            memory[2u * a] = first;
-            memory[2u * a + 1] = second;
-        }
+        if (r == RadioReply::Accepted)
+            std::tie(memory[2u * a], memory[2u * a + 1]) = std::pair(first, second);
         return r;
     }
     RadioReply ReadStatus(std::array<std::uint8_t, 6>& s) override {
@@ -84,17 +79,20 @@ struct Fixture {
                 static_cast<std::uint8_t>(~(1u << (i % 8)));
         if (fmChannel >= 0) {
             image[7] |= 0x02;
-            std::uint8_t* rec = &image[ChannelRecordOffset(fmChannel)];
-            rec[0] = 0x45;
-            rec[1] = 0x48;
-            rec[10] = 0x5A;
-            rec[11] = 0xA0;
+            for (const auto& [at, value] :
+                 {std::pair{0, 0x45}, {1, 0x48}, {10, 0x5A}, {11, 0xA0}}) // FM 145 MHz
+                image[ChannelRecordOffset(fmChannel) + at] = static_cast<std::uint8_t>(value);
         }
         system.Load(image);
         table.Load(image, system);
         radio = std::make_unique<FakeRadio>(image);
         model = std::make_unique<AlignmentModel>(table, image, *radio);
     }
+};
+
+// MR 1 and MR 3 in use, MR 1 selected.
+struct Selected : Fixture {
+    Selected() { EXPECT_TRUE(model->SelectChannel(0)); }
 };
 
 TEST(AlignmentModelTest, ChannelListSkipsMaskedAndWxChannels) {
@@ -104,12 +102,18 @@ TEST(AlignmentModelTest, ChannelListSkipsMaskedAndWxChannels) {
     EXPECT_EQ(f.radio->log.back(), (std::pair<int, int>{0x30, 2}));
     EXPECT_TRUE(AlignmentModel::CanStart(f.table));
     Fixture none({});
-    EXPECT_FALSE(AlignmentModel::CanStart(none.table));
-    EXPECT_TRUE(none.model->NoChannel());
+    EXPECT_EQ(std::pair(AlignmentModel::CanStart(none.table), none.model->NoChannel()),
+              std::pair(false, true));
     EXPECT_FALSE(none.model->SelectChannel(0));
-    EXPECT_TRUE(none.radio->log.empty());
+    EXPECT_TRUE(none.radio->log.empty()); // nothing to select, nothing sent
+    f.table.NextGroup(1);
+    f.table.NextGroup(1);
+    ASSERT_EQ(f.table.CurrentGroup(), kGroupWeather);
+    EXPECT_FALSE(AlignmentModel::CanStart(f.table)); // not on the Weather group
 }
 
+// A typed value is clamped, shown as clamped (the VOR adjustment signed), and written to the radio's
+// word and the image's byte, leaving the bits of that byte other slots own.
 TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
     struct Case {
         int slot;
@@ -117,17 +121,19 @@ TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
         std::size_t byte;
         std::uint8_t expected; // the image (and radio) byte afterwards
         std::uint8_t mask;     // the bits of that byte the slot owns
+        const char* shown;
     };
     for (const Case& c :
-         {Case{0, "12", 70, 12, 0xFF}, Case{1, "300", 71, 255, 0xFF}, Case{3, "-4", 73, 0, 0xFF},
-          Case{4, "200", 75, 200, 0xFF}, Case{5, "7", 76, 7, 0xFF}, Case{6, "8", 77, 8, 0xFF},
-          Case{7, "9", 78, 9, 0xFF}, Case{9, "10", 81, 10, 0xFF}, Case{12, "99", 74, 0x0F, 0x0F},
-          Case{13, "5", 74, 0x50, 0xF0}, Case{14, "3", 79, 0x03, 0x0F}, Case{15, "-20", 80, 0xF1, 0xFF},
-          Case{11, "44", 93, 44, 0xFF}}) {
-        Fixture f;
-        ASSERT_TRUE(f.model->SelectChannel(0));
+         {Case{0, "12", 70, 12, 0xFF, "12"}, Case{1, "300", 71, 255, 0xFF, "255"},
+          Case{3, "-4", 73, 0, 0xFF, "0"}, Case{4, "200", 75, 200, 0xFF, "200"},
+          Case{5, "7", 76, 7, 0xFF, "7"}, Case{6, "8", 77, 8, 0xFF, "8"}, Case{7, "9", 78, 9, 0xFF, "9"},
+          Case{9, "10", 81, 10, 0xFF, "10"}, Case{12, "99", 74, 0x0F, 0x0F, "15"},
+          Case{13, "5", 74, 0x50, 0xF0, "5"}, Case{14, "3", 79, 0x03, 0x0F, "3"},
+          Case{15, "-20", 80, 0xF1, 0xFF, "-15"}, Case{11, "44", 93, 44, 0xFF, "44"}}) {
+        Selected f;
         const CloneImage before = f.image;
         ASSERT_TRUE(f.model->CommitValue(c.slot, c.text)) << c.slot;
+        EXPECT_EQ(f.model->FormatValue(c.slot), c.shown) << c.slot;
         EXPECT_EQ(f.radio->memory[c.byte] & c.mask, c.expected) << c.slot;
         EXPECT_EQ(f.radio->memory[c.byte] & ~c.mask & 0xFF, before[c.byte] & ~c.mask & 0xFF) << c.slot;
         f.model->Leave();
@@ -136,18 +142,8 @@ TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
     }
 }
 
-TEST(AlignmentModelTest, TypedValuesShowClampedAndVorAdjustmentSigned) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
-    f.model->CommitValue(15, "-20");
-    EXPECT_EQ(f.model->FormatValue(15), "-15");
-    f.model->CommitValue(12, "99");
-    EXPECT_EQ(f.model->FormatValue(12), "15");
-}
-
 TEST(AlignmentModelTest, MeasuredValuesAndVorBearing) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
+    Selected f;
     f.radio->sqs = 77;
     f.radio->rssi = 150;
     EXPECT_TRUE(f.model->Measure(2));
@@ -173,8 +169,7 @@ TEST(AlignmentModelTest, MeasuredValuesAndVorBearing) {
 }
 
 TEST(AlignmentModelTest, DrivenSlotKeysAndUnkeysInOrder) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
+    Selected f;
     f.radio->log.clear();
     ASSERT_TRUE(f.model->StartLive(4));
     EXPECT_TRUE(f.model->TransmitterKeyed());
@@ -198,15 +193,13 @@ TEST(AlignmentModelTest, DrivenSlotKeysAndUnkeysInOrder) {
 }
 
 TEST(AlignmentModelTest, RefusedLevelAndRefusedChannel) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
+    Selected f;
     f.radio->refused.insert(0x33);
     EXPECT_EQ(f.model->SetLive(5, 9), RadioReply::Refused);
     f.radio->refused = {0x30};
     EXPECT_FALSE(f.model->SelectChannel(1));
-    EXPECT_TRUE(f.model->NoChannel());
-    EXPECT_EQ(f.model->FormatValue(0), "Error");
-    EXPECT_EQ(f.model->Band(), "Error");
+    EXPECT_EQ(std::tuple(f.model->NoChannel(), f.model->FormatValue(0), f.model->Band()),
+              std::tuple(true, "Error", "Error"));
     f.radio->log.clear();
     EXPECT_FALSE(f.model->CommitValue(0, "5"));
     EXPECT_FALSE(f.model->StartLive(4));
@@ -214,19 +207,16 @@ TEST(AlignmentModelTest, RefusedLevelAndRefusedChannel) {
 }
 
 TEST(AlignmentModelTest, ChangingChannelStoresWrittenValuesFirst) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
+    Selected f;
     ASSERT_TRUE(f.model->CommitValue(9, "66"));
     EXPECT_TRUE(f.model->Dirty());
     ASSERT_TRUE(f.model->SelectChannel(1));
     EXPECT_FALSE(f.model->Dirty());
-    EXPECT_EQ(f.image[81], 66);
-    EXPECT_EQ(f.model->Value(9), 66);
+    EXPECT_EQ(std::pair(f.image[81] + 0, f.model->Value(9)), std::pair(66, 66));
 }
 
 TEST(AlignmentModelTest, SilentRadioIsReportedAndUnkeyed) {
-    Fixture f;
-    ASSERT_TRUE(f.model->SelectChannel(0));
+    Selected f;
     ASSERT_TRUE(f.model->StartLive(9));
     f.radio->silent = true;
     EXPECT_EQ(f.model->SetLive(9, 1), RadioReply::Silent);
@@ -235,17 +225,8 @@ TEST(AlignmentModelTest, SilentRadioIsReportedAndUnkeyed) {
     EXPECT_EQ(f.radio->log.back().first, 0x35); // the way out tries to unkey
 }
 
-TEST(AlignmentModelTest, AlignmentDoesNotStartOnTheWeatherGroup) {
-    Fixture f;
-    f.table.NextGroup(1);
-    f.table.NextGroup(1);
-    ASSERT_EQ(f.table.CurrentGroup(), kGroupWeather);
-    EXPECT_FALSE(AlignmentModel::CanStart(f.table));
-}
-
 TEST(AlignmentModelTest, OnlyTheTestChannelsBandHasLiveSquelchControls) {
-    Fixture am;
-    ASSERT_TRUE(am.model->SelectChannel(0));
+    Selected am;
     Fixture fm({0, 2}, 2);
     ASSERT_TRUE(fm.model->SelectChannel(1));
     struct Case {
@@ -258,17 +239,9 @@ TEST(AlignmentModelTest, OnlyTheTestChannelsBandHasLiveSquelchControls) {
         EXPECT_EQ(am.model->SlotLive(c.slot), c.liveOnAm) << c.slot;
         EXPECT_EQ(fm.model->SlotLive(c.slot), c.liveOnFm) << c.slot;
     }
-}
-
-TEST(AlignmentModelTest, FmChannelFields) {
-    Fixture f({0, 2}, 2);
-    ASSERT_TRUE(f.model->SelectChannel(1));
-    EXPECT_TRUE(f.model->CurrentIsFm());
-    EXPECT_EQ(f.model->Band(), "FM");
-    EXPECT_EQ(f.model->AmStepText(), "---");
-    EXPECT_EQ(f.model->FmStepText(), "25k");
-    EXPECT_EQ(f.model->TxText(), "---.---");
-    EXPECT_EQ(f.model->RxText(), "145.000");
+    EXPECT_EQ(
+        std::tuple(fm.model->CurrentIsFm(), fm.model->Band(), fm.model->FmStepText(), fm.model->RxText()),
+        std::tuple(true, "FM", "25k", "145.000"));
 }
 
 } // namespace

@@ -21,10 +21,8 @@ protected:
         setenv("TZ", "UTC", 1);
         tzset();
         // Serial number "3L123456": first byte 0x3A (digit 3, letter 'B' + 10), then BCD digits.
-        m_image[kSerialNumberOffset] = 0x3A;
-        m_image[kSerialNumberOffset + 1] = 0x12;
-        m_image[kSerialNumberOffset + 2] = 0x34;
-        m_image[kSerialNumberOffset + 3] = 0x56;
+        const std::uint8_t serial[] = {0x3A, 0x12, 0x34, 0x56};
+        std::copy_n(serial, 4, &m_image[kSerialNumberOffset]);
     }
     static system_clock::time_point At(std::time_t t) { return system_clock::from_time_t(t); }
 
@@ -65,19 +63,14 @@ TEST_F(BackupTest, WritesAtomicallyNeverOverAnotherAndKeepsTheNewest50) {
     const BackupResult twin = WriteBackup(m_dir.string(), m_image, At(kNoon + 60 * 51));
     ASSERT_TRUE(twin.ok) << twin.error;
     EXPECT_NE(twin.path, results.back().path);
-    EXPECT_TRUE(fs::exists(results.back().path));
-    EXPECT_EQ(fs::file_size(twin.path), kCloneFileSize);
+    EXPECT_TRUE(fs::exists(results.back().path) && fs::file_size(twin.path) == kCloneFileSize);
 
-    EXPECT_FALSE(fs::exists(results[0].path));
-    EXPECT_FALSE(fs::exists(results[1].path));
-    EXPECT_FALSE(fs::exists(results[2].path));
-    EXPECT_TRUE(fs::exists(results[3].path));
-    EXPECT_TRUE(fs::exists(m_dir / "notes.txt"));
-    EXPECT_TRUE(fs::exists(m_dir / "KSR-410_old.t46"));
-    int own = 0;
-    for (const auto& e : fs::directory_iterator(m_dir))
-        own += IsBackupFileName(e.path().filename().string());
-    EXPECT_EQ(own, 50);
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(fs::exists(results[i].path), i == 3) << i; // the oldest three are gone
+    EXPECT_TRUE(fs::exists(m_dir / "notes.txt") && fs::exists(m_dir / "KSR-410_old.t46")); // not ours
+    EXPECT_EQ(std::count_if(fs::directory_iterator(m_dir), fs::directory_iterator(),
+                            [](const auto& e) { return IsBackupFileName(e.path().filename().string()); }),
+              50);
 }
 
 TEST_F(BackupTest, AFolderThatCannotBeMadeIsReportedWithThePath) {

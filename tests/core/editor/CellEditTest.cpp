@@ -9,91 +9,96 @@ using edit_test::EditFixture;
 
 // ---- What the cells show -------------------------------------------------------------------------
 
-struct ShowCase {
-    const char* name;
-    void (*setup)(ChannelEntry&);
-    std::vector<std::string> texts; // columns 1..10
-};
-
+// Every column of channel 7 for each kind of channel, and channel numbers counted from one in every group.
 TEST(CellTextTest, ShowsEveryColumnOfAChannel) {
-    const ShowCase cases[] = {
-        {"factory AM 25k",
-         [](ChannelEntry&) {},
-         {"AM", "        ", "118.000", "-------", "25k", "----", "-", "-", "-", "Simplex"}},
-        {"8.33k split with flags",
-         [](ChannelEntry& e) {
-             e.AmStep = 0;
-             e.Split = 1;
-             e.TxDisplay = 121.505;
-             e.RxDisplay = 110.005;
-             e.ClockShift = 0;
-             e.TagDisplay = 1;
-             e.Scan = 1;
-             e.SetTagText("TWR");
-         },
-         {"AM", "TWR     ", "110.005", "121.505", "8.33k", "----", "v", "v", "v", "Split"}},
-        {"FM 12.5k",
-         [](ChannelEntry& e) {
-             e.Mode = kModeFm;
-             e.FmStep = 2;
-             e.RxDisplay = 145.012;
-         },
-         {"FM", "        ", "145.012", "-------", "----", "12.5k", "-", "-", "-", "Simplex"}},
-        {"mode bits 3 outside Weather show both steps",
-         [](ChannelEntry& e) {
-             e.Mode = 3;
-             e.FmStep = 6;
-         },
-         {"FM", "        ", "118.000", "-------", "25k", "50k", "-", "-", "-", "Simplex"}},
+    struct Case {
+        const char* row;
+        const char* tag;
+        ChannelEntry entry;
     };
-    for (const ShowCase& c : cases) {
+    const Case cases[] = {
+        {"7|AM|        |118.000|-------|25k|----|-|-|-|Simplex",
+         "",
+         {.AmStep = 1, .ClockShift = 1, .RxDisplay = 118}},
+        {"7|AM|TWR     |110.005|121.505|8.33k|----|v|v|v|Split",
+         "TWR",
+         {.TagDisplay = 1, .Scan = 1, .Split = 1, .RxDisplay = 110.005, .TxDisplay = 121.505}},
+        {"7|FM|        |145.012|-------|----|12.5k|-|-|-|Simplex",
+         "",
+         {.Mode = kModeFm, .FmStep = 2, .ClockShift = 1, .RxDisplay = 145.012}},
+        // Mode bits 3 outside Weather show both steps.
+        {"7|FM|        |118.000|-------|25k|50k|-|-|-|Simplex",
+         "",
+         {.Mode = 3, .AmStep = 1, .FmStep = 6, .ClockShift = 1, .RxDisplay = 118}},
+    };
+    for (const Case& c : cases) {
         EditFixture f;
-        c.setup(f.Entry(6));
-        f.Entry(6).ClockShift = c.texts[6] == "v" ? 0 : 1;
-        for (int col = 1; col < kGridColumnCount; ++col)
-            EXPECT_EQ(f.Cells().CellText(6, col), c.texts[static_cast<std::size_t>(col - 1)])
-                << c.name << " col " << col;
-        EXPECT_EQ(f.Cells().CellText(6, kColChn), "7");
+        f.Entry(6) = c.entry;
+        f.Entry(6).SetTagText(c.tag);
+        EXPECT_EQ(f.Row(6), c.row);
     }
-}
-
-TEST(CellTextTest, ChannelNumbersCountFromOneInEveryGroup) {
     EditFixture f;
-    EXPECT_EQ(f.Cells().CellText(149, kColChn), "150");
-    EXPECT_EQ(f.Cells().CellText(150, kColChn), "1");
-    EXPECT_EQ(f.Cells().CellText(259, kColChn), "10");
+    for (const auto& [index, number] : {std::pair{149, "150"}, {150, "1"}, {259, "10"}})
+        EXPECT_EQ(f.Cells().CellText(index, kColChn), number);
 }
 
 // ---- Typed text ---------------------------------------------------------------------------------
 
-struct ReceiveCase {
-    const char* text;
-    int amStep;
-    int rxExpansion;
-    std::int32_t hz;
-    const char* shown;
-    int mode;
-};
-
 // The snapping itself is FrequencyRulesTest's: here, that typed text reaches it with the channel's step
-// and the band, and that the cell shows the name the rules give.
-TEST(SetCellTextTest, ReceiveFrequencyIsClampedAndSnapped) {
-    const ReceiveCase cases[] = {
-        {"118.000", 0, 0, 118000000, "118.005", kModeAm},
-        {"150.000", 1, 0, 136975000, "136.975", kModeAm},
-        {"150.000", 1, 1, 150000000, "150.000", kModeFm},
-        {"", 1, 0, 108000000, "108.000", kModeAm},
+// and the band in the receive and transmit columns, that the cell shows the name the rules give, and
+// that the change says why a frequency was clamped or snapped. The shown text of an 8.33 kHz channel is
+// its channel name: typed or pasted, a channel name is that channel, so copying a cell between two
+// 8.33 kHz channels never moves it. Any other text snaps to the nearest channel.
+TEST(SetCellTextTest, FrequenciesAreClampedSnappedAndNamedAndSayWhy) {
+    enum Columns { Rx = 1, Tx = 2, Both = 3 };
+    struct Case {
+        const char* typed;
+        int columns, amStep, rxExpansion;
+        std::int32_t hz;
+        const char* shown;
+        const char* reason;
     };
-    for (const ReceiveCase& c : cases) {
-        EditFixture f(0, c.rxExpansion);
-        f.Entry(3).AmStep = c.amStep;
-        const CellChange change = f.Cells().SetCellText(3, kColReceive, c.text);
-        EXPECT_TRUE(change.accepted) << c.text;
-        EXPECT_EQ(f.Entry(3).RxHz, c.hz) << c.text;
-        EXPECT_EQ(f.Entry(3).Mode, c.mode) << c.text;
-        EXPECT_EQ(f.Cells().CellText(3, kColReceive), c.shown) << c.text;
-        EXPECT_EQ(change.rewrite, CellsToRewrite(kColReceive));
+    // Channel 10 is an AM channel at 110.000 MHz with the given AM step, split, transmitting on 118.000.
+    const Case cases[] = {
+        {"118.005", Both, 0, 0, 118000000, "118.005", ""}, // a channel's name
+        {"118.010", Both, 0, 0, 118008333, "118.010", ""},
+        {"118.000", Both, 0, 0, 118000000, "118.005", ""}, // a channel's frequency: it shows the name
+        {"136.980", Both, 0, 0, 136975000, "136.980", ""},
+        {"121.505", Both, 0, 0, 121500000, "121.505", ""},
+        {"118.020", Both, 0, 0, 118016666, "118.015", "118.020 lies between 8.33k channels: 118.015"},
+        {"118.003", Both, 0, 0, 118000000, "118.005", "118.003 lies between 8.33k channels: 118.005"},
+        {"118.005", Both, 1, 0, 118000000, "118.000", "118.005 lies between 25k channels: 118.000"},
+        {"118.013", Both, 1, 0, 118025000, "118.025", "118.013 lies between 25k channels: 118.025"},
+        {"121.51", Both, 1, 0, 121500000, "121.500", "121.51 lies between 25k channels: 121.500"},
+        {"500", Both, 1, 0, 136975000, "136.975", "500 is above the band: 136.975"},
+        {"100", Rx, 1, 0, 108000000, "108.000", "100 is below the band: 108.000"},
+        {"", Rx, 1, 0, 108000000, "108.000", "0 is below the band: 108.000"},
+        {"117", Tx, 1, 0, 118000000, "118.000", "117 is below the band: 118.000"},
+        {"143.99", Rx, 1, 1, 143975000, "143.975", "143.99 is between the bands: 143.975"},
+        {"150.005", Rx, 0, 1, 150000000, "150.000", "150.005 lies between 25k channels: 150.000"}, // FM
+    };
+    for (const Case& c : cases) {
+        for (int column : {kColReceive, kColTransmit}) {
+            if (!(c.columns & (column == kColReceive ? Rx : Tx))) continue;
+            EditFixture f(0, c.rxExpansion);
+            f.SetAm(9, "110.000", c.amStep);
+            f.Entry(9).Split = 1;
+            f.Entry(9).TxHz = 118000000;
+            const CellChange change = f.Cells().SetCellText(9, column, c.typed);
+            const std::int32_t hz = column == kColReceive ? f.Entry(9).RxHz : f.Entry(9).TxHz;
+            EXPECT_EQ(std::tuple(change.reason, hz, f.Cells().CellText(9, column)),
+                      std::tuple(c.reason, c.hz, c.shown))
+                << c.typed << " in column " << column;
+            EXPECT_EQ(change.rewrite, CellsToRewrite(column));
+        }
     }
+    // FM 12.5 kHz channels show whole kilohertz: 145.012 is what the channel shows for 145.0125.
+    EditFixture f(0, 1);
+    f.Cells().SetCellText(4, kColReceive, "145.000");
+    f.Entry(4).FmStep = 2;
+    EXPECT_EQ(f.Cells().SetCellText(4, kColReceive, "145.012").reason, "");
+    EXPECT_EQ(f.Cells().SetCellText(4, kColReceive, "145.013").reason,
+              "145.013 lies between 12.5k channels: 145.012");
 }
 
 TEST(SetCellTextTest, ModeChangeBringsDefaultStepsAndNoSplit) {
@@ -102,11 +107,7 @@ TEST(SetCellTextTest, ModeChangeBringsDefaultStepsAndNoSplit) {
     f.Entry(5).Split = 1;
     f.Cells().SetCellText(5, kColReceive, "145.000");
     const ChannelEntry& e = f.Entry(5);
-    EXPECT_EQ(e.Mode, kModeFm);
-    EXPECT_EQ(e.AmStep, 1);
-    EXPECT_EQ(e.FmStep, 5);
-    EXPECT_EQ(e.RxGrid625Fm, 1);
-    EXPECT_EQ(e.Split, 0);
+    EXPECT_EQ(std::tuple(e.Mode, e.AmStep, e.FmStep, e.Split), std::tuple(kModeFm, 1, 5, 0));
 }
 
 TEST(SetCellTextTest, WeatherFrequencyMakesAWeatherChannelOnlyWithTheBandOn) {
@@ -114,8 +115,8 @@ TEST(SetCellTextTest, WeatherFrequencyMakesAWeatherChannelOnlyWithTheBandOn) {
         EditFixture f(weatherBand, 1);
         f.Entry(kFirstWeatherIndex + 3).RxHz = 162475000;
         f.Cells().SetCellText(8, kColReceive, "162.475");
-        EXPECT_EQ(f.Entry(8).Mode, weatherBand ? kModeWx : kModeFm);
-        EXPECT_EQ(f.Entry(8).RxHz, 162475000);
+        EXPECT_EQ(std::pair(f.Entry(8).Mode, f.Entry(8).RxHz),
+                  std::pair(weatherBand ? kModeWx : kModeFm, 162475000));
     }
 }
 
@@ -129,59 +130,18 @@ TEST(SetCellTextTest, NewReceiveFrequencyClearsSplitOutsideTheSplitBand) {
     EXPECT_EQ(f.Entry(4).Split, 0);
 }
 
-TEST(SetCellTextTest, TagTakesEightCharactersPadded) {
+// Short tags are padded (PasteIntoCellTest); long ones are cut.
+TEST(SetCellTextTest, TagTakesEightCharacters) {
     EditFixture f;
-    f.Cells().SetCellText(2, kColTag, "A");
-    EXPECT_EQ(f.Cells().CellText(2, kColTag), "A       ");
     f.Cells().SetCellText(2, kColTag, "ABCDEFGHIJ");
     EXPECT_EQ(f.Cells().CellText(2, kColTag), "ABCDEFGH");
 }
 
-TEST(SetCellTextTest, TransmitOnlyForSplitAmChannels) {
+TEST(SetCellTextTest, TransmitOnlyForSplitChannels) {
     EditFixture f;
     f.SetAm(4, "110.000");
-    CellChange refused = f.Cells().SetCellText(4, kColTransmit, "120.000");
-    EXPECT_FALSE(refused.accepted);
+    EXPECT_FALSE(f.Cells().SetCellText(4, kColTransmit, "120.000").accepted);
     EXPECT_EQ(f.prompts.beeps, 1);
-
-    f.Entry(4).Split = 1;
-    f.Cells().SetCellText(4, kColTransmit, "150.000");
-    EXPECT_EQ(f.Entry(4).TxHz, 136975000);
-    f.Cells().SetCellText(4, kColTransmit, "117.000");
-    EXPECT_EQ(f.Entry(4).TxHz, 118000000);
-    EXPECT_EQ(f.prompts.beeps, 1);
-}
-
-// The shown text of an 8.33 kHz channel is its channel name, not its frequency: typed or pasted, a
-// channel name is that channel, so copying a cell between two 8.33 kHz channels never moves it. Any
-// other text snaps to the nearest channel.
-TEST(SetCellTextTest, ChannelNamesOfThe833StepAreTheirChannels) {
-    struct Case {
-        const char* typed;
-        int amStep;
-        int rxExpansion;
-        std::int32_t hz;
-        const char* shown;
-    };
-    const Case cases[] = {
-        {"118.005", 0, 0, 118000000, "118.005"}, {"118.010", 0, 0, 118008333, "118.010"},
-        {"118.015", 0, 0, 118016666, "118.015"}, {"118.000", 0, 0, 118000000, "118.005"},
-        {"118.020", 0, 0, 118016666, "118.015"}, {"136.980", 0, 0, 136975000, "136.980"},
-        {"118.005", 1, 0, 118000000, "118.000"}, {"118.030", 1, 0, 118025000, "118.025"},
-        {"150.005", 0, 1, 150000000, "150.000"}, // no 8.33 kHz channel in the FM band
-    };
-    for (const Case& c : cases) {
-        for (int column : {kColReceive, kColTransmit}) {
-            EditFixture f(0, c.rxExpansion);
-            f.SetAm(9, "110.000", c.amStep);
-            f.Entry(9).Split = 1;
-            f.Entry(9).TxHz = 118000000;
-            if (column == kColTransmit && c.hz > 136975000) continue; // beyond the transmit band
-            f.Cells().SetCellText(9, column, c.typed);
-            EXPECT_EQ(column == kColReceive ? f.Entry(9).RxHz : f.Entry(9).TxHz, c.hz) << c.typed << column;
-            EXPECT_EQ(f.Cells().CellText(9, column), c.shown) << c.typed << column;
-        }
-    }
 }
 
 TEST(CommitEditTest, UnchangedTextLeavesTheChannel) {
@@ -201,87 +161,74 @@ TEST(CommitEditTest, UnchangedTextLeavesTheChannel) {
 TEST(TextForEditTest, RefusesWhatCannotBeTyped) {
     EditFixture f;
     f.SetAm(1, "110.000");
-    EXPECT_EQ(f.Cells().TextForEdit(1, kColReceive), "110.000");
-    EXPECT_EQ(f.Cells().TextForEdit(1, kColTag), "        ");
+    EXPECT_EQ(std::pair(f.Cells().TextForEdit(1, kColReceive), f.Cells().TextForEdit(1, kColTag)),
+              std::pair(std::optional<std::string>("110.000"), std::optional<std::string>("        ")));
     EXPECT_FALSE(f.Cells().TextForEdit(1, kColTransmit)); // simplex
     for (int col : {kColChn, kColMode, kColAmStep, kColSplit})
         EXPECT_FALSE(f.Cells().TextForEdit(1, col));
-    f.Entry(1).Masked = 1;
-    EXPECT_FALSE(f.Cells().TextForEdit(1, kColTag));
-    EXPECT_EQ(f.prompts.beeps, 0);
-    f.ShowWeatherGroup();
+    f.ShowWeatherGroup(); // a masked row's refusal is EditTextsTest's
     EXPECT_FALSE(f.Cells().TextForEdit(250, kColTag));
     EXPECT_EQ(f.prompts.beeps, 1);
 }
 
 // ---- Space and double click ---------------------------------------------------------------------
 
-struct ToggleCase {
-    const char* name;
-    int index;
-    int column;
-    void (*setup)(EditFixture&);
-    bool accepted;
-    int beeps;
-    bool (*check)(const ChannelEntry&);
-};
-
+// Space on each column by the channel's state: a refused key changes nothing; an accepted one sets the
+// field checked.
 TEST(ToggleCellTest, EveryColumnByChannelState) {
-    const ToggleCase cases[] = {
-        {"first MR channel stays in use", 0, kColChn, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.Masked == 0; }},
-        {"first Book channel stays in use", 150, kColChn, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.Masked == 0; }},
-        {"second MR channel is masked", 1, kColChn, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.Masked == 1; }},
-        {"masked first MR channel comes back", 0, kColChn, [](EditFixture& f) { f.Entry(0).Masked = 1; },
-         true, 0, [](const ChannelEntry& e) { return e.Masked == 0; }},
-        {"mode beeps", 1, kColMode, [](EditFixture&) {}, false, 1,
-         [](const ChannelEntry& e) { return e.Mode == kModeAm; }},
-        {"masked row ignores scan silently", 1, kColScan, [](EditFixture& f) { f.Entry(1).Masked = 1; },
-         false, 0, [](const ChannelEntry& e) { return e.Scan == 0; }},
-        {"clock shift", 1, kColClockShift, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.ClockShift == 0; }},
-        {"tag display", 1, kColTagAlp, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.TagDisplay == 1; }},
-        {"scan", 1, kColScan, [](EditFixture&) {}, true, 0,
-         [](const ChannelEntry& e) { return e.Scan == 1; }},
-        {"split refused at 120 MHz", 1, kColSplit, [](EditFixture& f) { f.SetAm(1, "120.000"); }, false, 1,
-         [](const ChannelEntry& e) { return e.Split == 0; }},
-        {"split at 110 MHz snaps the transmit frequency", 1, kColSplit,
-         [](EditFixture& f) {
-             f.SetAm(1, "110.000");
-             f.Entry(1).TxHz = 110000000;
-         },
-         true, 0, [](const ChannelEntry& e) { return e.Split == 1 && e.TxHz == 118000000; }},
-        {"AM step of an FM channel beeps", 1, kColAmStep, [](EditFixture& f) { f.Entry(1).Mode = kModeFm; },
-         false, 1, [](const ChannelEntry&) { return true; }},
-        {"FM step of an AM channel beeps", 1, kColFmStep, [](EditFixture&) {}, false, 1,
-         [](const ChannelEntry&) { return true; }},
-        {"Weather group: scan switches", 252, kColScan, [](EditFixture& f) { f.ShowWeatherGroup(); }, true, 0,
-         [](const ChannelEntry& e) { return e.Scan == 1; }},
-        {"Weather group: clock shift beeps", 252, kColClockShift,
-         [](EditFixture& f) { f.ShowWeatherGroup(); }, false, 1,
-         [](const ChannelEntry& e) { return e.ClockShift == 1; }},
+    using Setup = void (*)(EditFixture&);
+    const Setup none = [](EditFixture&) {};
+    const Setup maskFirst = [](EditFixture& f) { f.Entry(0).Masked = 1; };
+    const Setup maskSecond = [](EditFixture& f) { f.Entry(1).Masked = 1; };
+    const Setup at110 = [](EditFixture& f) {
+        f.SetAm(1, "110.000");
+        f.Entry(1).TxHz = 110000000;
     };
-    for (const ToggleCase& c : cases) {
+    const Setup weather = [](EditFixture& f) { f.ShowWeatherGroup(); };
+    struct Case {
+        const char* name;
+        int index, column;
+        Setup setup;
+        bool accepted;
+        int beeps;
+        int ChannelEntry::*field = nullptr; // checked when accepted
+        int value = 0;
+    };
+    const Case cases[] = {
+        {"first MR channel stays in use", 0, kColChn, none, true, 0, &ChannelEntry::Masked, 0},
+        {"first Book channel stays in use", 150, kColChn, none, true, 0, &ChannelEntry::Masked, 0},
+        {"second MR channel is masked", 1, kColChn, none, true, 0, &ChannelEntry::Masked, 1},
+        {"masked first MR channel comes back", 0, kColChn, maskFirst, true, 0, &ChannelEntry::Masked, 0},
+        {"masked channel comes back", 1, kColChn, maskSecond, true, 0, &ChannelEntry::Masked, 0},
+        {"mode beeps", 1, kColMode, none, false, 1},
+        {"clock shift", 1, kColClockShift, none, true, 0, &ChannelEntry::ClockShift, 0},
+        {"tag display", 1, kColTagAlp, none, true, 0, &ChannelEntry::TagDisplay, 1},
+        {"scan", 1, kColScan, none, true, 0, &ChannelEntry::Scan, 1},
+        {"split refused at 120 MHz", 1, kColSplit, [](EditFixture& f) { f.SetAm(1, "120.000"); }, false, 1},
+        {"split at 110 MHz", 1, kColSplit, at110, true, 0, &ChannelEntry::Split, 1},
+        {"split at 110 MHz snaps the transmit frequency", 1, kColSplit, at110, true, 0, &ChannelEntry::TxHz,
+         118000000},
+        {"AM step of an FM channel beeps", 1, kColAmStep, [](EditFixture& f) { f.Entry(1).Mode = kModeFm; },
+         false, 1},
+        {"FM step of an AM channel beeps", 1, kColFmStep, none, false, 1},
+        {"Weather group: scan switches", 252, kColScan, weather, true, 0, &ChannelEntry::Scan, 1},
+        {"Weather group: clock shift beeps", 252, kColClockShift, weather, false, 1},
+    };
+    for (const Case& c : cases) {
         EditFixture f;
         f.Entry(1).ClockShift = 1;
         c.setup(f);
         f.prompts.beeps = 0;
+        const ChannelEntry before = f.Entry(c.index);
         const CellChange change = f.Cells().ToggleCell(c.index, c.column, f.picker);
-        EXPECT_EQ(change.accepted, c.accepted) << c.name;
-        EXPECT_EQ(f.prompts.beeps, c.beeps) << c.name;
-        EXPECT_TRUE(c.check(f.Entry(c.index))) << c.name;
+        EXPECT_EQ(std::pair(change.accepted, f.prompts.beeps), std::pair(c.accepted, c.beeps)) << c.name;
+        if (c.accepted) {
+            EXPECT_EQ(f.Entry(c.index).*c.field, c.value) << c.name;
+        } else {
+            EXPECT_TRUE(f.Entry(c.index) == before) << c.name;
+        }
         EXPECT_TRUE(f.picker.asked.empty()) << c.name;
     }
-}
-
-TEST(ToggleCellTest, SecondSpaceUnmasks) {
-    EditFixture f;
-    f.Cells().ToggleCell(1, kColChn, f.picker);
-    f.Cells().ToggleCell(1, kColChn, f.picker);
-    EXPECT_EQ(f.Entry(1).Masked, 0);
 }
 
 TEST(ToggleCellTest, StepPickerResultsAndCancel) {
@@ -301,10 +248,10 @@ TEST(ToggleCellTest, StepPickerResultsAndCancel) {
         ASSERT_EQ(f.picker.asked.size(), 1u);
         EXPECT_EQ(f.picker.asked[0], std::make_pair(kColAmStep, 1));
         EXPECT_TRUE(change.accepted);
-        EXPECT_EQ(f.Entry(2).AmStep, c.amStep);
-        EXPECT_EQ(f.Entry(2).RxGrid833, c.amStep == 0 ? 1 : 0);
-        EXPECT_EQ(f.Entry(2).TxGrid833, f.Entry(2).RxGrid833);
-        EXPECT_EQ(f.Entry(2).RxHz, c.hz);
+        const ChannelEntry& e = f.Entry(2);
+        const int grid = c.amStep == 0 ? 1 : 0;
+        EXPECT_EQ(std::tuple(e.AmStep, e.RxGrid833, e.TxGrid833, e.RxHz),
+                  std::tuple(c.amStep, grid, grid, c.hz));
     }
 }
 
@@ -320,12 +267,13 @@ TEST(ToggleCellTest, FmStepPickerSetsTheUnitFlag) {
 }
 
 TEST(ColumnFlagsTest, ShownOnlyWhenExactlyOne) {
-    ColumnFlags flags{1, 1, 2, 0, 1, 1, 1, 1};
-    EXPECT_TRUE(ColumnShown(flags, kColChn));
-    EXPECT_TRUE(ColumnShown(flags, kColMode));
-    EXPECT_FALSE(ColumnShown(flags, kColReceive));
-    EXPECT_FALSE(ColumnShown(flags, kColTransmit));
-    EXPECT_FALSE(ColumnShown(flags, kColFmStep));
+    const ColumnFlags flags{1, 1, 2, 0, 1, 1, 1, 1};
+    for (const auto& [column, shown] : {std::pair{kColChn, true},
+                                        {kColMode, true},
+                                        {kColReceive, false},
+                                        {kColTransmit, false},
+                                        {kColFmStep, false}})
+        EXPECT_EQ(ColumnShown(flags, column), shown) << column;
 }
 
 } // namespace

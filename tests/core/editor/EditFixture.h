@@ -15,9 +15,6 @@
 
 namespace zt46::edit_test {
 
-// Records message ids and counts beeps; answers from its script, Yes when it runs out.
-using CountingPrompts = test::RecordingPrompts;
-
 class ScriptedPicker : public StepPicker {
 public:
     std::optional<int> PickStep(int column, int current) override {
@@ -32,7 +29,7 @@ struct EditFixture {
     CloneImage image = FactoryImage();
     SystemSettings system;
     ChannelTable table;
-    CountingPrompts prompts;
+    test::RecordingPrompts prompts; // counts beeps; answers from its script, Yes when it runs out
     ScriptedPicker picker;
 
     explicit EditFixture(int weatherBand = 0, int rxExpansion = 0) {
@@ -45,6 +42,13 @@ struct EditFixture {
     }
     BandContext Band() const { return table.Bands(system); }
     CellEdit Cells() { return CellEdit(table, Band(), prompts); }
+    // Every cell of a row as the grid shows it, joined by '|'.
+    std::string Row(int index) {
+        std::string row = Cells().CellText(index, 0);
+        for (int column = 1; column < kGridColumnCount; ++column)
+            row += "|" + Cells().CellText(index, column);
+        return row;
+    }
     ChannelEntry& Entry(int index) { return table.Entry(index); }
     // An AM channel at the frequency, with the given AM step (0 = 8.33k).
     void SetAm(int index, const char* mhz, int amStep = 1) {

@@ -1,11 +1,12 @@
 // What the user reads about a change: the labels of the undo history, and the reasons the cell rules
-// give when a key or a paste is refused or a committed frequency is clamped or snapped.
+// give when a key or a paste is refused, and the keys each kind of field takes.
 
 #include <gtest/gtest.h>
 
 #include "EditFixture.h"
 #include "core/editor/ChannelPaste.h"
 #include "core/editor/EditTexts.h"
+#include "core/editor/InputFilters.h"
 
 namespace zt46 {
 namespace {
@@ -16,49 +17,10 @@ TEST(EditTextsTest, LabelsNameTheCellAndTheChannel) {
     EXPECT_EQ(CellLabel(11, kColReceive), "Receive of MR 12");
     EXPECT_EQ(CellLabel(kFirstBookIndex + 2, kColChn), "Use of Book MR 3");
     EXPECT_EQ(CellLabel(kFirstWeatherIndex, kColScan), "Scan of Weather 1");
-    EXPECT_EQ(CellLabel(149, kColAmStep), "AM step of MR 150");
-    EXPECT_EQ(ChannelPasteLabel(2, kFirstBookIndex), "Paste MR 3 onto Book MR 1");
+    EXPECT_EQ(CellLabel(149, kColAmStep), "AM step of MR 150"); // a paste's label: PasteChannelTest
 }
 
-struct FrequencyCase {
-    const char* typed;
-    int column;
-    int amStep;
-    int rxExpansion;
-    const char* reason;
-};
-
-// MR 5 starts as an AM channel at 110.000 MHz with the given AM step, split.
-TEST(EditTextsTest, CommittedFrequenciesSayWhyTheyChanged) {
-    const FrequencyCase cases[] = {
-        {"500", kColReceive, 1, 0, "500 is above the band: 136.975"},
-        {"100", kColReceive, 1, 0, "100 is below the band: 108.000"},
-        {"", kColReceive, 1, 0, "0 is below the band: 108.000"},
-        {"143.99", kColReceive, 1, 1, "143.99 is between the bands: 143.975"},
-        {"118.013", kColReceive, 1, 0, "118.013 lies between 25k channels: 118.025"},
-        {"118.003", kColReceive, 0, 0, "118.003 lies between 8.33k channels: 118.005"},
-        {"118.000", kColReceive, 0, 0, ""}, // a channel's frequency: it shows the channel's name
-        {"118.005", kColReceive, 0, 0, ""}, // a channel's name
-        {"150", kColTransmit, 1, 0, "150 is above the band: 136.975"},
-        {"117", kColTransmit, 1, 0, "117 is below the band: 118.000"},
-        {"121.51", kColTransmit, 1, 0, "121.51 lies between 25k channels: 121.500"},
-        {"121.505", kColTransmit, 0, 0, ""},
-    };
-    for (const FrequencyCase& c : cases) {
-        EditFixture f(0, c.rxExpansion);
-        f.SetAm(4, "110.000", c.amStep);
-        f.Entry(4).Split = 1;
-        EXPECT_EQ(f.Cells().SetCellText(4, c.column, c.typed).reason, c.reason) << c.typed;
-    }
-    // FM 12.5 kHz channels show whole kilohertz: 145.012 is what the channel shows for 145.0125.
-    EditFixture f(0, 1);
-    f.Cells().SetCellText(4, kColReceive, "145.000");
-    f.Entry(4).FmStep = 2;
-    EXPECT_EQ(f.Cells().SetCellText(4, kColReceive, "145.012").reason, "");
-    EXPECT_EQ(f.Cells().SetCellText(4, kColReceive, "145.013").reason,
-              "145.013 lies between 12.5k channels: 145.012");
-}
-
+// The reasons a committed frequency gives are SetCellTextTest's.
 TEST(EditTextsTest, RefusalsSayWhy) {
     EditFixture f;
     f.Entry(4).Masked = 1;
@@ -77,6 +39,27 @@ TEST(EditTextsTest, RefusalsSayWhy) {
     // The beeps stay where they were: refused pastes beep (into the masked row too); opening or
     // switching a cell of the masked row and Space on MR 1 do not.
     EXPECT_EQ(f.prompts.beeps, 3);
+}
+
+// The keys a filter takes and some it refuses; every filter takes Backspace, and none takes 0xC1, which
+// would read as 'A' by its low seven bits (the radio has no such character).
+template <typename Kind> void Check(Kind kind, const char* accepted, const char* refused) {
+    for (const char* p = accepted; *p; ++p)
+        EXPECT_TRUE(FilterAccepts(kind, *p)) << int(kind) << " " << *p;
+    for (const char* p = refused; *p; ++p)
+        EXPECT_FALSE(FilterAccepts(kind, *p)) << int(kind) << " " << *p;
+    EXPECT_TRUE(FilterAccepts(kind, kBackspace));
+    EXPECT_FALSE(FilterAccepts(kind, U'\u00C1'));
+}
+
+TEST(InputFiltersTest, EachKindTakesItsKeys) {
+    Check(EditFilter::Tag, "09AZaz ()+=*/:-_", "!.,#\"'");
+    Check(EditFilter::Frequency, "0123456789. ", "a-+:");
+    Check(EditFilter::HexByte, "09ABCDEFabcdef", "Gg ");
+    Check(ConfirmFilter::Decimal, "09. ", "-a");
+    Check(ConfirmFilter::Signed, "09 -+", ".a");
+    Check(ConfirmFilter::SignedDecimal, "09. -+", "a,");
+    Check(ConfirmFilter::DigitsSpace, "09 ", ".-");
 }
 
 } // namespace

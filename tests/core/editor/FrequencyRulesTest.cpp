@@ -8,77 +8,77 @@
 namespace zt46 {
 namespace {
 
-struct SnapCase {
-    const char* text;
-    int amStep;
-    int fmStep;
-    int rxExpansion;
-    std::int32_t hz;
-    double shown;
-    int mode;
-};
-
-class ReceiveSnapTest : public ::testing::TestWithParam<SnapCase> {};
-
-TEST_P(ReceiveSnapTest, ClassifiesClampsAndRounds) {
-    const SnapCase& c = GetParam();
-    ChannelEntry e;
-    e.AmStep = c.amStep;
-    e.FmStep = c.fmStep;
+BandContext Band(int rxExpansion, int txExpansion = 0, int weatherBand = 0) {
     BandContext band;
-    band.RxExpansion = c.rxExpansion;
-    double mhz = HzToMHz(MHzTextToHz(c.text));
-    double shown = -1;
-    EXPECT_EQ(SnapReceiveFrequency(e, band, mhz, shown), c.mode);
-    EXPECT_EQ(MHzToHz(mhz), c.hz);
-    EXPECT_DOUBLE_EQ(shown, c.shown);
+    band.RxExpansion = rxExpansion;
+    band.TxExpansion = txExpansion;
+    band.WeatherBand = weatherBand;
+    return band;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Frequencies, ReceiveSnapTest,
-    ::testing::Values(
+// Ten weather frequencies, the fourth of them 162.550 MHz.
+std::array<std::int32_t, 10> Weather(std::int32_t others) {
+    std::array<std::int32_t, 10> weather{};
+    weather.fill(others);
+    weather[3] = 162550000;
+    return weather;
+}
+
+// The mode a receive snap gives, the frequency it leaves and the value it shows, both in hertz.
+std::tuple<int, std::int32_t, std::int32_t> SnapReceive(const ChannelEntry& e, const BandContext& band,
+                                                        double mhz) {
+    double shown = -1;
+    const int mode = SnapReceiveFrequency(e, band, mhz, shown);
+    return {mode, MHzToHz(mhz), MHzToHz(shown)};
+}
+
+TEST(FrequencyRulesTest, ReceiveSnapClassifiesClampsAndRounds) {
+    struct Case {
+        const char* text;
+        int amStep, fmStep, rxExpansion;
+        int mode;
+        std::int32_t hz, shown;
+    };
+    const Case cases[] = {
         // 8.33 kHz channels are named by block + 5, 10, 15 kHz.
-        SnapCase{"118.000", 0, 5, 0, 118000000, 118.005, kModeAm},
-        SnapCase{"118.005", 0, 5, 0, 118008333, 118.010, kModeAm},
-        SnapCase{"118.010", 0, 5, 0, 118008333, 118.010, kModeAm},
-        SnapCase{"118.015", 0, 5, 0, 118016666, 118.015, kModeAm},
-        SnapCase{"136.99", 0, 5, 0, 136975000, 136.980, kModeAm},
-        SnapCase{"128.075", 0, 5, 0, 128075000, 128.070, kModeAm}, // named 128.070: the rule as written
-        SnapCase{"118.013", 1, 5, 0, 118025000, 118.025, kModeAm},
-        SnapCase{"118.012", 1, 5, 0, 118000000, 118.000, kModeAm},
-        SnapCase{"150.000", 1, 5, 0, 136975000, 136.975, kModeAm},
-        SnapCase{"150.000", 1, 5, 1, 150000000, 150.000, kModeFm},
-        SnapCase{"143.99", 1, 5, 1, 143975000, 143.975, kModeAm},
-        SnapCase{"170", 1, 5, 1, 165000000, 165.000, kModeFm},
-        SnapCase{"100.000", 1, 5, 0, 108000000, 108.000, kModeAm},
-        SnapCase{"1", 1, 5, 0, 108000000, 108.000, kModeAm},
-        SnapCase{"1180", 1, 5, 0, 136975000, 136.975, kModeAm},    // four digits: 1000 MHz
-        SnapCase{"145.003", 1, 3, 1, 145005000, 145.005, kModeFm}, // 15k lies on the 5 kHz raster
-        SnapCase{"145.013", 1, 2, 1, 145012500, 145.012, kModeFm},
-        SnapCase{"144.015", 1, 1, 1, 144010000, 144.010, kModeFm})); // x = MHz x 10000 x 100 rounds down
+        {"118.000", 0, 5, 0, kModeAm, 118000000, 118005000},
+        {"118.005", 0, 5, 0, kModeAm, 118008333, 118010000},
+        {"118.010", 0, 5, 0, kModeAm, 118008333, 118010000},
+        {"118.015", 0, 5, 0, kModeAm, 118016666, 118015000},
+        {"136.99", 0, 5, 0, kModeAm, 136975000, 136980000},
+        {"128.075", 0, 5, 0, kModeAm, 128075000, 128070000}, // named 128.070: the rule as written
+        {"118.013", 1, 5, 0, kModeAm, 118025000, 118025000},
+        {"118.012", 1, 5, 0, kModeAm, 118000000, 118000000},
+        {"150.000", 1, 5, 1, kModeFm, 150000000, 150000000},
+        {"143.99", 1, 5, 1, kModeAm, 143975000, 143975000},
+        {"170", 1, 5, 1, kModeFm, 165000000, 165000000},
+        {"1", 1, 5, 0, kModeAm, 108000000, 108000000},
+        {"1180", 1, 5, 0, kModeAm, 136975000, 136975000},    // four digits: 1000 MHz
+        {"145.003", 1, 3, 1, kModeFm, 145005000, 145005000}, // 15k lies on the 5 kHz raster
+        {"145.013", 1, 2, 1, kModeFm, 145012500, 145012000},
+        {"144.015", 1, 1, 1, kModeFm, 144010000, 144010000}, // x = MHz x 10000 x 100 rounds down
+    };
+    for (const Case& c : cases) {
+        const ChannelEntry e{.AmStep = c.amStep, .FmStep = c.fmStep};
+        EXPECT_EQ(SnapReceive(e, Band(c.rxExpansion), HzToMHz(MHzTextToHz(c.text))),
+                  std::tuple(c.mode, c.hz, c.shown))
+            << c.text;
+    }
+}
 
 TEST(FrequencyRulesTest, WeatherFrequenciesMatchOnlyWithTheWeatherBand) {
-    ChannelEntry e;
-    e.AmStep = 1;
-    BandContext band;
-    band.RxExpansion = 1;
-    std::array<std::int32_t, 10> weather{};
-    weather.fill(118000000);
-    weather[3] = 162550000;
-    band.SetWeather(weather);
-    double mhz = 162.55, shown = 0;
-    EXPECT_EQ(SnapReceiveFrequency(e, band, mhz, shown), kModeFm);
+    const ChannelEntry e{.AmStep = 1};
+    BandContext band = Band(1);
+    band.SetWeather(Weather(118000000));
+    EXPECT_EQ(std::get<0>(SnapReceive(e, band, 162.55)), kModeFm);
     band.WeatherBand = 1;
-    mhz = 162.55;
-    EXPECT_EQ(SnapReceiveFrequency(e, band, mhz, shown), kModeWx);
-    EXPECT_EQ(MHzToHz(mhz), 162550000);
-    mhz = 162.55;
-    EXPECT_EQ(SnapVfoFrequency(e, band, mhz, shown), kModeFm); // VFOs have no weather match
+    const auto [mode, hz, shown] = SnapReceive(e, band, 162.55);
+    EXPECT_EQ(std::pair(mode, hz), std::pair(kModeWx, 162550000));
+    double mhz = 162.55, vfoShown = 0;
+    EXPECT_EQ(SnapVfoFrequency(e, band, mhz, vfoShown), kModeFm); // VFOs have no weather match
 }
 
 TEST(FrequencyRulesTest, TransmitBandFollowsBothExpansions) {
-    ChannelEntry e;
-    e.AmStep = 1;
     struct Case {
         double mhz;
         int rx, tx;
@@ -86,67 +86,33 @@ TEST(FrequencyRulesTest, TransmitBandFollowsBothExpansions) {
     };
     for (const Case& c : {Case{150.0, 0, 0, 136.975}, Case{150.0, 1, 1, 143.975}, Case{150.0, 0, 1, 136.975},
                           Case{150.0, 1, 0, 136.975}, Case{117.0, 0, 0, 118.0}, Case{0.0, 1, 1, 118.0}}) {
-        BandContext band;
-        band.RxExpansion = c.rx;
-        band.TxExpansion = c.tx;
         double mhz = c.mhz, shown = 0;
-        SnapTransmitFrequency(e, band, mhz, shown);
+        SnapTransmitFrequency(ChannelEntry{.AmStep = 1}, Band(c.rx, c.tx), mhz, shown);
         EXPECT_DOUBLE_EQ(mhz, c.expected) << c.mhz << " " << c.rx << c.tx;
     }
 }
 
 TEST(FrequencyRulesTest, ResetForModeGivesDefaultsAndClearsSplit) {
-    ChannelEntry e;
-    e.Mode = kModeFm;
-    e.AmStep = 0;
-    e.FmStep = 0;
-    e.RxGrid833 = 1;
-    e.Split = 1;
-    e.RxHz = 150003000;
-    BandContext band;
-    band.RxExpansion = 1;
-    ResetForMode(e, band);
-    EXPECT_EQ(e.AmStep, 1);
-    EXPECT_EQ(e.FmStep, 5);
-    EXPECT_EQ(e.RxGrid833, 0);
-    EXPECT_EQ(e.RxGrid625Fm, 1);
-    EXPECT_EQ(e.TxGrid833, 0);
-    EXPECT_EQ(e.Split, 0);
+    ChannelEntry e{.Mode = kModeFm, .AmStep = 0, .FmStep = 0, .RxGrid833 = 1, .Split = 1, .RxHz = 150003000};
+    ResetForMode(e, Band(1));
+    EXPECT_EQ(std::tuple(e.AmStep, e.FmStep, e.RxGrid833, e.RxGrid625Fm, e.TxGrid833, e.Split),
+              std::tuple(1, 5, 0, 1, 0, 0));
     EXPECT_EQ(e.RxHz, 150000000); // snapped again with the 25k FM step
     EXPECT_DOUBLE_EQ(e.RxDisplay, 150.0);
 }
 
-} // namespace
-} // namespace zt46
-
-namespace zt46 {
-namespace {
-
 TEST(FrequencyRulesTest, EveryEightThirtyThreeChannelOfTheAirbandStaysPut) {
     // Every 8.33 kHz channel from 118 to 137 MHz keeps its frequency under a second snap.
-    ChannelEntry e;
-    e.AmStep = 0;
-    BandContext band;
-    band.RxExpansion = 1;
     for (int n = 14160; n <= 17277; ++n) {
         const std::int32_t hz = n * 25000 / 3;
-        double mhz = HzToMHz(hz), shown = 0;
-        SnapReceiveFrequency(e, band, mhz, shown);
-        ASSERT_EQ(MHzToHz(mhz), hz) << n;
+        ASSERT_EQ(std::get<1>(SnapReceive(ChannelEntry{.AmStep = 0}, Band(1), HzToMHz(hz))), hz) << n;
     }
 }
-
-} // namespace
-} // namespace zt46
-
-namespace zt46 {
-namespace {
 
 TEST(FrequencyRulesTest, ReceiveInBandFollowsTheSettings) {
     struct Case {
         std::int32_t hz;
-        int rxExpansion;
-        int weatherBand;
+        int rxExpansion, weatherBand;
         bool inBand;
     };
     const Case cases[] = {
@@ -157,20 +123,15 @@ TEST(FrequencyRulesTest, ReceiveInBandFollowsTheSettings) {
         {162550000, 0, 1, true},  {162560000, 0, 1, false}, {0, 0, 0, false},
     };
     for (const Case& c : cases) {
-        BandContext band;
-        band.RxExpansion = c.rxExpansion;
-        band.WeatherBand = c.weatherBand;
-        std::array<std::int32_t, 10> weather{};
-        weather.fill(162400000);
-        weather[3] = 162550000;
-        band.SetWeather(weather);
+        BandContext band = Band(c.rxExpansion, 0, c.weatherBand);
+        band.SetWeather(Weather(162400000));
         EXPECT_EQ(ReceiveInBand(band, c.hz), c.inBand)
             << c.hz << " ex " << c.rxExpansion << " wx " << c.weatherBand;
     }
 }
 
 // A channel name is a whole kilohertz 5, 10 or 15 kHz into its 25 kHz block; its channel is the one the
-// 8.33 kHz rounding gives that name to.
+// 8.33 kHz rounding gives that name to, and the snap shows that channel by the name it came from.
 TEST(ChannelNameTest, NamesStandForTheirChannels) {
     const std::pair<std::int32_t, std::optional<std::int32_t>> cases[] = {
         {118005000, 118000000},    {118010000, 118008333},    {118015000, 118016666},
@@ -180,14 +141,8 @@ TEST(ChannelNameTest, NamesStandForTheirChannels) {
     for (const auto& [hz, channel] : cases) {
         EXPECT_EQ(ChannelOfName833(hz), channel) << hz;
         if (!channel) continue;
-        // The channel's own name, as the snap shows it, is the name it came from.
-        ChannelEntry e;
-        e.AmStep = 0;
-        double mhz = HzToMHz(*channel);
-        double shown = 0;
-        SnapReceiveFrequency(e, BandContext{}, mhz, shown);
-        EXPECT_EQ(MHzToHz(mhz), *channel) << hz;
-        EXPECT_EQ(MHzToHz(shown), hz) << hz;
+        const auto [mode, snapped, shown] = SnapReceive(ChannelEntry{}, BandContext{}, HzToMHz(*channel));
+        EXPECT_EQ(std::pair(snapped, shown), std::pair(*channel, hz)) << hz;
     }
 }
 

@@ -4,41 +4,43 @@
 #include "core/util/FileChecks.h"
 #include "core/util/Frequency.h"
 #include "core/util/Messages.h"
+#include "core/util/PortProblems.h"
+#include "core/util/PrivilegedMode.h"
+#include "core/util/StartArguments.h"
 #include "core/util/TextFormat.h"
 #include "support/TestSupport.h"
 
 namespace zt46 {
 namespace {
 
-struct TextHzCase {
-    const char* text;
-    std::int32_t hz;
-};
-
-class MHzTextToHzTest : public ::testing::TestWithParam<TextHzCase> {};
-
-TEST_P(MHzTextToHzTest, ConvertsThroughText) {
-    EXPECT_EQ(MHzTextToHz(GetParam().text), GetParam().hz);
+TEST(FrequencyTest, MHzTextToHzConvertsThroughText) {
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"118.5", 118500000},
+        {"12", 12000000},
+        {"12.5", 12500000},
+        {"1234.5", kInvalidHz},
+        {"5", 5000000},
+        {"1234", kInvalidHz},
+        {"136.975", 136975000},
+        {"118", 118000000},
+        {"", 0},
+        {".5", 500000},
+        {"1180", kInvalidHz},
+        {"118.", 118000000},
+        {"99999.", kInvalidHz},
+        {"118.0083333", 1180083333},
+        {"1.99999999999", 2147483647},
+        {"12 ", 12}, // the blank ends the number before the appended zeros
+    };
+    for (const auto& [text, hz] : cases)
+        EXPECT_EQ(MHzTextToHz(text), hz) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, MHzTextToHzTest,
-    ::testing::Values(TextHzCase{"118.5", 118500000}, TextHzCase{"12", 12000000},
-                      TextHzCase{"12.5", 12500000}, TextHzCase{"1234.5", kInvalidHz},
-                      TextHzCase{"5", 5000000}, TextHzCase{"1234", kInvalidHz},
-                      TextHzCase{"136.975", 136975000}, TextHzCase{"118", 118000000}, TextHzCase{"", 0},
-                      TextHzCase{"12 ", 12}, // the blank ends the number before the appended zeros
-                      TextHzCase{".5", 500000}, TextHzCase{"118.0083333", 1180083333},
-                      TextHzCase{"1180", kInvalidHz}, TextHzCase{"118.", 118000000},
-                      TextHzCase{"99999.", kInvalidHz}, TextHzCase{"1.99999999999", 2147483647}));
-
+// The exact conversion is checked against the text path below; these pin the text path itself.
 TEST(FrequencyTest, MHzToHzRoundsToTheNearestHertzThroughText) {
-    EXPECT_EQ(MHzToHz(118.008333), 118008333);
-    EXPECT_EQ(MHzToHz(118.0083333333), 118008333);
-    EXPECT_EQ(MHzToHz(136.975), 136975000);
-    EXPECT_EQ(MHzToHz(0.1 + 0.2), 300000); // 0.30000000000000004 prints as 0.300000
-    EXPECT_EQ(MHzToHz(1000.0), kInvalidHz);
-    EXPECT_EQ(MHzToHz(-5.0), -5000000);
+    // 0.30000000000000004 prints as 0.300000.
+    EXPECT_EQ(std::tuple(MHzToHz(118.008333), MHzToHz(0.1 + 0.2), MHzToHz(1000.0), MHzToHz(-5.0)),
+              std::tuple(118008333, 300000, kInvalidHz, -5000000));
 }
 
 TEST(FrequencyTest, HzToMHzDividesTwice) {
@@ -47,9 +49,8 @@ TEST(FrequencyTest, HzToMHzDividesTwice) {
 
 TEST(DigitsTest, NibbleDigits) {
     const char expected[] = "0123456789ABCD*#";
-    for (int n = 0; n < 16; ++n) {
+    for (int n = 0; n < 16; ++n)
         EXPECT_EQ(NibbleToDigit(n), expected[n]);
-    }
     EXPECT_EQ(NibbleToDigit(16), '-');
 }
 
@@ -66,46 +67,28 @@ TEST(DigitsTest, TagCharacterCodes) {
             EXPECT_EQ(TagCodeToChar(c.code), c.c);
         }
     }
-    EXPECT_EQ(TagCodeToChar(49), '\0');
-    EXPECT_EQ(TagCodeToChar(255), '\0');
+    EXPECT_EQ(std::pair(TagCodeToChar(49), TagCodeToChar(255)), std::pair('\0', '\0'));
 }
 
-TEST(FileChecksTest, StatusOfCloneFiles) {
+// The checks' outcomes for missing, short and long files are DocumentTest's (Open, the default file, the
+// command line); a folder is no clone file, no name is no file, and an empty file cannot be read.
+TEST(FileChecksTest, FoldersAndEmptyNamesAreNoCloneFiles) {
     test::TempDir dir;
-    const std::string good = test::WriteBytes(dir.File("good.t46"), std::vector<unsigned char>(4104, 1));
-    const std::string empty = test::WriteBytes(dir.File("empty.t46"), {});
-    EXPECT_EQ(CheckCloneFileStatus(good, 4104), FileStatus::Ok);
-    EXPECT_EQ(CheckCloneFileStatus(empty, 4104), FileStatus::WrongSize);
-    EXPECT_EQ(CheckCloneFileStatus(dir.File("missing.t46"), 4104), FileStatus::CannotOpen);
     EXPECT_EQ(CheckCloneFileStatus(dir.Path().string(), 4104), FileStatus::WrongSize);
-    EXPECT_EQ(CheckFileReadable(empty), FileStatus::CannotRead);
     EXPECT_EQ(CheckFileReadable(""), FileStatus::CannotOpen);
-    EXPECT_EQ(CheckFileReadable(good), FileStatus::Ok);
+    EXPECT_EQ(CheckFileReadable(test::WriteBytes(dir.File("empty.t46"), {})), FileStatus::CannotRead);
 }
 
-TEST(MessagesTest, PlaceholdersAreFilledOnce) {
-    EXPECT_EQ(FormatString(IDS_OPEN_FILE_ERROR, "a.t46"), "Problem opening file\r\nFile Name = a.t46");
-    EXPECT_EQ(FormatString(IDS_COPY_CHANNEL, "BOOK GROUP:Ch 1", "MR GROUP:Ch 7"),
-              "Do you copy BOOK GROUP:Ch 1 data to MR GROUP:Ch 7?\n(Only visible columns)");
-    // An argument holding a placeholder is taken as it is.
+// A message's placeholders are filled once: an argument holding one is taken as it is. Padding counts
+// characters ("°C" in the busy report's golden) and never cuts; a file's name is taken after any folder,
+// the report's golden showing one after a slash.
+TEST(TextFormatTest, PlaceholdersPaddingAndFileNames) {
     EXPECT_EQ(FormatString(IDS_COPY_CHANNEL, "%2", "x"), "Do you copy %2 data to x?\n(Only visible columns)");
     EXPECT_FALSE(HasString(7));
-}
-
-TEST(TextFormatTest, PaddingCountsCharacters) {
-    EXPECT_EQ(PadRight("\u00B0C", 15), "\u00B0C" + std::string(13, ' '));
     EXPECT_EQ(PadRight("toolong", 3), "toolong");
-    EXPECT_EQ(FileNamePart("/a/b/c.T46"), "c.T46");
-    EXPECT_EQ(FileNamePart("C:\\x\\y.t46"), "y.t46");
-    EXPECT_EQ(FileNamePart("C:y.t46"), "y.t46");
-    EXPECT_EQ(FileNamePart("<none>"), "<none>");
+    EXPECT_EQ(std::tuple(FileNamePart("C:\\x\\y.t46"), FileNamePart("C:y.t46"), FileNamePart("<none>")),
+              std::tuple("y.t46", "y.t46", "<none>"));
 }
-
-} // namespace
-} // namespace zt46
-
-namespace zt46 {
-namespace {
 
 TEST(FrequencyTest, ExactMHzToHzAgreesWithTheTextPath) {
     // Values around every kind of boundary: hertz ties, 8.33 kHz fractions, the 3-character integer part.
@@ -120,6 +103,87 @@ TEST(FrequencyTest, ExactMHzToHzAgreesWithTheTextPath) {
         values.push_back((n * 25000 / 3) / 1000000.0);
     for (double v : values)
         ASSERT_EQ(MHzToHz(v), MHzToHzByText(v)) << std::hexfloat << v;
+}
+
+PortProblemFacts Facts(PortProblem problem, std::string group = {}, bool grants = false,
+                       bool joined = false) {
+    return {
+        problem, "/dev/ttyUSB0", std::move(group), grants, "pat", joined, "Inappropriate ioctl for device"};
+}
+
+// Every text keeps message 80 as its first line and names the device; the rest says what to do.
+TEST(PortProblemTextTest, NamesTheDeviceAndTheRemedy) {
+    struct Case {
+        const char* name;
+        PortProblemFacts facts;
+        std::vector<std::string> says, never;
+    };
+    const Case cases[] = {
+        {"missing", Facts(PortProblem::NotFound), {"no such device", "cable is plugged in"}, {}},
+        {"group grants",
+         Facts(PortProblem::NoPermission, "dialout", true),
+         {"(pat) has no permission", "group \"dialout\"", "sudo adduser pat dialout", "log in again"},
+         {"administrator"}},
+        {"joined since login",
+         Facts(PortProblem::NoPermission, "dialout", true, true),
+         {"is a member of the group \"dialout\"", "log out and log in again"},
+         {"adduser"}},
+        {"group cannot grant",
+         Facts(PortProblem::NoPermission, "root", false),
+         {"has no permission", "administrator"},
+         {"adduser", "\"root\""}},
+        {"in use", Facts(PortProblem::InUse), {"in use by another program"}, {}},
+        {"not serial", Facts(PortProblem::NotSerial), {"not a serial device"}, {}},
+        {"other", Facts(PortProblem::Other), {": Inappropriate ioctl for device"}, {}},
+    };
+    for (const Case& c : cases) {
+        const std::string text = PortProblemText(c.facts);
+        EXPECT_EQ(text.rfind("Problem with COM port\r\n/dev/ttyUSB0", 0), 0u) << text;
+        for (const std::string& part : c.says)
+            EXPECT_NE(text.find(part), std::string::npos) << c.name << ": " << part << " not in: " << text;
+        for (const std::string& part : c.never)
+            EXPECT_EQ(text.find(part), std::string::npos) << c.name << ": " << part << " in: " << text;
+    }
+}
+
+TEST(PrivilegedModeTest, OnlyTheWholeSwitchAsksForIt) {
+    struct Case {
+        std::vector<std::string> arguments;
+        Privilege requested;
+    };
+    const Privilege N = Privilege::Normal, P = Privilege::Privileged;
+    for (const Case& c : {Case{{"/m"}, P}, Case{{"-M"}, P}, Case{{"/M", "x.T46"}, N}, Case{{"m"}, N},
+                          Case{{"/mm"}, N}, Case{{"x.T46"}, N}, Case{{}, N}})
+        EXPECT_EQ(RequestedPrivilege(c.arguments), c.requested) << testing::PrintToString(c.arguments);
+}
+
+TEST(PrivilegedModeTest, ServicePasswordInEitherCase) {
+    struct Case {
+        const char* typed;
+        bool accepted;
+    };
+    for (const Case& c : {Case{"kumo-hikari", true}, Case{"KUMO-Hikari", true}, Case{"kumo-hikari ", false},
+                          Case{"kumo-hikar", false}, Case{"kumo_hikari", false}, Case{"", false}})
+        EXPECT_EQ(IsServicePassword(c.typed), c.accepted) << c.typed;
+}
+
+TEST(StartArgumentsTest, SwitchesAreNeverPartOfAFileName) {
+    struct Case {
+        std::vector<std::string> arguments;
+        Privilege privilege;
+        std::string file;
+        std::vector<std::string> ignored;
+    };
+    const Privilege N = Privilege::Normal, P = Privilege::Privileged;
+    for (const Case& c :
+         {Case{{}, N, "", {}}, Case{{"-m"}, P, "", {}}, Case{{"/M"}, P, "", {}},
+          Case{{"-M", "x.T46"}, N, "x.T46", {}}, Case{{"-m", "--later-option"}, P, "", {"--later-option"}},
+          Case{{"my radio.t46"}, N, "my radio.t46", {}}, Case{{"a.t46", "b.t46"}, N, "a.t46", {"b.t46"}},
+          Case{{"-x", "a.t46"}, N, "a.t46", {"-x"}}, Case{{"--", "-m"}, N, "-m", {}}}) {
+        const StartRequest r = ParseStartArguments(c.arguments);
+        EXPECT_EQ(std::tie(r.privilege, r.file, r.ignored), std::tie(c.privilege, c.file, c.ignored))
+            << testing::PrintToString(c.arguments);
+    }
 }
 
 } // namespace
