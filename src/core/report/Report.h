@@ -34,7 +34,6 @@ public:
     // Takes copies of the settings from the document's image, as printing does when it begins.
     explicit Report(const Document& document);
 
-    int ChannelsInUse() const { return m_inUse; }
     int PageCount() const { return 1 + (m_inUse + kChannelsPerPage - 1) / kChannelsPerPage; }
     // Page 1 is the settings page; 2 and on are channel pages.
     ReportPage Page(int page) const;
