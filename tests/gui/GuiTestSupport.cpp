@@ -3,8 +3,6 @@
 #include <QPointer>
 #include <QSettings>
 
-#include "core/document/FactoryImage.h"
-
 namespace zt46::gui_test {
 namespace {
 
@@ -41,7 +39,7 @@ bool AppFixture::Start(const QStringList& args, Privilege grant) {
     });
     app->Prompts().SetScript([this](const Prompt& prompt) { return prompts.Show(prompt); });
     if (!app->Start(args)) return false;
-    startIds = prompts.ids;
+    startPrompts = prompts.shown;
     prompts.ids.clear();
     prompts.texts.clear();
     prompts.shown.clear();

@@ -1,11 +1,10 @@
 // The report painted into PDF files, read back with poppler: every page reads as the text report, each
 // word stands where the text report puts it, nothing is cut on any paper, and the text is real text.
-#include <QTemporaryDir>
 
+#include "report/ReportPdf.h"
 #include "core/image/SettingsGroups.h"
 #include "gui/GuiTestSupport.h"
 #include "report/PdfText.h"
-#include "report/ReportPdf.h"
 
 namespace zt46 {
 

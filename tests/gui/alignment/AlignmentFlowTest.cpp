@@ -2,19 +2,13 @@
 // command, the "Access Gauge" entry run, the Alignment dialog and the value editor driven by real key
 // and mouse events, and the radio's memory read back byte by byte afterwards.
 
-#include <QDir>
 #include <QMenuBar>
 
-#include "core/document/FactoryImage.h"
 #include "core/document/RadioWrite.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/alignment/AlignmentDialog.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
-#include "gui/app/CommandIds.h"
-#include "gui/controls/EnterComboBox.h"
 #include "gui/document/ImageBytesDialog.h"
-#include "gui/editor/ChannelEditorView.h"
-#include "gui/editor/ChannelTableView.h"
 #include "link/SerialAlignmentRadio.h"
 #include "support/RadioProcess.h"
 

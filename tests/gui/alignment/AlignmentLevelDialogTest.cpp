@@ -5,7 +5,6 @@
 
 #include "gui/GuiTestSupport.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
-#include "gui/controls/FilterConfirmEdit.h"
 
 namespace zt46 {
 

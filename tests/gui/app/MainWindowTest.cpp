@@ -1,24 +1,12 @@
 // The application started as the program starts it, in a temporary working folder.
 
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPlainTextEdit>
 
-#include "core/document/FactoryImage.h"
-#include "core/util/Messages.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/HelpDialog.h"
-#include "gui/controls/FilterEdit.h"
-#include "gui/editor/ChannelEditorView.h"
-#include "gui/editor/ChannelTableModel.h"
-#include "gui/editor/ChannelTableView.h"
 #include "gui/editor/StepPickerDialog.h"
 #include "gui/editor/VisibleColumnsDialog.h"
 

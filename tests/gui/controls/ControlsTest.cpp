@@ -6,9 +6,6 @@
 #include "gui/GuiTestSupport.h"
 #include "gui/app/PasswordDialog.h"
 #include "gui/controls/ConfirmEdit.h"
-#include "gui/controls/EnterComboBox.h"
-#include "gui/controls/FilterConfirmEdit.h"
-#include "gui/controls/FilterEdit.h"
 
 namespace zt46 {
 

@@ -4,7 +4,6 @@
 #include "gui/GuiTestSupport.h"
 #include "gui/controls/PromptBarDialog.h"
 #include "gui/controls/PromptBarPage.h"
-#include "gui/controls/PromptBarSheet.h"
 
 namespace zt46 {
 namespace {

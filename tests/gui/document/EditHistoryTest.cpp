@@ -3,18 +3,8 @@
 // cell, an open edit committed first, and the status bar saying why a key or a value was refused or
 // changed.
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QStatusBar>
-
 #include "core/editor/CellEdit.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/app/CommandIds.h"
-#include "gui/controls/EnterComboBox.h"
-#include "gui/controls/FilterEdit.h"
-#include "gui/editor/ChannelEditorView.h"
-#include "gui/editor/ChannelTableModel.h"
-#include "gui/editor/ChannelTableView.h"
 #include "gui/settings/SystemSettingsDialog.h"
 
 namespace zt46 {

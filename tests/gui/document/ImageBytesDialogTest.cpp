@@ -4,7 +4,6 @@
 #include <QTableView>
 
 #include "gui/GuiTestSupport.h"
-#include "gui/controls/FilterEdit.h"
 #include "gui/document/ImageBytesDialog.h"
 
 namespace zt46 {

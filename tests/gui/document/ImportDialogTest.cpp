@@ -1,19 +1,14 @@
 // File > Import... and File > Export...: the preview of the import dialog, OK and the ways of cancelling,
 // a bad list, airports typed in the dialog, and both commands from the menu of the running program.
 
-#include <QFileDialog>
 #include <QSpinBox>
 #include <QTableView>
 
-#include "core/util/Messages.h"
 #include "exchange/ListExport.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/app/CommandIds.h"
 #include "gui/document/ChannelListCommands.h"
 #include "gui/document/ImportDialog.h"
 #include "gui/document/ImportPreviewModel.h"
-#include "gui/editor/ChannelEditorView.h"
-#include "gui/editor/ChannelTableModel.h"
 
 namespace zt46 {
 

@@ -1,15 +1,8 @@
 // The channel grid driven with real key and mouse events.
 
 #include <QAbstractItemModelTester>
-#include <QClipboard>
-#include <QGuiApplication>
 
-#include "core/util/Messages.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/controls/FilterEdit.h"
-#include "gui/editor/ChannelEditorView.h"
-#include "gui/editor/ChannelTableModel.h"
-#include "gui/editor/ChannelTableView.h"
 
 namespace zt46 {
 

@@ -1,9 +1,7 @@
 // The transfer gauge shows each of its status texts whole, at the normal font size and at one and a half
 // times it (a screen scaled to 150%).
-#include <QDir>
 #include <QFontMetrics>
 
-#include "core/util/Messages.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/link/TransferProgressDialog.h"
 

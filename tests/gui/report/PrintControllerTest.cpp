@@ -6,9 +6,7 @@
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 
-#include "core/util/Messages.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/report/PrintController.h"
 #include "gui/report/PrintSetupDialog.h"

@@ -2,11 +2,7 @@
 // repeated choice changes nothing, the typed temperature offset commits on Return (a clamp says why in
 // the prompt bar), on leaving and on OK, and Cancel.
 
-#include "core/document/FactoryImage.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/controls/EnterComboBox.h"
-#include "gui/controls/FilterConfirmEdit.h"
-#include "gui/controls/PromptBarSheet.h"
 #include "gui/settings/DisplaySoundPage.h"
 #include "gui/settings/KeysMiscPage.h"
 #include "gui/settings/SettingsCommands.h"

@@ -1,15 +1,8 @@
 // The Common menu of the running program: each command opens its dialog over the document, and what
 // the dialog does shows in the image bytes and, for System, in the grid.
 
-#include "core/document/FactoryImage.h"
 #include "core/editor/VfoSettings.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/app/CommandIds.h"
-#include "gui/controls/EnterComboBox.h"
-#include "gui/controls/FilterConfirmEdit.h"
-#include "gui/controls/PromptBarSheet.h"
-#include "gui/editor/ChannelEditorView.h"
-#include "gui/editor/ChannelTableModel.h"
 #include "gui/settings/SystemSettingsDialog.h"
 #include "gui/settings/VfoPage.h"
 

@@ -2,9 +2,7 @@
 // dependencies, OK only from its button, Cancel dropping every change.
 
 #include "gui/settings/SystemSettingsDialog.h"
-#include "core/document/FactoryImage.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/controls/EnterComboBox.h"
 #include "gui/settings/SettingsForm.h"
 
 namespace zt46 {

@@ -2,11 +2,7 @@
 // commits reach the VFO rules, and OK and Cancel over both records.
 
 #include "core/editor/VfoSettings.h"
-#include "core/document/FactoryImage.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/controls/EnterComboBox.h"
-#include "gui/controls/FilterConfirmEdit.h"
-#include "gui/controls/PromptBarSheet.h"
 #include "gui/settings/SettingsCommands.h"
 #include "gui/settings/SettingsForm.h"
 #include "gui/settings/VfoPage.h"
