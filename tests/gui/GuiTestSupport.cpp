@@ -101,6 +101,12 @@ bool ShowActive(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
+void ClickTab(PromptBarSheet* sheet, int index) {
+    QTabBar* bar = sheet->Tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    QCOMPARE(sheet->ActiveIndex(), index);
+}
+
 void PickWithKeys(QComboBox* combo, int index) {
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Return); // opens the list

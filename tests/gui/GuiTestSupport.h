@@ -108,6 +108,8 @@ template <typename T> void WhenModal(std::function<void(T*)> fn, std::function<b
 
 // Shows a window and waits until it has the keyboard.
 bool ShowActive(QWidget* window);
+// A click on a property sheet's tab, as the user does; the sheet then shows that page.
+void ClickTab(PromptBarSheet* sheet, int index);
 // Opens a list with Return, moves to an item with the arrow keys and takes it with Return.
 void PickWithKeys(QComboBox* combo, int index);
 

@@ -2,13 +2,10 @@
 // command, the "Access Gauge" entry run, the Alignment dialog and the value editor driven by real key
 // and mouse events, and the radio's memory read back byte by byte afterwards.
 
-#include <QMenuBar>
-
 #include "core/document/RadioWrite.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/alignment/AlignmentDialog.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
-#include "gui/document/ImageBytesDialog.h"
 #include "link/SerialAlignmentRadio.h"
 #include "support/RadioProcess.h"
 
@@ -38,16 +35,7 @@ class AlignmentFlowTest : public QObject {
         QVERIFY(f->Start({"/m"}));
     }
 
-    // Alignment > Align from the menu bar.
-    QAction* AlignAction() {
-        for (QAction* menu : f->Frame()->menuBar()->actions()) {
-            if (menu->text() != "&Alignment" || !menu->menu()) continue;
-            for (QAction* item : menu->menu()->actions()) {
-                if (item->text() == "&Align") return item;
-            }
-        }
-        return nullptr;
-    }
+    QAction* AlignAction() { return f->Frame()->Action(cmd::kAlign); }
 
     // The Alignment dialog once its test channel is selected.
     void WhenAligning(std::function<void(AlignmentDialog*)> fn) {
@@ -87,9 +75,8 @@ private slots:
         QVERIFY(align && align->isEnabled());
         bool keyedWhileEditing = false;
         WhenAligning([&](AlignmentDialog* dlg) {
-            QCOMPARE(dlg->ChannelList()->count(), 1);
-            QCOMPARE(dlg->ChannelField(2820)->text(), QString("AM"));
-            QCOMPARE(dlg->ValueText(4), QString("75")); // TX power from image byte 75
+            QCOMPARE(dlg->ChannelField(2820)->text(), QString("AM")); // MR 1, the one channel in use
+            QCOMPARE(dlg->ValueText(4), QString("75"));               // TX power from image byte 75
             QVERIFY(!dlg->TransmittingLabel()->isVisible());
             // TX power: the editor opens with the transmitter keyed; PageUp drives the level up by 20.
             gui_test::WhenModal<AlignmentLevelDialog>([&, dlg](AlignmentLevelDialog* editor) {
@@ -226,18 +213,6 @@ private slots:
         QCOMPARE(int(f->Doc().Image()[75]), 75);
         QVERIFY(!RadioInAlignment());
         QVERIFY(radio->StopAndReadMemory() == Memory());
-    }
-
-    void shiftF9OpensFileDataInPrivilegedMode() {
-        Start({});
-        bool opened = false;
-        gui_test::WhenModal<ImageBytesDialog>([&](ImageBytesDialog* dlg) {
-            opened = true;
-            QTest::keyClick(dlg->Grid(), Qt::Key_Escape);
-        });
-        f->Frame()->View()->Grid()->setFocus();
-        QTest::keyClick(f->Frame()->View()->Grid(), Qt::Key_F9, Qt::ShiftModifier);
-        QVERIFY(opened);
     }
 };
 

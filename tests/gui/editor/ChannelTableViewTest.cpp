@@ -74,10 +74,7 @@ private slots:
     void modelPassesTheModelTester() {
         QAbstractItemModelTester tester(view->Model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QCOMPARE(view->Model()->rowCount(), 150);
-        QCOMPARE(view->Model()->columnCount(), 11);
         QTest::keyClick(Grid(), Qt::Key_F2);
-        QCOMPARE(view->Model()->rowCount(), 100);
         Select(2, kColScan);
         QTest::keyClick(Grid(), Qt::Key_Space);
         QTest::keyClick(Grid(), Qt::Key_F2);
@@ -94,10 +91,6 @@ private slots:
                                             << "ABC     " << 1;
         QTest::addRow("receive frequency") << kColReceive << "121.5"
                                            << "121.500" << 0;
-        QTest::addRow("frequency keeps seven") << kColReceive << "121.50000"
-                                               << "121.500" << 0;
-        QTest::addRow("transmit of a simplex channel") << kColTransmit << "1"
-                                                       << "-------" << 0;
     }
     void typing() {
         QFETCH(int, column);
@@ -147,24 +140,12 @@ private slots:
         QCOMPARE(Cell(7, kColTag), QString("        "));
     }
 
-    void spaceToggles_data() {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("beeps");
-        QTest::addRow("scan") << kColScan << "v" << 0;
-        QTest::addRow("mode follows the frequency") << kColMode << "AM" << 1;
-    }
-    void spaceToggles() {
-        QFETCH(int, column);
-        QFETCH(QString, shown);
-        QFETCH(int, beeps);
-        Select(1, column);
+    void spaceAndDoubleClickToggle() {
+        Select(1, kColScan);
         QTest::keyClick(Grid(), Qt::Key_Space);
-        QCOMPARE(Cell(1, column), shown);
-        QCOMPARE(Beeps(), beeps);
-        // A double click does the same once more.
-        ClickCell(1, column, true);
-        QCOMPARE(Beeps(), 2 * beeps);
+        QCOMPARE(Cell(1, kColScan), QString("v"));
+        ClickCell(1, kColScan, true);
+        QCOMPARE(Cell(1, kColScan), QString("-"));
     }
 
     void splitAndStepPicker() {
@@ -201,17 +182,14 @@ private slots:
         QVERIFY(!Grey(1));
     }
 
+    // The order of the groups is a core rule (ChannelTableTest); here, that F2 reaches it with the
+    // document's weather band.
     void f2GoesThroughTheGroups() {
         QCOMPARE(view->GroupLabel()->text(), QString(" MR GROUP      "));
         QTest::keyClick(Grid(), Qt::Key_F2);
         QCOMPARE(view->GroupLabel()->text(), QString(" BOOK GROUP    "));
         QCOMPARE(view->Model()->rowCount(), 100);
-        QCOMPARE(Cell(0, kColChn), QString("1"));
-        QCOMPARE(f->doc.Channels().CurrentIndex(), 150);
-        QTest::keyClick(Grid(), Qt::Key_F2);
-        QCOMPARE(view->GroupLabel()->text(), QString(" MR GROUP      ")); // no weather band
         f->doc.System().WeatherBand = 1;
-        QTest::keyClick(Grid(), Qt::Key_F2);
         QTest::keyClick(Grid(), Qt::Key_F2);
         QCOMPARE(view->GroupLabel()->text(), QString(" WEATHER GROUP "));
         QCOMPARE(view->Model()->rowCount(), 10);

@@ -66,25 +66,7 @@ private slots:
         });
         QCOMPARE(Doc().Channels().Entry(0).TxHz, 136975000);
         QVERIFY(FirstRow().contains("136.975"));
-        QVERIFY(!FirstRow().contains("140.000"));
         QVERIFY(Doc().ImageModified());
-    }
-
-    void commonCancelLeavesTheImageAsTheFrameWroteIt() {
-        Start(false);
-        Doc().ModelsToImage();
-        const CloneImage before = Doc().Image();
-        RunCommand<PromptBarSheet>(cmd::kCommon, [](PromptBarSheet* sheet) {
-            QCOMPARE(sheet->windowTitle(), QStringLiteral("Common"));
-            for (int page = 0; page < sheet->PageCount(); ++page) {
-                sheet->Tabs()->setCurrentIndex(page);
-                auto* combo = sheet->Page(page)->findChild<EnterComboBox*>();
-                QTest::keyClick(combo, Qt::Key_Down);
-            }
-            QTest::keyClick(sheet, Qt::Key_Escape);
-        });
-        QVERIFY(Doc().Image() == before);
-        QVERIFY(!Doc().ImageModified());
     }
 
     // F1 in a page, or on the sheet's tabs and buttons, opens the shown page's own topic.
@@ -117,9 +99,7 @@ private slots:
     void vfoSheetStoresATypedFrequency() {
         Start(false);
         RunCommand<PromptBarSheet>(cmd::kVfo, [](PromptBarSheet* sheet) {
-            QCOMPARE(sheet->windowTitle(), QStringLiteral("VFO"));
             auto* page = dynamic_cast<VfoPage*>(sheet->Page(0));
-            QCOMPARE(QApplication::focusWidget(), page->RxEdit());
             QTest::keyClicks(page->RxEdit(), "121.5");
             QTest::keyClick(page->RxEdit(), Qt::Key_Return);
             QVERIFY(sheet->isVisible());
