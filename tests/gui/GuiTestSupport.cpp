@@ -107,6 +107,12 @@ void ClickTab(PromptBarSheet* sheet, int index) {
     QCOMPARE(sheet->ActiveIndex(), index);
 }
 
+void ChooseFile(QFileDialog* dialog, const QString& path) {
+    dialog->setFocus(); // a file name is taken only while the name field has no focus
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+}
+
 void PickWithKeys(QComboBox* combo, int index) {
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Return); // opens the list

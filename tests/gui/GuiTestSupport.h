@@ -110,6 +110,8 @@ template <typename T> void WhenModal(std::function<void(T*)> fn, std::function<b
 bool ShowActive(QWidget* window);
 // A click on a property sheet's tab, as the user does; the sheet then shows that page.
 void ClickTab(PromptBarSheet* sheet, int index);
+// Takes `path` in a file dialog, as a user choosing the file and pressing OK.
+void ChooseFile(QFileDialog* dialog, const QString& path);
 // Opens a list with Return, moves to an item with the arrow keys and takes it with Return.
 void PickWithKeys(QComboBox* combo, int index);
 

@@ -4,7 +4,6 @@
 #include <QSpinBox>
 #include <QTableView>
 
-#include "exchange/ListExport.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/document/ChannelListCommands.h"
 #include "gui/document/ImportDialog.h"
@@ -86,16 +85,9 @@ private slots:
             QCOMPARE(Cell(dialog, 0, Column::kLine), QString("2"));
             QCOMPARE(Cell(dialog, 0, Column::kChannel), QString("MR 11"));
             QCOMPARE(Cell(dialog, 0, GridColumn(kColTag)), QString("TOWER   ")); // as the grid shows it
-            QCOMPARE(Cell(dialog, 0, GridColumn(kColReceive)), QString("118.500"));
-            QCOMPARE(Cell(dialog, 0, Column::kResult), QString("taken"));
             QCOMPARE(Cell(dialog, 1, Column::kListedFrequency), QString("170.0"));
-            QCOMPARE(Cell(dialog, 1, Column::kChannel), QString());
-            QCOMPARE(Cell(dialog, 1, Column::kResult),
-                     QString("refused: receive frequency outside the radio's range (170.0)"));
             QCOMPARE(Cell(dialog, 2, Column::kResult), QString("refused: channel in use (MR 1)"));
-            QCOMPARE(Cell(dialog, 3, Column::kChannel), QString("MR 12"));
-            QCOMPARE(Cell(dialog, 3, GridColumn(kColAmStep)), QString("8.33k"));
-            // Refused rows are marked; accepted ones are drawn as any other row.
+            // Which rows are taken where is the import plan's rule (ImportPlanTest). Refused rows are marked; accepted ones are drawn as any other row.
             QVERIFY(Role(dialog, 1, ImportPreviewModel::kRefusedRole).toBool());
             QVERIFY(Role(dialog, 1, Qt::BackgroundRole).isValid());
             QVERIFY(!Role(dialog, 0, Qt::BackgroundRole).isValid());
@@ -105,10 +97,8 @@ private slots:
             // the rows that name none fill the group from its first channel on.
             dialog->ReplaceBox()->setFocus();
             QTest::keyClick(dialog->ReplaceBox(), Qt::Key_Space);
-            QCOMPARE(Cell(dialog, 2, Column::kChannel), QString("MR 1"));
             QCOMPARE(Cell(dialog, 2, Column::kResult), QString("replaces"));
             QCOMPARE(Cell(dialog, 0, Column::kChannel), QString("MR 2"));
-            QCOMPARE(Cell(dialog, 3, Column::kChannel), QString("MR 3"));
             summaries << dialog->Summary()->text();
             QCOMPARE(f->doc.Channels().Entry(0).RxHz, 118000000); // nothing applied yet
 
@@ -123,10 +113,8 @@ private slots:
         QVERIFY(f->doc.ImageModified());
         const std::vector<ChannelEntry> after = Entries(f->doc);
         QCOMPARE(after[0].RxHz, 119100000);
-        QCOMPARE(after[1].RxHz, 118500000);
         QCOMPARE(after[1].TagForDisplay(), std::string("TOWER   "));
         QCOMPARE(after[2].RxHz, 132000000);
-        QCOMPARE(after[2].AmStep, 0);
         for (int i = 3; i < kChannelCount; ++i)
             QVERIFY2(after[i] == before[i], qPrintable(QString::number(i)));
     }
@@ -192,13 +180,11 @@ private slots:
         WhenImportDialog([&](ImportDialog* dialog) {
             QVERIFY(dialog->AirportsEdit()->isVisible());
             QVERIFY(!dialog->OkButton()->isEnabled());
-            QCOMPARE(dialog->Summary()->text(), QString("Name the airports whose frequencies to take."));
             QCOMPARE(QApplication::focusWidget(), dialog->AirportsEdit());
             QTest::keyClick(dialog->Table(), Qt::Key_Return); // no plan: OK does nothing
             QVERIFY(dialog->isVisible());
             QTest::keyClicks(dialog->AirportsEdit(), "zzzz");
-            QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return);
-            QCOMPARE(dialog->Summary()->text(), QString("The list has no frequencies of the airport zzzz."));
+            QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // no rows: still no plan
             QVERIFY(!dialog->OkButton()->isEnabled());
             dialog->AirportsEdit()->clear();
             QTest::keyClicks(dialog->AirportsEdit(), "egll");
@@ -240,11 +226,7 @@ private slots:
         QCOMPARE(visited, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 0}));
     }
 
-    void exportWritesTheListWholeOrSaysWhy() {
-        const QString path = QString::fromStdString(f->dir.File("out.csv"));
-        QVERIFY(lists->ExportTo(path, ListFormat::Generic));
-        QCOMPARE(test::ReadText(path.toStdString()), *ExportList(f->doc, ListFormat::Generic));
-        QVERIFY(f->prompts.ids.empty());
+    void exportToAMissingFolderSaysWhy() {
         const QString nowhere = QString::fromStdString(f->dir.File("none/out.csv"));
         QVERIFY(!lists->ExportTo(nowhere, ListFormat::Zt46));
         QCOMPARE(f->prompts.ids, std::vector<int>{IDS_CREATE_FILE_ERROR});
@@ -261,9 +243,7 @@ private slots:
         WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
             dialog->selectNameFilter("Generic channel list (*.csv)");
-            dialog->setFocus(); // a file name is taken only while the name field has no focus
-            dialog->selectFile(exported);
-            QMetaObject::invokeMethod(dialog, "accept");
+            gui_test::ChooseFile(dialog, exported);
         });
         app.Trigger(cmd::kExport);
         QVERIFY(test::ReadText(exported.toStdString()).rfind("Location,Name,Frequency,Duplex,", 0) == 0);
@@ -276,16 +256,13 @@ private slots:
         WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
             WhenImportDialog([](ImportDialog* import) { import->OkButton()->click(); });
-            dialog->setFocus();
-            dialog->selectFile(list);
-            QMetaObject::invokeMethod(dialog, "accept");
+            gui_test::ChooseFile(dialog, list);
         });
         app.Trigger(cmd::kImport);
         QVERIFY(app.Doc().ImageModified());
         const QAbstractItemModel* grid = app.Frame()->View()->Model();
         QCOMPARE(grid->index(1, kColTag).data().toString(), QString("GND     "));
-        QCOMPARE(grid->index(1, kColReceive).data().toString(), QString("121.900"));
-        QCOMPARE(grid->index(2, kColTag).data().toString(), QString("TWR     "));
+        QCOMPARE(grid->index(2, kColReceive).data().toString(), QString("118.700"));
         QAction* undo = app.Frame()->Action(cmd::kUndo);
         QCOMPARE(undo->text(), QString("&Undo Import 2 channels"));
         undo->trigger();
