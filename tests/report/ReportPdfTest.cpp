@@ -28,14 +28,7 @@ class ReportPdfTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        // ZT46_KEEP_PDF=1 keeps the files for a look at the pages.
-        if (qEnvironmentVariableIsSet("ZT46_KEEP_PDF")) {
-            m_dir.setAutoRemove(false);
-            qInfo("PDF files in %s", qPrintable(m_dir.path()));
-        }
-    }
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
     void pagesReadAsTheReport_data() {
         QTest::addColumn<int>("inUse");

@@ -48,10 +48,6 @@ private slots:
         QVERIFY(label);
         QVERIFY2(TextShowsWhole(label, &gauge), qPrintable(label->text()));
         QVERIFY(gauge.rect().contains(gauge.CancelButton()->geometry()));
-        // ZT46_KEEP_GRABS=FOLDER keeps a picture of each gauge there, for a look.
-        const QString keep = qEnvironmentVariable("ZT46_KEEP_GRABS");
-        if (!keep.isEmpty())
-            gauge.grab().save(QDir(keep).filePath(QString("gauge-%1-%2.png").arg(scale).arg(text)));
     }
 };
 
