@@ -87,7 +87,8 @@ private slots:
             QCOMPARE(Cell(dialog, 0, GridColumn(kColTag)), QString("TOWER   ")); // as the grid shows it
             QCOMPARE(Cell(dialog, 1, Column::kListedFrequency), QString("170.0"));
             QCOMPARE(Cell(dialog, 2, Column::kResult), QString("refused: channel in use (MR 1)"));
-            // Which rows are taken where is the import plan's rule (ImportPlanTest). Refused rows are marked; accepted ones are drawn as any other row.
+            // Which rows are taken where is the import plan's rule (ImportPlanTest). Refused rows are marked;
+            // accepted ones are drawn as any other row.
             QVERIFY(Role(dialog, 1, ImportPreviewModel::kRefusedRole).toBool());
             QVERIFY(Role(dialog, 1, Qt::BackgroundRole).isValid());
             QVERIFY(!Role(dialog, 0, Qt::BackgroundRole).isValid());
@@ -151,15 +152,8 @@ private slots:
     void badListGetsTheMessageWithLineAndColumnAndNoDialog() {
         const QString list = Write("bad.csv", "Name,Frequency\nA,118.1\nB,abc\n");
         const std::vector<ChannelEntry> before = Entries(f->doc);
-        bool dialogShown = false;
-        QTimer guard; // a dialog would wait for a user: close it, and fail
-        connect(&guard, &QTimer::timeout, this, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                dialogShown = true;
-                modal->close();
-            }
-        });
-        guard.start(50);
+        bool dialogShown = false; // a dialog would wait for a user: it is closed, and the test fails
+        gui_test::WhenModalWidget([&dialogShown](QWidget* modal) { return dialogShown = modal->close(); });
         QVERIFY(!lists->ImportFrom(list));
         QVERIFY(!dialogShown);
         QCOMPARE(f->prompts.ids.size(), std::size_t(1));

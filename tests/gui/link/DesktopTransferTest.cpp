@@ -83,12 +83,6 @@ CloneImage EditedRadioMemory() {
     return f.doc.Image();
 }
 
-// The document's image given the radio's serial number, so that a download asks nothing.
-void TakeSerialOf(Document& doc, const CloneImage& radio) {
-    std::copy_n(radio.begin() + kSerialNumberOffset, 4, doc.Image().begin() + kSerialNumberOffset);
-    doc.ModelsToImage();
-}
-
 } // namespace
 
 class DesktopTransferTest : public QObject {
@@ -181,38 +175,22 @@ private slots:
         QCOMPARE(desktop.prompts.ids, Ids{IDS_UPLOAD_COMPLETED});
     }
 
-    void downloadKeepsABackupAndTakesOnlyTheFirmwareVersion() {
-        const CloneImage before = test::PatternImage(7);
-        RadioProcess radio({"--fast"}, &before);
-        Desktop desktop(radio.Device());
-        TakeSerialOf(desktop.Doc(), before);
-        const CloneImage user = desktop.Doc().Image();
-
-        desktop.Trigger(cmd::kDownloadButton);
-
-        QCOMPARE(desktop.prompts.ids, Ids{IDS_DOWNLOAD_COMPLETED});
-        // The radio got the user's channels; the document takes the radio's firmware version, nothing else.
-        QCOMPARE(Bytes(radio.StopAndReadMemory(), 112, 3792), Bytes(user, 112, 3792));
-        QCOMPARE(Bytes(desktop.Doc().Image(), 0, 2), Bytes(before, 0, 2));
-        QCOMPARE(Bytes(desktop.Doc().Image(), 2), Bytes(user, 2));
-        // What the radio held before the write, named in the status bar.
-        const QStringList files = QDir(desktop.Path("backups")).entryList({"*.t46"}, QDir::Files);
-        QCOMPARE(files.size(), 1);
-        QVERIFY(test::ReadImage(desktop.Path("backups/" + files.first()).toStdString()) == before);
-        QVERIFY(desktop.Frame()->statusBar()->currentMessage().contains(files.first()));
-    }
-
-    // The question as the real message box asks it, from the run's thread: each button reaches its answer,
-    // and Enter keeps the radio's identity.
+    // The question whose identity the radio gets, as the real message box asks it from the run's thread:
+    // each button reaches its answer and Enter keeps the radio's. A written radio got the user's channels,
+    // what it held is kept and named in the status bar, and the document takes the radio's firmware
+    // version, nothing else.
     void downloadAsksWhoseIdentityTheRadioGets_data() {
+        QTest::addColumn<int>("command");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("written");
         QTest::addColumn<bool>("fileIdentity");
-        QTest::newRow("keep the radio's") << QString(kKeepRadioIdentity) << true << false;
-        QTest::newRow("write the file's") << QString(kWriteFileIdentity) << true << true;
-        QTest::newRow("cancel") << QString("Cancel") << false << false;
+        QTest::newRow("keep the radio's, toolbar")
+            << cmd::kDownloadButton << QString(kKeepRadioIdentity) << true << false;
+        QTest::newRow("write the file's") << cmd::kDownload << QString(kWriteFileIdentity) << true << true;
+        QTest::newRow("cancel") << cmd::kDownload << QString("Cancel") << false << false;
     }
     void downloadAsksWhoseIdentityTheRadioGets() {
+        QFETCH(int, command);
         QFETCH(QString, button);
         QFETCH(bool, written);
         QFETCH(bool, fileIdentity);
@@ -242,16 +220,27 @@ private slots:
                 [](QMessageBox* box) { return box->text().startsWith("Download is completed"); });
         }
 
-        desktop.Trigger(cmd::kDownload);
+        desktop.Trigger(command);
 
         buttons.sort();
         QCOMPARE(buttons, QStringList({"Cancel", kKeepRadioIdentity, kWriteFileIdentity}));
         QCOMPARE(defaultButton, QString(kKeepRadioIdentity));
         QCOMPARE(completion, written ? QString("Download is completed\n") + kVerifiedText : QString());
         const CloneImage after = radio.StopAndReadMemory();
-        const CloneImage& identity = !written ? memory : fileIdentity ? user : memory;
+        QCOMPARE(Bytes(desktop.Doc().Image(), 0, 2), Bytes(memory, 0, 2)); // the radio was read
+        QCOMPARE(Bytes(desktop.Doc().Image(), 2), Bytes(user, 2));
+        const QStringList backups = QDir(desktop.Path("backups")).entryList({"*.t46"}, QDir::Files);
+        if (!written) {
+            QVERIFY(after == memory);
+            QVERIFY(backups.isEmpty());
+            return;
+        }
+        const CloneImage& identity = fileIdentity ? user : memory;
         QCOMPARE(Bytes(after, kIdentityOffset, kIdentityEnd), Bytes(identity, kIdentityOffset, kIdentityEnd));
-        if (!written) QVERIFY(after == memory);
+        QCOMPARE(Bytes(after, 112, 3792), Bytes(user, 112, 3792));
+        QCOMPARE(backups.size(), 1);
+        QVERIFY(test::ReadImage(desktop.Path("backups/" + backups.first()).toStdString()) == memory);
+        QVERIFY(desktop.Frame()->statusBar()->currentMessage().contains(backups.first()));
     }
 
     void compareWithTheRadioLeavesTheDocumentAlone() {
