@@ -31,33 +31,19 @@ class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void filterEditTyping_data() {
-        QTest::addColumn<EditFilter>("kind");
-        QTest::addColumn<bool>("upper");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("refused");
-        QTest::addRow("tag keeps marks, in capitals") << EditFilter::Tag << true << "a_b:1"
-                                                      << "A_B:1" << 0;
-        QTest::addRow("frequency drops letters") << EditFilter::Frequency << false << "1a2b"
-                                                 << "12" << 2;
-    }
+    // Which characters each kind takes is a core rule (InputFiltersTest); the edit shows capitals, signals
+    // each refused key, and Backspace still works.
     void filterEditTyping() {
-        QFETCH(EditFilter, kind);
-        QFETCH(bool, upper);
-        QFETCH(QString, keys);
-        QFETCH(QString, shown);
-        QFETCH(int, refused);
         FilterEdit edit;
-        edit.SetFilterKind(kind);
-        edit.SetUpperCase(upper);
+        edit.SetFilterKind(EditFilter::Tag);
+        edit.SetUpperCase(true);
         int refusals = 0;
         connect(&edit, &FilterEdit::CharacterRefused, this, [&refusals] { ++refusals; });
-        QTest::keyClicks(&edit, keys);
-        QCOMPARE(edit.text(), shown);
-        QCOMPARE(refusals, refused);
+        QTest::keyClicks(&edit, "a_b!:1");
+        QCOMPARE(edit.text(), QString("A_B:1"));
+        QCOMPARE(refusals, 1);
         QTest::keyClick(&edit, Qt::Key_Backspace);
-        QCOMPARE(edit.text(), shown.left(shown.size() - 1));
+        QCOMPARE(edit.text(), QString("A_B:"));
     }
 
     void confirmEditEnterTwice() {

@@ -114,11 +114,9 @@ private slots:
         QVERIFY(!Doc().ImageModified());
 
         Key(Qt::Key_Z);
-        QVERIFY(Frame()->isWindowModified());
-        QVERIFY(Doc().ImageModified());
+        QVERIFY(Frame()->isWindowModified() && Doc().ImageModified());
         Key(Qt::Key_Y);
-        QVERIFY(!Frame()->isWindowModified());
-        QVERIFY(!Doc().ImageModified());
+        QVERIFY(!Frame()->isWindowModified() && !Doc().ImageModified());
         // An operation that changes nothing neither records nor marks.
         Select(0, kColMode);
         QTest::keyClick(Grid(), Qt::Key_Space);

@@ -1,7 +1,6 @@
 // File > Import... and File > Export...: the preview of the import dialog, OK and the ways of cancelling,
 // a bad list, airports typed in the dialog, and both commands from the menu of the running program.
 
-#include <QSpinBox>
 #include <QTableView>
 
 #include "gui/GuiTestSupport.h"
@@ -192,32 +191,6 @@ private slots:
         QVERIFY(stayedAfterFirstEnter);
         QCOMPARE(f->doc.Channels().Entry(10).TagForDisplay(), std::string("EGLL TWR"));
         QCOMPARE(f->doc.Channels().Entry(11).RxHz, 128075000);
-    }
-
-    void tabVisitsTheOptionsThenThePreviewThenTheButtons() {
-        const QString list =
-            Write("airports.csv", "id,airport_ref,airport_ident,type,description,frequency_mhz\n"
-                                  "1,2434,EGLL,TWR,TOWER,118.5\n");
-        QList<int> visited; // places in the expected order
-        WhenImportDialog([&](ImportDialog* dialog) {
-            auto* cancel = dialog->findChildren<QPushButton*>().last();
-            const QList<QWidget*> order = {
-                dialog->AirportsEdit(), dialog->GroupBox(), dialog->FromBox(),  dialog->ListedSlotsBox(),
-                dialog->ReplaceBox(),   dialog->Table(),    dialog->OkButton(), cancel,
-                dialog->FormatBox()};
-            QTest::keyClicks(dialog->AirportsEdit(), "EGLL");
-            QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // a plan: OK is enabled
-            for (int i = 0; i < order.size(); ++i) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QWidget* focus = QApplication::focusWidget();
-                // A spin box's focus is its line edit.
-                if (focus && qobject_cast<QSpinBox*>(focus->parentWidget())) focus = focus->parentWidget();
-                visited << static_cast<int>(order.indexOf(focus));
-            }
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        });
-        QVERIFY(!lists->ImportFrom(list));
-        QCOMPARE(visited, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 0}));
     }
 
     void exportToAMissingFolderSaysWhy() {
