@@ -35,16 +35,17 @@ class AlignmentFlowTest : public QObject {
         QVERIFY(f->Start({"/m"}));
     }
 
-    QAction* AlignAction() { return f->Frame()->Action(cmd::kAlign); }
-
-    // The Alignment dialog once its test channel is selected.
-    void WhenAligning(std::function<void(AlignmentDialog*)> fn) {
+    // Alignment > Align, `fn` run on the Alignment dialog once its test channel is selected; whether the
+    // dialog came.
+    bool Align(std::function<void(AlignmentDialog*)> fn) {
         gui_test::WhenModal<AlignmentDialog>(
             [this, fn](AlignmentDialog* dlg) {
                 dialogSeen = true;
                 fn(dlg);
             },
             [](AlignmentDialog* dlg) { return !dlg->StatusLabel()->isVisible(); });
+        f->Frame()->Action(cmd::kAlign)->trigger();
+        return dialogSeen;
     }
     // Waits for the dialog's steps to answer.
     static bool Settled(AlignmentDialog* dlg, const QString& slot0) {
@@ -71,10 +72,8 @@ private slots:
 
     void adjRoundTripThroughTheSliderEditor() {
         Start({});
-        QAction* align = AlignAction();
-        QVERIFY(align && align->isEnabled());
         bool keyedWhileEditing = false;
-        WhenAligning([&](AlignmentDialog* dlg) {
+        QVERIFY(Align([&](AlignmentDialog* dlg) {
             QCOMPARE(dlg->ChannelField(2820)->text(), QString("AM")); // MR 1, the one channel in use
             QCOMPARE(dlg->ValueText(4), QString("75"));               // TX power from image byte 75
             QVERIFY(!dlg->TransmittingLabel()->isVisible());
@@ -94,9 +93,7 @@ private slots:
             QTest::mouseClick(dlg->AdjButton(0), Qt::LeftButton);
             QVERIFY(Settled(dlg, "99"));
             QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
-        });
-        align->trigger();
-        QVERIFY(dialogSeen);
+        }));
         QVERIFY(keyedWhileEditing);
 
         Document& doc = f->Doc();
@@ -128,13 +125,11 @@ private slots:
 
     void aValueTheRadioStoresWronglyIsReportedWithTheBackup() {
         Start({"--store-wrong", "70"});
-        WhenAligning([&](AlignmentDialog* dlg) {
+        QVERIFY(Align([&](AlignmentDialog* dlg) {
             QTest::mouseClick(dlg->AdjButton(0), Qt::LeftButton); // the squelch reading goes to byte 70
             QVERIFY(Settled(dlg, "99"));
             QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
-        });
-        AlignAction()->trigger();
-        QVERIFY(dialogSeen);
+        }));
         QCOMPARE(f->prompts.ids, std::vector<int>{IDS_VERIFY_FAILED});
         const QStringList backups = QDir(f->Path("backups")).entryList(QDir::Files);
         QCOMPARE(backups.size(), 1);
@@ -157,10 +152,8 @@ private slots:
         const CloneImage edited = doc.Image();
         const QString title = f->Frame()->windowTitle();
         f->prompts.answers = {overwrite ? Answer::Yes : Answer::No};
-        WhenAligning([](AlignmentDialog* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); });
-        AlignAction()->trigger();
+        QCOMPARE(Align([](AlignmentDialog* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); }), overwrite);
         QCOMPARE(f->prompts.ids, std::vector<int>{100});
-        QCOMPARE(dialogSeen, overwrite);
         QVERIFY(!RadioInAlignment()); // No and Esc both take the radio out of alignment mode
         if (overwrite) {
             QVERIFY(doc.Image() == Memory()); // Esc stores nothing
@@ -176,7 +169,7 @@ private slots:
 
     void aRadioThatFallsSilentIsReportedOnceAndLeavesOnlyTheWaysOut() {
         Start({"--align-silent", "31"});
-        WhenAligning([&](AlignmentDialog* dlg) {
+        QVERIFY(Align([&](AlignmentDialog* dlg) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
             QVERIFY(f->Frame()->Help());
             QCOMPARE(f->Frame()->Help()->ShownContext(), 131262);
@@ -188,9 +181,7 @@ private slots:
             QVERIFY(dlg->OkButton()->isEnabled());
             QCOMPARE(dlg->ValueText(0), QString("70")); // the old value stays
             QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
-        });
-        AlignAction()->trigger();
-        QVERIFY(dialogSeen);
+        }));
         QCOMPARE(std::count(f->prompts.ids.begin(), f->prompts.ids.end(), 96), 1);
         QVERIFY(!RadioInAlignment());
         QVERIFY(radio->StopAndReadMemory() == Memory());
@@ -198,7 +189,7 @@ private slots:
 
     void theCloseBoxWhileALevelIsDrivenLeavesWithoutStoringIt() {
         Start({});
-        WhenAligning([&](AlignmentDialog* dlg) {
+        QVERIFY(Align([&](AlignmentDialog* dlg) {
             gui_test::WhenModal<AlignmentLevelDialog>([&, dlg](AlignmentLevelDialog* editor) {
                 editor->Slider()->setFocus();
                 QTest::keyClick(editor->Slider(), Qt::Key_PageUp);
@@ -206,9 +197,7 @@ private slots:
                 dlg->close(); // the editor goes with it; the level was never accepted with OK
             });
             QTest::mouseClick(dlg->AdjButton(4), Qt::LeftButton);
-        });
-        AlignAction()->trigger();
-        QVERIFY(dialogSeen);
+        }));
         QVERIFY(f->prompts.ids.empty()); // a clean way out: no lost-link message
         QCOMPARE(int(f->Doc().Image()[75]), 75);
         QVERIFY(!RadioInAlignment());
