@@ -41,7 +41,6 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<bool>("inDataFolder");
         QTest::addColumn<QStringList>("rest");
-        QTest::addRow("none") << QStringList{} << false << QStringList{};
         QTest::addRow("file only") << QStringList{"a.t46"} << false << QStringList{"a.t46"};
         QTest::addRow("switch only") << QStringList{"--user-data"} << true << QStringList{};
         QTest::addRow("switch, file")

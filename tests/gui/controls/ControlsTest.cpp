@@ -93,17 +93,14 @@ private slots:
     void showPromptSplitsTheTwoLines_data() {
         QTest::addColumn<unsigned>("first");
         QTest::addColumn<unsigned>("id");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QStringList>("shown"); // the prompt and the hint
         // 2421 has two lines, 1235 a different two; 80 one line; 7 no string at all; 0 blanks.
-        QTest::newRow("two lines") << 0u << 2421u << "Select VFO A/B (VFO A/VFO B)"
-                                   << "<SELECT>";
-        QTest::newRow("one line empties the hint") << 2421u << 80u << "Problem with COM port"
-                                                   << "";
-        QTest::newRow("unknown id keeps the prompt") << 2421u << 7u << "Select VFO A/B (VFO A/VFO B)"
-                                                     << "<SELECT>";
-        QTest::newRow("zero blanks") << 1235u << 0u << " "
-                                     << " ";
+        const QStringList vfo{"Select VFO A/B (VFO A/VFO B)", "<SELECT>"};
+        QTest::newRow("two lines") << 0u << 2421u << vfo;
+        QTest::newRow("one line empties the hint")
+            << 2421u << 80u << QStringList{"Problem with COM port", ""};
+        QTest::newRow("unknown id keeps the prompt") << 2421u << 7u << vfo;
+        QTest::newRow("zero blanks") << 1235u << 0u << QStringList{" ", " "};
     }
     void showPromptSplitsTheTwoLines() {
         QFETCH(unsigned, first);
@@ -114,8 +111,7 @@ private slots:
         dialog.ShowPrompt(first);
         QCOMPARE(dialog.ShowPrompt(id), first);
         QCOMPARE(dialog.LastMessageId(), id);
-        QTEST(dialog.Bar()->PromptText(), "text");
-        QTEST(dialog.Bar()->HintText(), "hint");
+        QTEST(QStringList({dialog.Bar()->PromptText(), dialog.Bar()->HintText()}), "shown");
     }
 
     void sheetPromptsForTheFocusAndAsksThePageLeft() {

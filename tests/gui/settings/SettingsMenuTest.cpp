@@ -96,20 +96,28 @@ private slots:
         });
     }
 
-    void vfoSheetStoresATypedFrequency() {
+    // The VFO sheet from the menu stores both records, each page its own; only a shown page starts.
+    void vfoSheetStoresBothRecords() {
         Start(false);
         RunCommand<PromptBarSheet>(cmd::kVfo, [](PromptBarSheet* sheet) {
-            auto* page = dynamic_cast<VfoPage*>(sheet->Page(0));
-            QTest::keyClicks(page->RxEdit(), "121.5");
-            QTest::keyClick(page->RxEdit(), Qt::Key_Return);
-            QVERIFY(sheet->isVisible());
+            auto* a = dynamic_cast<VfoPage*>(sheet->Page(0));
+            auto* b = dynamic_cast<VfoPage*>(sheet->Page(1));
+            QVERIFY(!b->PageModel().Started());
+            QTest::keyClicks(a->RxEdit(), "119.1");
+            QTest::keyClick(a->RxEdit(), Qt::Key_Return);
+            gui_test::ClickTab(sheet, 1);
+            b->RxEdit()->setFocus();
+            QTest::keyClicks(b->RxEdit(), "130");
+            QTest::keyClick(b->RxEdit(), Qt::Key_Return);
             QTest::mouseClick(
                 sheet->findChild<QDialogButtonBox*>("sheetButtons")->button(QDialogButtonBox::Ok),
                 Qt::LeftButton);
         });
-        VfoSettings vfo = VfoSettings::A();
-        vfo.Load(Doc().Image(), Doc().Bands());
-        QCOMPARE(vfo.Entry().RxHz, 121500000);
+        for (auto [vfo, hz] :
+             {std::pair{VfoSettings::A(), 119100000}, std::pair{VfoSettings::B(), 130000000}}) {
+            vfo.Load(Doc().Image(), Doc().Bands());
+            QCOMPARE(vfo.Entry().RxHz, hz);
+        }
         QVERIFY(Doc().ImageModified());
     }
 };

@@ -1,16 +1,21 @@
-// The "Common" sheet driven with keys: pages start when first shown and only shown pages store, a
-// repeated choice changes nothing, the typed temperature offset commits on Return (a clamp says why in
-// the prompt bar), on leaving and on OK, and Cancel. The pages' rules are core rules (CommonPagesTest).
+// The "Common" and "VFO" sheets driven with keys. Common: pages start when first shown and only shown
+// pages store, a repeated choice changes nothing, the typed temperature offset commits on Return (a clamp
+// says why in the prompt bar), on leaving and on OK, and Cancel. VFO: the controls follow the record as it
+// is edited and the frequency commits reach the VFO rules. The pages' rules are core rules
+// (CommonPagesTest, VfoPageTest).
 
+#include "core/editor/VfoSettings.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/settings/DisplaySoundPage.h"
 #include "gui/settings/KeysMiscPage.h"
 #include "gui/settings/SettingsCommands.h"
 #include "gui/settings/TransmitReceivePage.h"
+#include "gui/settings/VfoPage.h"
 
 namespace zt46 {
 
 using gui_test::ClickTab;
+using gui_test::PickWithKeys;
 using gui_test::ShowActive;
 
 namespace {
@@ -18,7 +23,14 @@ namespace {
 constexpr int kLockStatusCombo = 4741;
 constexpr int kSqlLevelCombo = 4721;
 
-// The sheet over the factory image, shown and active (keys then reach it).
+// Types a frequency into a field and commits it with Return.
+void TypeFrequency(FilterConfirmEdit* edit, const QString& text) {
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// The Common sheet over the factory image, shown and active (keys then reach it).
 struct Sheet : test::DocFixture {
     const CloneImage before = doc.Image();
     std::unique_ptr<PromptBarSheet> sheet;
@@ -36,7 +48,7 @@ struct Sheet : test::DocFixture {
 
 } // namespace
 
-class CommonSettingsTest : public QObject {
+class SettingsSheetsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -59,7 +71,7 @@ private slots:
         Sheet s;
         ClickTab(s.sheet.get(), 1);
         EnterComboBox* sql = s.page2->Combo(kSqlLevelCombo);
-        gui_test::PickWithKeys(sql, sql->currentIndex());
+        PickWithKeys(sql, sql->currentIndex());
         QVERIFY(s.sheet->isVisible()); // Return in a list never closes the sheet
         s.sheet->accept();
         QVERIFY(s.doc.Image() == s.before);
@@ -118,9 +130,61 @@ private slots:
         QVERIFY(s.doc.Image() == s.before);
         QVERIFY(!s.doc.ImageModified());
     }
+
+    void vfoKeysEditTheAmVfoUntilItTurnsFm() {
+        // RX expansion on (the FM band is reachable), TX expansion off; VFO A on 110 MHz, AM.
+        CloneImage image = FactoryImage();
+        image[7] |= 0x02;
+        image[47] &= ~0x01;
+        test::DocFixture f(image);
+        VfoSettings vfo = VfoSettings::A();
+        vfo.Load(f.doc.Image(), f.doc.Bands());
+        vfo.SetRxText("110", f.doc.Bands());
+        vfo.Store(f.doc.Image(), f.doc.Bands());
+        const std::unique_ptr<PromptBarSheet> sheet(MakeVfoSheet(f.doc, nullptr));
+        QVERIFY(ShowActive(sheet.get()));
+        auto* page = dynamic_cast<VfoPage*>(sheet->Page(0));
+
+        // The sheet opens on the receive frequency; Tab skips what is not live, then OK and Cancel.
+        QCOMPARE(QApplication::focusWidget(), page->RxEdit());
+        QWidget* ok = sheet->findChild<QDialogButtonBox*>("sheetButtons")->button(QDialogButtonBox::Ok);
+        for (QWidget* next :
+             std::initializer_list<QWidget*>{page->Combo(VfoCombo::Split), page->Combo(VfoCombo::AmStep),
+                                             page->Combo(VfoCombo::ClockShift), ok}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+
+        QTest::keyClick(sheet.get(), Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), page->Combo(VfoCombo::Split));
+        QVERIFY(!page->Form()->LabelOf(page->TxEdit())->isEnabled());
+        QTest::keyClick(page->Combo(VfoCombo::Split), Qt::Key_Down);
+        QVERIFY(page->TxEdit()->isEnabled() && page->Form()->LabelOf(page->TxEdit())->isEnabled());
+
+        // Return commits the transmit frequency, clamped to the transmit band, and leaves the sheet open.
+        QTest::keyClick(sheet.get(), Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), page->TxEdit());
+        TypeFrequency(page->TxEdit(), "140");
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(page->TxEdit()->text(), QStringLiteral("136.975"));
+
+        // 8.33 kHz picked from the list: the receive frequency moves onto the finer raster.
+        PickWithKeys(page->Combo(VfoCombo::AmStep), 0);
+        QCOMPARE(page->RxEdit()->text(), QStringLiteral("110.005"));
+
+        // A receive frequency in the FM band makes an FM VFO.
+        TypeFrequency(page->RxEdit(), "150");
+        QCOMPARE(page->Combo(VfoCombo::Mode)->currentText(), QStringLiteral("FM"));
+        QVERIFY(!page->Combo(VfoCombo::Split)->isEnabled());
+        QVERIFY(!page->TxEdit()->isEnabled());
+
+        sheet->accept();
+        vfo.Load(f.doc.Image(), f.doc.Bands());
+        QCOMPARE(vfo.Entry().RxHz, 150000000);
+    }
 };
 
 } // namespace zt46
 
-ZT46_GUI_TEST(CommonSettingsTest)
-#include "CommonSettingsTest.moc"
+ZT46_GUI_TEST(SettingsSheetsTest)
+#include "SettingsSheetsTest.moc"
