@@ -110,8 +110,7 @@ private slots:
         QCOMPARE(desktop.range, 32);
         QCOMPARE(desktop.title, QString("Upload Function"));
         QCOMPARE(Bytes(desktop.Doc().Image()), Bytes(memory));
-        QCOMPARE(desktop.Cell(0, kColTag), QString("TOWER   "));
-        QCOMPARE(desktop.Cell(0, kColReceive), QString("118.700"));
+        QCOMPARE(desktop.Cell(0, kColTag), QString("TOWER   ")); // the grid shows the radio's channels
         QVERIFY(desktop.Frame()->windowTitle().startsWith("<none>"));
         // The cable's port stays open for the next run; the interface unit's goes with the run.
         SerialPort* held = desktop.app->Ports().Port();
