@@ -206,7 +206,8 @@ private slots:
         gui_test::WhenModal<QFileDialog>([path](QFileDialog* dialog) {
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
             // The question about creating the file comes up once the name is chosen.
-            gui_test::WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+            gui_test::WhenModal<QMessageBox>(
+                [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
             gui_test::ChooseFile(dialog, path);
         });
         Frame()->Action(cmd::kSave)->trigger();
