@@ -3,8 +3,6 @@
 #include <QPointer>
 #include <QSettings>
 
-#include "core/document/FactoryImage.h"
-
 namespace zt46::gui_test {
 namespace {
 
@@ -41,7 +39,7 @@ bool AppFixture::Start(const QStringList& args, Privilege grant) {
     });
     app->Prompts().SetScript([this](const Prompt& prompt) { return prompts.Show(prompt); });
     if (!app->Start(args)) return false;
-    startIds = prompts.ids;
+    startPrompts = prompts.shown;
     prompts.ids.clear();
     prompts.texts.clear();
     prompts.shown.clear();
@@ -101,6 +99,18 @@ bool ShowActive(QWidget* window) {
     window->show();
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
+}
+
+void ClickTab(PromptBarSheet* sheet, int index) {
+    QTabBar* bar = sheet->Tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    QCOMPARE(sheet->ActiveIndex(), index);
+}
+
+void ChooseFile(QFileDialog* dialog, const QString& path) {
+    dialog->setFocus(); // a file name is taken only while the name field has no focus
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
 }
 
 void PickWithKeys(QComboBox* combo, int index) {

@@ -1,23 +1,30 @@
 #pragma once
 // What every widget suite shares: the registry the one test runner reads, the program started in a
-// temporary working folder, and ways to act on modal dialogs and on lists with keys. The Qt headers
-// every suite needs come with it.
+// temporary working folder, and ways to act on modal dialogs and on lists with keys. The Qt headers and
+// the program's headers most suites need come with it.
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QVariant>
@@ -27,9 +34,19 @@
 #include <optional>
 #include <string>
 
+#include "core/document/FactoryImage.h"
+#include "core/util/Messages.h"
 #include "gui/app/AppState.h"
 #include "gui/app/Application.h"
+#include "gui/app/CommandIds.h"
 #include "gui/app/MainWindow.h"
+#include "gui/controls/EnterComboBox.h"
+#include "gui/controls/FilterConfirmEdit.h"
+#include "gui/controls/FilterEdit.h"
+#include "gui/controls/PromptBarSheet.h"
+#include "gui/editor/ChannelEditorView.h"
+#include "gui/editor/ChannelTableModel.h"
+#include "gui/editor/ChannelTableView.h"
 #include "support/TestSupport.h"
 
 namespace zt46::gui_test {
@@ -42,7 +59,7 @@ struct Registration {
 };
 
 // The desktop program as main() starts it, in a temporary working folder, its prompts answered and
-// recorded by the test double (what start-up reported is kept apart, in startIds).
+// recorded by the test double (what start-up reported is kept apart, in startPrompts).
 class AppFixture {
 public:
     ~AppFixture();
@@ -60,7 +77,7 @@ public:
 
     test::TempDir dir;
     test::RecordingPrompts prompts;
-    std::vector<int> startIds;
+    std::vector<Prompt> startPrompts;
     std::optional<Privilege> passwordRequest;
     std::unique_ptr<Application> app;
 };
@@ -91,6 +108,10 @@ template <typename T> void WhenModal(std::function<void(T*)> fn, std::function<b
 
 // Shows a window and waits until it has the keyboard.
 bool ShowActive(QWidget* window);
+// A click on a property sheet's tab, as the user does; the sheet then shows that page.
+void ClickTab(PromptBarSheet* sheet, int index);
+// Takes `path` in a file dialog, as a user choosing the file and pressing OK.
+void ChooseFile(QFileDialog* dialog, const QString& path);
 // Opens a list with Return, moves to an item with the arrow keys and takes it with Return.
 void PickWithKeys(QComboBox* combo, int index);
 

@@ -42,22 +42,22 @@ QStringList PdfPages(const QString& path) {
     return pages;
 }
 
+QStringList Words(const QStringList& lines) {
+    QStringList words;
+    for (const QString& line : lines)
+        if (!line.simplified().isEmpty()) words << line.simplified();
+    return words;
+}
+
 QStringList Words(const QString& pageText) {
-    QStringList lines;
-    for (const QString& line : pageText.split(QLatin1Char('\n'))) {
-        const QString simple = line.simplified();
-        if (!simple.isEmpty()) lines << simple;
-    }
-    return lines;
+    return Words(pageText.split(QLatin1Char('\n')));
 }
 
 QStringList Words(const ReportPage& page) {
     QStringList lines;
-    for (const ReportLine& line : page.lines) {
-        const QString simple = QString::fromStdString(line.text).simplified();
-        if (!simple.isEmpty()) lines << simple;
-    }
-    return lines;
+    for (const ReportLine& line : page.lines)
+        lines << QString::fromStdString(line.text);
+    return Words(lines);
 }
 
 void CompareWithReport(const QString& path, const Report& report, QList<int> pages) {

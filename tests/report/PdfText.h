@@ -22,6 +22,7 @@ struct ReportDocument : DocFixture {
 QStringList PdfPages(const QString& path);
 // A page's lines with runs of blanks made one blank, trimmed, blank lines left out: what a reader sees,
 // independent of how the tool rebuilds the columns.
+QStringList Words(const QStringList& lines);
 QStringList Words(const QString& pageText);
 QStringList Words(const ReportPage& page);
 // The PDF's pages read as the report's pages of those numbers (every page when none are given).

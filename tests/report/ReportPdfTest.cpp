@@ -1,11 +1,14 @@
 // The report painted into PDF files, read back with poppler: every page reads as the text report, each
-// word stands where the text report puts it, nothing is cut on any paper, and the text is real text.
-#include <QTemporaryDir>
+// word stands where the text report puts it, nothing is cut on any paper, and the text is real text;
+// and which of the pages a print job paints.
 
+#include "report/ReportPdf.h"
 #include "core/image/SettingsGroups.h"
 #include "gui/GuiTestSupport.h"
+#include "report/PageSequence.h"
 #include "report/PdfText.h"
-#include "report/ReportPdf.h"
+
+Q_DECLARE_METATYPE(zt46::PageChoice)
 
 namespace zt46 {
 
@@ -29,14 +32,7 @@ class ReportPdfTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        // ZT46_KEEP_PDF=1 keeps the files for a look at the pages.
-        if (qEnvironmentVariableIsSet("ZT46_KEEP_PDF")) {
-            m_dir.setAutoRemove(false);
-            qInfo("PDF files in %s", qPrintable(m_dir.path()));
-        }
-    }
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
     void pagesReadAsTheReport_data() {
         QTest::addColumn<int>("inUse");
@@ -139,6 +135,30 @@ private slots:
         const QString path = Write(Report(f.doc), QStringLiteral("celsius.pdf"));
         QVERIFY(test::Words(test::PdfPages(path).value(0))
                     .contains(QStringLiteral("Temperature Unit : \u00B0C")));
+    }
+
+    // Which report pages a print job paints, and in which order.
+    void printJobsPaintTheChosenPages_data() {
+        QTest::addColumn<int>("pageCount");
+        QTest::addColumn<PageChoice>("choice");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::newRow("all pages") << 3 << PageChoice{} << QList<int>{1, 2, 3};
+        QTest::newRow("settings only") << 1 << PageChoice{} << QList<int>{1};
+        QTest::newRow("2 to 2: first channel page") << 3 << PageChoice{{{2, 2}}} << QList<int>{2};
+        QTest::newRow("range past the end is cut") << 3 << PageChoice{{{2, 9}}} << QList<int>{2, 3};
+        QTest::newRow("range beyond the report") << 2 << PageChoice{{{4, 5}}} << QList<int>{};
+        QTest::newRow("two ranges") << 5 << PageChoice{{{1, 1}, {4, 5}}} << QList<int>{1, 4, 5};
+        QTest::newRow("collated copies") << 2 << PageChoice{{}, 2, true} << QList<int>{1, 2, 1, 2};
+        QTest::newRow("uncollated copies") << 2 << PageChoice{{}, 2, false} << QList<int>{1, 1, 2, 2};
+        QTest::newRow("last page first") << 3 << PageChoice{{{2, 3}}, 1, true, true} << QList<int>{3, 2};
+        QTest::newRow("no copies still prints once") << 2 << PageChoice{{}, 0} << QList<int>{1, 2};
+    }
+    void printJobsPaintTheChosenPages() {
+        QFETCH(int, pageCount);
+        QFETCH(PageChoice, choice);
+        QFETCH(QList<int>, expected);
+        const std::vector<int> pages = PageSequence(pageCount, choice);
+        QCOMPARE(QList<int>(pages.begin(), pages.end()), expected);
     }
 };
 

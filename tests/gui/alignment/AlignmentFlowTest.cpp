@@ -2,19 +2,10 @@
 // command, the "Access Gauge" entry run, the Alignment dialog and the value editor driven by real key
 // and mouse events, and the radio's memory read back byte by byte afterwards.
 
-#include <QDir>
-#include <QMenuBar>
-
-#include "core/document/FactoryImage.h"
 #include "core/document/RadioWrite.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/alignment/AlignmentDialog.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
-#include "gui/app/CommandIds.h"
-#include "gui/controls/EnterComboBox.h"
-#include "gui/document/ImageBytesDialog.h"
-#include "gui/editor/ChannelEditorView.h"
-#include "gui/editor/ChannelTableView.h"
 #include "link/SerialAlignmentRadio.h"
 #include "support/RadioProcess.h"
 
@@ -44,25 +35,17 @@ class AlignmentFlowTest : public QObject {
         QVERIFY(f->Start({"/m"}));
     }
 
-    // Alignment > Align from the menu bar.
-    QAction* AlignAction() {
-        for (QAction* menu : f->Frame()->menuBar()->actions()) {
-            if (menu->text() != "&Alignment" || !menu->menu()) continue;
-            for (QAction* item : menu->menu()->actions()) {
-                if (item->text() == "&Align") return item;
-            }
-        }
-        return nullptr;
-    }
-
-    // The Alignment dialog once its test channel is selected.
-    void WhenAligning(std::function<void(AlignmentDialog*)> fn) {
+    // Alignment > Align, `fn` run on the Alignment dialog once its test channel is selected; whether the
+    // dialog came.
+    bool Align(std::function<void(AlignmentDialog*)> fn) {
         gui_test::WhenModal<AlignmentDialog>(
             [this, fn](AlignmentDialog* dlg) {
                 dialogSeen = true;
                 fn(dlg);
             },
             [](AlignmentDialog* dlg) { return !dlg->StatusLabel()->isVisible(); });
+        f->Frame()->Action(cmd::kAlign)->trigger();
+        return dialogSeen;
     }
     // Waits for the dialog's steps to answer.
     static bool Settled(AlignmentDialog* dlg, const QString& slot0) {
@@ -89,13 +72,10 @@ private slots:
 
     void adjRoundTripThroughTheSliderEditor() {
         Start({});
-        QAction* align = AlignAction();
-        QVERIFY(align && align->isEnabled());
         bool keyedWhileEditing = false;
-        WhenAligning([&](AlignmentDialog* dlg) {
-            QCOMPARE(dlg->ChannelList()->count(), 1);
-            QCOMPARE(dlg->ChannelField(2820)->text(), QString("AM"));
-            QCOMPARE(dlg->ValueText(4), QString("75")); // TX power from image byte 75
+        QVERIFY(Align([&](AlignmentDialog* dlg) {
+            QCOMPARE(dlg->ChannelField(2820)->text(), QString("AM")); // MR 1, the one channel in use
+            QCOMPARE(dlg->ValueText(4), QString("75"));               // TX power from image byte 75
             QVERIFY(!dlg->TransmittingLabel()->isVisible());
             // TX power: the editor opens with the transmitter keyed; PageUp drives the level up by 20.
             gui_test::WhenModal<AlignmentLevelDialog>([&, dlg](AlignmentLevelDialog* editor) {
@@ -113,9 +93,7 @@ private slots:
             QTest::mouseClick(dlg->AdjButton(0), Qt::LeftButton);
             QVERIFY(Settled(dlg, "99"));
             QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
-        });
-        align->trigger();
-        QVERIFY(dialogSeen);
+        }));
         QVERIFY(keyedWhileEditing);
 
         Document& doc = f->Doc();
@@ -147,13 +125,11 @@ private slots:
 
     void aValueTheRadioStoresWronglyIsReportedWithTheBackup() {
         Start({"--store-wrong", "70"});
-        WhenAligning([&](AlignmentDialog* dlg) {
+        QVERIFY(Align([&](AlignmentDialog* dlg) {
             QTest::mouseClick(dlg->AdjButton(0), Qt::LeftButton); // the squelch reading goes to byte 70
             QVERIFY(Settled(dlg, "99"));
             QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
-        });
-        AlignAction()->trigger();
-        QVERIFY(dialogSeen);
+        }));
         QCOMPARE(f->prompts.ids, std::vector<int>{IDS_VERIFY_FAILED});
         const QStringList backups = QDir(f->Path("backups")).entryList(QDir::Files);
         QCOMPARE(backups.size(), 1);
@@ -176,10 +152,8 @@ private slots:
         const CloneImage edited = doc.Image();
         const QString title = f->Frame()->windowTitle();
         f->prompts.answers = {overwrite ? Answer::Yes : Answer::No};
-        WhenAligning([](AlignmentDialog* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); });
-        AlignAction()->trigger();
+        QCOMPARE(Align([](AlignmentDialog* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); }), overwrite);
         QCOMPARE(f->prompts.ids, std::vector<int>{100});
-        QCOMPARE(dialogSeen, overwrite);
         QVERIFY(!RadioInAlignment()); // No and Esc both take the radio out of alignment mode
         if (overwrite) {
             QVERIFY(doc.Image() == Memory()); // Esc stores nothing
@@ -195,7 +169,7 @@ private slots:
 
     void aRadioThatFallsSilentIsReportedOnceAndLeavesOnlyTheWaysOut() {
         Start({"--align-silent", "31"});
-        WhenAligning([&](AlignmentDialog* dlg) {
+        QVERIFY(Align([&](AlignmentDialog* dlg) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
             QVERIFY(f->Frame()->Help());
             QCOMPARE(f->Frame()->Help()->ShownContext(), 131262);
@@ -207,9 +181,7 @@ private slots:
             QVERIFY(dlg->OkButton()->isEnabled());
             QCOMPARE(dlg->ValueText(0), QString("70")); // the old value stays
             QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
-        });
-        AlignAction()->trigger();
-        QVERIFY(dialogSeen);
+        }));
         QCOMPARE(std::count(f->prompts.ids.begin(), f->prompts.ids.end(), 96), 1);
         QVERIFY(!RadioInAlignment());
         QVERIFY(radio->StopAndReadMemory() == Memory());
@@ -217,7 +189,7 @@ private slots:
 
     void theCloseBoxWhileALevelIsDrivenLeavesWithoutStoringIt() {
         Start({});
-        WhenAligning([&](AlignmentDialog* dlg) {
+        QVERIFY(Align([&](AlignmentDialog* dlg) {
             gui_test::WhenModal<AlignmentLevelDialog>([&, dlg](AlignmentLevelDialog* editor) {
                 editor->Slider()->setFocus();
                 QTest::keyClick(editor->Slider(), Qt::Key_PageUp);
@@ -225,25 +197,11 @@ private slots:
                 dlg->close(); // the editor goes with it; the level was never accepted with OK
             });
             QTest::mouseClick(dlg->AdjButton(4), Qt::LeftButton);
-        });
-        AlignAction()->trigger();
-        QVERIFY(dialogSeen);
+        }));
         QVERIFY(f->prompts.ids.empty()); // a clean way out: no lost-link message
         QCOMPARE(int(f->Doc().Image()[75]), 75);
         QVERIFY(!RadioInAlignment());
         QVERIFY(radio->StopAndReadMemory() == Memory());
-    }
-
-    void shiftF9OpensFileDataInPrivilegedMode() {
-        Start({});
-        bool opened = false;
-        gui_test::WhenModal<ImageBytesDialog>([&](ImageBytesDialog* dlg) {
-            opened = true;
-            QTest::keyClick(dlg->Grid(), Qt::Key_Escape);
-        });
-        f->Frame()->View()->Grid()->setFocus();
-        QTest::keyClick(f->Frame()->View()->Grid(), Qt::Key_F9, Qt::ShiftModifier);
-        QVERIFY(opened);
     }
 };
 

@@ -5,7 +5,6 @@
 
 #include "gui/GuiTestSupport.h"
 #include "gui/alignment/AlignmentLevelDialog.h"
-#include "gui/controls/FilterConfirmEdit.h"
 
 namespace zt46 {
 
@@ -49,29 +48,6 @@ private slots:
     }
     void cleanup() { dlg.reset(); }
 
-    void startsAtTheValueAndSendsNothing() {
-        Open(100);
-        QCOMPARE(dlg->Slider()->value(), 100);
-        QCOMPARE(dlg->Edit()->text(), QString("100"));
-        QVERIFY(sent.isEmpty());
-    }
-
-    void aRefusedSliderLevelSpringsBack() {
-        accept = false;
-        Open(100);
-        dlg->Slider()->setFocus();
-        QTest::keyClick(dlg->Slider(), Qt::Key_PageUp);
-        QCOMPARE(sent, QList<int>{120});
-        QCOMPARE(dlg->Value(), 100);
-        QCOMPARE(dlg->Slider()->value(), 100);
-        QCOMPARE(dlg->Edit()->text(), QString("100"));
-        accept = true;
-        dlg->Slider()->setFocus();
-        QTest::keyClick(dlg->Slider(), Qt::Key_PageUp);
-        QCOMPARE(dlg->Value(), 120);
-        QCOMPARE(dlg->Edit()->text(), QString("120"));
-    }
-
     void eachLevelIsAnsweredBeforeTheNextIsSent() {
         answerAtOnce = false;
         Open(10);
@@ -82,6 +58,7 @@ private slots:
         AnswerNext(false); // 20 refused: back to 10, then the latest position goes out
         QCOMPARE(sent, (QList<int>{20, 40}));
         QCOMPARE(dlg->Slider()->value(), 10);
+        QCOMPARE(dlg->Edit()->text().trimmed(), QString("10"));
         AnswerNext(true);
         QCOMPARE(dlg->Value(), 40);
         QCOMPARE(dlg->Slider()->value(), 40);
@@ -111,37 +88,43 @@ private slots:
         QCOMPARE(sent, sends ? QList<int>{expected} : QList<int>{});
     }
 
-    void returnTakesATypedLevelThenCloses() {
+    // A typed level is taken (clamped to 255) by Return, which leaves the editor open until the next
+    // Return, or by leaving the field for OK.
+    void aTypedLevelIsTaken_data() {
+        QTest::addColumn<bool>("byReturn");
+        QTest::addColumn<int>("taken");
+        QTest::newRow("Return, then Return") << true << 255;
+        QTest::newRow("OK clicked") << false << 42;
+    }
+    void aTypedLevelIsTaken() {
+        QFETCH(bool, byReturn);
+        QFETCH(int, taken);
         Open(5);
-        QTest::keyClicks(dlg->Edit(), "300");
-        QTest::keyClick(dlg->Edit(), Qt::Key_Return);
-        QVERIFY(dlg->isVisible());
-        QCOMPARE(dlg->Value(), 255);
-        QCOMPARE(dlg->Edit()->text(), QString("255"));
-        QCOMPARE(sent, QList<int>{255});
-        QTest::keyClick(dlg->Edit(), Qt::Key_Return);
-        QVERIFY(!dlg->isVisible());
+        QTest::keyClicks(dlg->Edit(), byReturn ? "300" : "42");
+        if (byReturn) {
+            QTest::keyClick(dlg->Edit(), Qt::Key_Return);
+            QVERIFY(dlg->isVisible());
+            QCOMPARE(dlg->Edit()->text(), QString("255"));
+            QTest::keyClick(dlg->Edit(), Qt::Key_Return);
+        } else {
+            QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
+        }
+        QCOMPARE(sent, QList<int>{taken});
         QCOMPARE(dlg->result(), int(QDialog::Accepted));
-        QCOMPARE(dlg->Value(), 255);
+        QCOMPARE(dlg->Value(), taken);
     }
 
-    void returnOnTheSliderDoesNothingEscapeCancels() {
-        Open(5);
+    void opensAtTheValueAndReturnOnTheSliderDoesNothingEscapeCancels() {
+        Open(100);
+        QCOMPARE(dlg->Slider()->value(), 100);
+        QCOMPARE(dlg->Edit()->text(), QString("100"));
         dlg->Slider()->setFocus();
         QTest::keyClick(dlg->Slider(), Qt::Key_Return);
         QVERIFY(dlg->isVisible());
         QTest::keyClick(dlg->Slider(), Qt::Key_Escape);
         QVERIFY(!dlg->isVisible());
         QCOMPARE(dlg->result(), int(QDialog::Rejected));
-    }
-
-    void leavingTheEditTakesTheTypedLevel() {
-        Open(5);
-        QTest::keyClicks(dlg->Edit(), "42");
-        QTest::mouseClick(dlg->OkButton(), Qt::LeftButton);
-        QCOMPARE(sent, QList<int>{42});
-        QCOMPARE(dlg->result(), int(QDialog::Accepted));
-        QCOMPARE(dlg->Value(), 42);
+        QVERIFY(sent.isEmpty());
     }
 };
 

@@ -2,10 +2,8 @@
 // file from a second copy. The test runner gives this run its own instance key (ZT46_INSTANCE_KEY),
 // which the copies it starts inherit.
 
-#include <QDir>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include "gui/GuiTestSupport.h"
 #include "gui/app/SingleInstance.h"

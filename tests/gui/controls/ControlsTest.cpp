@@ -1,48 +1,49 @@
-// The input controls and small dialogs with real keys and clicks.
-
-#include <QDialog>
-#include <QVBoxLayout>
+// The input controls, the prompt bar of dialogs and property sheets, and the password dialog, with real
+// keys and clicks.
 
 #include "gui/GuiTestSupport.h"
 #include "gui/app/PasswordDialog.h"
 #include "gui/controls/ConfirmEdit.h"
-#include "gui/controls/EnterComboBox.h"
-#include "gui/controls/FilterConfirmEdit.h"
-#include "gui/controls/FilterEdit.h"
+#include "gui/controls/PromptBarDialog.h"
+#include "gui/controls/PromptBarPage.h"
 
 namespace zt46 {
+namespace {
+
+// A sheet page that says whether it may be left, and counts its OKs.
+class Page : public PromptBarPage {
+public:
+    explicit Page(bool leave) : edit(new QLineEdit(this)), m_leave(leave) {
+        PromptBar::SetControlId(edit, 2421);
+    }
+    bool CanLeave() override { return m_leave; }
+    void Apply() override { ++oks; }
+    QLineEdit* edit;
+    int oks = 0;
+
+private:
+    bool m_leave;
+};
+
+} // namespace
 
 class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void filterEditTyping_data() {
-        QTest::addColumn<EditFilter>("kind");
-        QTest::addColumn<bool>("upper");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("refused");
-        QTest::addRow("tag keeps marks, in capitals") << EditFilter::Tag << true << "a_b:1"
-                                                      << "A_B:1" << 0;
-        QTest::addRow("frequency drops letters") << EditFilter::Frequency << false << "1a2b"
-                                                 << "12" << 2;
-    }
+    // Which characters each kind takes is a core rule (InputFiltersTest); the edit shows capitals, signals
+    // each refused key, and Backspace still works.
     void filterEditTyping() {
-        QFETCH(EditFilter, kind);
-        QFETCH(bool, upper);
-        QFETCH(QString, keys);
-        QFETCH(QString, shown);
-        QFETCH(int, refused);
         FilterEdit edit;
-        edit.SetFilterKind(kind);
-        edit.SetUpperCase(upper);
+        edit.SetFilterKind(EditFilter::Tag);
+        edit.SetUpperCase(true);
         int refusals = 0;
         connect(&edit, &FilterEdit::CharacterRefused, this, [&refusals] { ++refusals; });
-        QTest::keyClicks(&edit, keys);
-        QCOMPARE(edit.text(), shown);
-        QCOMPARE(refusals, refused);
+        QTest::keyClicks(&edit, "a_b!:1");
+        QCOMPARE(edit.text(), QString("A_B:1"));
+        QCOMPARE(refusals, 1);
         QTest::keyClick(&edit, Qt::Key_Backspace);
-        QCOMPARE(edit.text(), shown.left(shown.size() - 1));
+        QCOMPARE(edit.text(), QString("A_B:"));
     }
 
     void confirmEditEnterTwice() {
@@ -82,33 +83,55 @@ private slots:
         QVERIFY(edit.ModifiedMark());
     }
 
-    void enterOpensTheComboList() {
-        QDialog dialog;
-        auto* combo = new EnterComboBox(&dialog);
-        combo->addItems({"COM 1", "COM 2"});
-        auto* ok = new QPushButton("OK", &dialog);
-        ok->setDefault(true);
-        auto* layout = new QVBoxLayout(&dialog);
-        layout->addWidget(combo);
-        layout->addWidget(ok);
-        int pressed = 0;
-        connect(ok, &QPushButton::clicked, this, [&pressed] { ++pressed; });
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        combo->setFocus();
-        QTest::keyClick(combo, Qt::Key_Return);
-        QTRY_VERIFY(combo->view()->isVisible());
-        QCOMPARE(pressed, 0);
-        QVERIFY(dialog.isVisible());
-        combo->hidePopup();
-    }
-
     void passwordIsTypedInLowerCase() {
         PasswordDialog dialog;
-        QCOMPARE(dialog.Field()->echoMode(), QLineEdit::Password);
         QTest::keyClicks(dialog.Field(), "KUMO-Hikari");
         QCOMPARE(dialog.Text(), QString("kumo-hikari"));
         QVERIFY(PasswordDialog::CheckPassword(Privilege::Normal) == Privilege::Normal); // asks nothing
+    }
+
+    void showPromptSplitsTheTwoLines_data() {
+        QTest::addColumn<unsigned>("first");
+        QTest::addColumn<unsigned>("id");
+        QTest::addColumn<QStringList>("shown"); // the prompt and the hint
+        // 2421 has two lines, 1235 a different two; 80 one line; 7 no string at all; 0 blanks.
+        const QStringList vfo{"Select VFO A/B (VFO A/VFO B)", "<SELECT>"};
+        QTest::newRow("two lines") << 0u << 2421u << vfo;
+        QTest::newRow("one line empties the hint")
+            << 2421u << 80u << QStringList{"Problem with COM port", ""};
+        QTest::newRow("unknown id keeps the prompt") << 2421u << 7u << vfo;
+        QTest::newRow("zero blanks") << 1235u << 0u << QStringList{" ", " "};
+    }
+    void showPromptSplitsTheTwoLines() {
+        QFETCH(unsigned, first);
+        QFETCH(unsigned, id);
+        PromptBarDialog dialog;
+        QCOMPARE(dialog.Bar()->PromptText(), QString(" ")); // starts blank
+        QCOMPARE(dialog.Bar()->HintText(), QString());
+        dialog.ShowPrompt(first);
+        QCOMPARE(dialog.ShowPrompt(id), first);
+        QCOMPARE(dialog.LastMessageId(), id);
+        QTEST(QStringList({dialog.Bar()->PromptText(), dialog.Bar()->HintText()}), "shown");
+    }
+
+    void sheetPromptsForTheFocusAndAsksThePageLeft() {
+        PromptBarSheet sheet("Common", nullptr, 0);
+        auto* stay = new Page(false);
+        auto* other = new Page(true);
+        sheet.AddPage(stay, "Page 1");
+        sheet.AddPage(other, "Page 2");
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        QCOMPARE(other->Sheet(), &sheet);
+        stay->edit->setFocus(); // the bar follows the focus
+        QTRY_COMPARE(sheet.Bar()->HintText(), QString("<SELECT>"));
+        // A page that refuses to be left keeps the sheet on it, for a click on a tab and for OK.
+        QTabBar* tabs = sheet.Tabs()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(sheet.ActiveIndex(), 0);
+        sheet.accept();
+        QVERIFY(sheet.isVisible());
+        QCOMPARE(stay->oks + other->oks, 0);
     }
 };
 

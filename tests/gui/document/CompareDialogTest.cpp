@@ -1,11 +1,9 @@
 // File > Compare's dialog: a source is asked only when its button is pressed, and the lines and the
 // summary are the core's comparison of the document with what the source gave.
-#include <QPlainTextEdit>
 
-#include "core/document/FactoryImage.h"
+#include "gui/document/CompareDialog.h"
 #include "core/document/ImageCompare.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/document/CompareDialog.h"
 
 namespace zt46 {
 

@@ -3,18 +3,8 @@
 // cell, an open edit committed first, and the status bar saying why a key or a value was refused or
 // changed.
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QStatusBar>
-
 #include "core/editor/CellEdit.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/app/CommandIds.h"
-#include "gui/controls/EnterComboBox.h"
-#include "gui/controls/FilterEdit.h"
-#include "gui/editor/ChannelEditorView.h"
-#include "gui/editor/ChannelTableModel.h"
-#include "gui/editor/ChannelTableView.h"
 #include "gui/settings/SystemSettingsDialog.h"
 
 namespace zt46 {
@@ -124,11 +114,9 @@ private slots:
         QVERIFY(!Doc().ImageModified());
 
         Key(Qt::Key_Z);
-        QVERIFY(Frame()->isWindowModified());
-        QVERIFY(Doc().ImageModified());
+        QVERIFY(Frame()->isWindowModified() && Doc().ImageModified());
         Key(Qt::Key_Y);
-        QVERIFY(!Frame()->isWindowModified());
-        QVERIFY(!Doc().ImageModified());
+        QVERIFY(!Frame()->isWindowModified() && !Doc().ImageModified());
         // An operation that changes nothing neither records nor marks.
         Select(0, kColMode);
         QTest::keyClick(Grid(), Qt::Key_Space);
@@ -149,8 +137,6 @@ private slots:
         QCOMPARE(Frame()->View()->GroupLabel()->text(), QString(" BOOK GROUP    "));
         QCOMPARE(Grid()->currentIndex().row(), 4);
         QCOMPARE(Grid()->currentIndex().column(), kColScan);
-        QCOMPARE(Doc().Channels().CurrentIndex(), kFirstBookIndex + 4);
-        QCOMPARE(Cell(4, kColScan), QString("-"));
     }
 
     void anOpenEditIsCommittedBeforeTheUndo() {

@@ -1,19 +1,12 @@
 // File > Import... and File > Export...: the preview of the import dialog, OK and the ways of cancelling,
 // a bad list, airports typed in the dialog, and both commands from the menu of the running program.
 
-#include <QFileDialog>
-#include <QSpinBox>
 #include <QTableView>
 
-#include "core/util/Messages.h"
-#include "exchange/ListExport.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/app/CommandIds.h"
 #include "gui/document/ChannelListCommands.h"
 #include "gui/document/ImportDialog.h"
 #include "gui/document/ImportPreviewModel.h"
-#include "gui/editor/ChannelEditorView.h"
-#include "gui/editor/ChannelTableModel.h"
 
 namespace zt46 {
 
@@ -91,16 +84,10 @@ private slots:
             QCOMPARE(Cell(dialog, 0, Column::kLine), QString("2"));
             QCOMPARE(Cell(dialog, 0, Column::kChannel), QString("MR 11"));
             QCOMPARE(Cell(dialog, 0, GridColumn(kColTag)), QString("TOWER   ")); // as the grid shows it
-            QCOMPARE(Cell(dialog, 0, GridColumn(kColReceive)), QString("118.500"));
-            QCOMPARE(Cell(dialog, 0, Column::kResult), QString("taken"));
             QCOMPARE(Cell(dialog, 1, Column::kListedFrequency), QString("170.0"));
-            QCOMPARE(Cell(dialog, 1, Column::kChannel), QString());
-            QCOMPARE(Cell(dialog, 1, Column::kResult),
-                     QString("refused: receive frequency outside the radio's range (170.0)"));
             QCOMPARE(Cell(dialog, 2, Column::kResult), QString("refused: channel in use (MR 1)"));
-            QCOMPARE(Cell(dialog, 3, Column::kChannel), QString("MR 12"));
-            QCOMPARE(Cell(dialog, 3, GridColumn(kColAmStep)), QString("8.33k"));
-            // Refused rows are marked; accepted ones are drawn as any other row.
+            // Which rows are taken where is the import plan's rule (ImportPlanTest). Refused rows are marked;
+            // accepted ones are drawn as any other row.
             QVERIFY(Role(dialog, 1, ImportPreviewModel::kRefusedRole).toBool());
             QVERIFY(Role(dialog, 1, Qt::BackgroundRole).isValid());
             QVERIFY(!Role(dialog, 0, Qt::BackgroundRole).isValid());
@@ -110,10 +97,8 @@ private slots:
             // the rows that name none fill the group from its first channel on.
             dialog->ReplaceBox()->setFocus();
             QTest::keyClick(dialog->ReplaceBox(), Qt::Key_Space);
-            QCOMPARE(Cell(dialog, 2, Column::kChannel), QString("MR 1"));
             QCOMPARE(Cell(dialog, 2, Column::kResult), QString("replaces"));
             QCOMPARE(Cell(dialog, 0, Column::kChannel), QString("MR 2"));
-            QCOMPARE(Cell(dialog, 3, Column::kChannel), QString("MR 3"));
             summaries << dialog->Summary()->text();
             QCOMPARE(f->doc.Channels().Entry(0).RxHz, 118000000); // nothing applied yet
 
@@ -128,36 +113,29 @@ private slots:
         QVERIFY(f->doc.ImageModified());
         const std::vector<ChannelEntry> after = Entries(f->doc);
         QCOMPARE(after[0].RxHz, 119100000);
-        QCOMPARE(after[1].RxHz, 118500000);
         QCOMPARE(after[1].TagForDisplay(), std::string("TOWER   "));
         QCOMPARE(after[2].RxHz, 132000000);
-        QCOMPARE(after[2].AmStep, 0);
         for (int i = 3; i < kChannelCount; ++i)
             QVERIFY2(after[i] == before[i], qPrintable(QString::number(i)));
     }
 
+    // (The close box is Qt's own reject.)
     void cancelAppliesNothing_data() {
-        QTest::addColumn<int>("how");
-        QTest::newRow("Escape on the table") << 0;
-        QTest::newRow("Cancel button after an option changed") << 1;
-        QTest::newRow("close box") << 2;
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("Escape on the table") << false;
+        QTest::newRow("Cancel button after an option changed") << true;
     }
     void cancelAppliesNothing() {
-        QFETCH(int, how);
+        QFETCH(bool, byButton);
         const QString list = Write("list.csv", kList);
         const std::vector<ChannelEntry> before = Entries(f->doc);
         QSignalSpy changed(lists.get(), &ChannelListCommands::ChannelsChanged);
-        WhenImportDialog([how](ImportDialog* dialog) {
-            if (how == 0) {
-                QTest::keyClick(dialog->Table(), Qt::Key_Escape);
-            } else if (how == 1) {
-                dialog->ReplaceBox()->click();
-                auto* cancel = dialog->findChildren<QPushButton*>().last();
-                QCOMPARE(cancel->text(), QString("Cancel"));
-                cancel->click();
-            } else {
-                dialog->close();
-            }
+        WhenImportDialog([byButton](ImportDialog* dialog) {
+            if (!byButton) return QTest::keyClick(dialog->Table(), Qt::Key_Escape);
+            dialog->ReplaceBox()->click();
+            auto* cancel = dialog->findChildren<QPushButton*>().last();
+            QCOMPARE(cancel->text(), QString("Cancel"));
+            cancel->click();
         });
         QVERIFY(!lists->ImportFrom(list));
         QVERIFY(Entries(f->doc) == before);
@@ -168,15 +146,8 @@ private slots:
     void badListGetsTheMessageWithLineAndColumnAndNoDialog() {
         const QString list = Write("bad.csv", "Name,Frequency\nA,118.1\nB,abc\n");
         const std::vector<ChannelEntry> before = Entries(f->doc);
-        bool dialogShown = false;
-        QTimer guard; // a dialog would wait for a user: close it, and fail
-        connect(&guard, &QTimer::timeout, this, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                dialogShown = true;
-                modal->close();
-            }
-        });
-        guard.start(50);
+        bool dialogShown = false; // a dialog would wait for a user: it is closed, and the test fails
+        gui_test::WhenModalWidget([&dialogShown](QWidget* modal) { return dialogShown = modal->close(); });
         QVERIFY(!lists->ImportFrom(list));
         QVERIFY(!dialogShown);
         QCOMPARE(f->prompts.ids.size(), std::size_t(1));
@@ -193,63 +164,28 @@ private slots:
                                   "1,2434,EGLL,TWR,TOWER,118.5\n"
                                   "2,2434,EGLL,ATIS,ATIS,128.075\n"
                                   "3,2429,EGKK,TWR,TOWER,124.225\n");
-        bool stayedAfterFirstEnter = false;
         WhenImportDialog([&](ImportDialog* dialog) {
-            QVERIFY(dialog->AirportsEdit()->isVisible());
             QVERIFY(!dialog->OkButton()->isEnabled());
-            QCOMPARE(dialog->Summary()->text(), QString("Name the airports whose frequencies to take."));
             QCOMPARE(QApplication::focusWidget(), dialog->AirportsEdit());
             QTest::keyClick(dialog->Table(), Qt::Key_Return); // no plan: OK does nothing
             QVERIFY(dialog->isVisible());
             QTest::keyClicks(dialog->AirportsEdit(), "zzzz");
-            QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return);
-            QCOMPARE(dialog->Summary()->text(), QString("The list has no frequencies of the airport zzzz."));
+            QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // no rows: still no plan
             QVERIFY(!dialog->OkButton()->isEnabled());
             dialog->AirportsEdit()->clear();
             QTest::keyClicks(dialog->AirportsEdit(), "egll");
             QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // plans and shows the rows
-            stayedAfterFirstEnter = dialog->isVisible();
+            QVERIFY(dialog->isVisible());
             QCOMPARE(dialog->Table()->model()->rowCount(), 2);
             QCOMPARE(Cell(dialog, 1, GridColumn(kColTag)), QString("EGLL ATI"));
             QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // OK
         });
         QVERIFY(lists->ImportFrom(list));
-        QVERIFY(stayedAfterFirstEnter);
         QCOMPARE(f->doc.Channels().Entry(10).TagForDisplay(), std::string("EGLL TWR"));
         QCOMPARE(f->doc.Channels().Entry(11).RxHz, 128075000);
     }
 
-    void tabVisitsTheOptionsThenThePreviewThenTheButtons() {
-        const QString list =
-            Write("airports.csv", "id,airport_ref,airport_ident,type,description,frequency_mhz\n"
-                                  "1,2434,EGLL,TWR,TOWER,118.5\n");
-        QList<int> visited; // places in the expected order
-        WhenImportDialog([&](ImportDialog* dialog) {
-            auto* cancel = dialog->findChildren<QPushButton*>().last();
-            const QList<QWidget*> order = {
-                dialog->AirportsEdit(), dialog->GroupBox(), dialog->FromBox(),  dialog->ListedSlotsBox(),
-                dialog->ReplaceBox(),   dialog->Table(),    dialog->OkButton(), cancel,
-                dialog->FormatBox()};
-            QTest::keyClicks(dialog->AirportsEdit(), "EGLL");
-            QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // a plan: OK is enabled
-            for (int i = 0; i < order.size(); ++i) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QWidget* focus = QApplication::focusWidget();
-                // A spin box's focus is its line edit.
-                if (focus && qobject_cast<QSpinBox*>(focus->parentWidget())) focus = focus->parentWidget();
-                visited << static_cast<int>(order.indexOf(focus));
-            }
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        });
-        QVERIFY(!lists->ImportFrom(list));
-        QCOMPARE(visited, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 0}));
-    }
-
-    void exportWritesTheListWholeOrSaysWhy() {
-        const QString path = QString::fromStdString(f->dir.File("out.csv"));
-        QVERIFY(lists->ExportTo(path, ListFormat::Generic));
-        QCOMPARE(test::ReadText(path.toStdString()), *ExportList(f->doc, ListFormat::Generic));
-        QVERIFY(f->prompts.ids.empty());
+    void exportToAMissingFolderSaysWhy() {
         const QString nowhere = QString::fromStdString(f->dir.File("none/out.csv"));
         QVERIFY(!lists->ExportTo(nowhere, ListFormat::Zt46));
         QCOMPARE(f->prompts.ids, std::vector<int>{IDS_CREATE_FILE_ERROR});
@@ -266,9 +202,7 @@ private slots:
         WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
             dialog->selectNameFilter("Generic channel list (*.csv)");
-            dialog->setFocus(); // a file name is taken only while the name field has no focus
-            dialog->selectFile(exported);
-            QMetaObject::invokeMethod(dialog, "accept");
+            gui_test::ChooseFile(dialog, exported);
         });
         app.Trigger(cmd::kExport);
         QVERIFY(test::ReadText(exported.toStdString()).rfind("Location,Name,Frequency,Duplex,", 0) == 0);
@@ -281,16 +215,13 @@ private slots:
         WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
             WhenImportDialog([](ImportDialog* import) { import->OkButton()->click(); });
-            dialog->setFocus();
-            dialog->selectFile(list);
-            QMetaObject::invokeMethod(dialog, "accept");
+            gui_test::ChooseFile(dialog, list);
         });
         app.Trigger(cmd::kImport);
         QVERIFY(app.Doc().ImageModified());
         const QAbstractItemModel* grid = app.Frame()->View()->Model();
         QCOMPARE(grid->index(1, kColTag).data().toString(), QString("GND     "));
-        QCOMPARE(grid->index(1, kColReceive).data().toString(), QString("121.900"));
-        QCOMPARE(grid->index(2, kColTag).data().toString(), QString("TWR     "));
+        QCOMPARE(grid->index(2, kColReceive).data().toString(), QString("118.700"));
         QAction* undo = app.Frame()->Action(cmd::kUndo);
         QCOMPARE(undo->text(), QString("&Undo Import 2 channels"));
         undo->trigger();

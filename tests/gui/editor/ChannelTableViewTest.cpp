@@ -1,37 +1,18 @@
 // The channel grid driven with real key and mouse events.
 
 #include <QAbstractItemModelTester>
-#include <QClipboard>
-#include <QGuiApplication>
 
-#include "core/util/Messages.h"
 #include "gui/GuiTestSupport.h"
-#include "gui/controls/FilterEdit.h"
-#include "gui/editor/ChannelEditorView.h"
-#include "gui/editor/ChannelTableModel.h"
-#include "gui/editor/ChannelTableView.h"
 
 namespace zt46 {
 
 using gui_test::DocumentFixture;
-
-// A step picker that answers from its member.
-class FixedPicker : public StepPicker {
-public:
-    std::optional<int> PickStep(int, int) override {
-        ++asked;
-        return answer;
-    }
-    std::optional<int> answer;
-    int asked = 0;
-};
 
 class ChannelTableViewTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<DocumentFixture> f;
     std::unique_ptr<ChannelEditorView> view;
-    FixedPicker picker;
 
     ChannelTableView* Grid() { return view->Grid(); }
     QString Cell(int row, int column) { return view->Model()->index(row, column).data().toString(); }
@@ -54,20 +35,11 @@ class ChannelTableViewTest : public QObject {
         for (QChar c : keys)
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
     }
-    // An AM channel at 118.000 MHz on the 8.33 kHz raster (shown 118.005).
-    void Make833(int index) {
-        f->Entry(index).AmStep = 0;
-        f->Entry(index).RxGrid833 = 1;
-        f->Entry(index).RxHz = 118000000;
-        f->Entry(index).RxDisplay = 118.005;
-    }
 
 private slots:
     void init() {
         f = std::make_unique<DocumentFixture>();
         view = std::make_unique<ChannelEditorView>(f->doc, f->state, f->prompts);
-        view->SetStepPicker(&picker);
-        picker = FixedPicker{};
         view->resize(820, 500);
         view->show();
         QVERIFY(QTest::qWaitForWindowActive(view.get()));
@@ -81,10 +53,7 @@ private slots:
     void modelPassesTheModelTester() {
         QAbstractItemModelTester tester(view->Model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QCOMPARE(view->Model()->rowCount(), 150);
-        QCOMPARE(view->Model()->columnCount(), 11);
         QTest::keyClick(Grid(), Qt::Key_F2);
-        QCOMPARE(view->Model()->rowCount(), 100);
         Select(2, kColScan);
         QTest::keyClick(Grid(), Qt::Key_Space);
         QTest::keyClick(Grid(), Qt::Key_F2);
@@ -93,24 +62,17 @@ private slots:
     void typing_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("beeps");
-        QTest::addRow("letter opens the tag editor") << kColTag << "a"
-                                                     << "A       " << 0;
-        QTest::addRow("refused mark beeps") << kColTag << "ab!c"
-                                            << "ABC     " << 1;
-        QTest::addRow("receive frequency") << kColReceive << "121.5"
-                                           << "121.500" << 0;
-        QTest::addRow("frequency keeps seven") << kColReceive << "121.50000"
-                                               << "121.500" << 0;
-        QTest::addRow("transmit of a simplex channel") << kColTransmit << "1"
-                                                       << "-------" << 0;
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("letter opens the tag editor") << kColTag << "a" << 0 << "A       ";
+        QTest::addRow("refused mark beeps") << kColTag << "ab!c" << 1 << "ABC     ";
+        QTest::addRow("receive frequency") << kColReceive << "121.5" << 0 << "121.500";
     }
     void typing() {
         QFETCH(int, column);
         QFETCH(QString, keys);
-        QFETCH(QString, shown);
         QFETCH(int, beeps);
+        QFETCH(QString, shown);
         Select(3, column);
         Type(keys);
         if (view->Editor()->isVisible()) QTest::keyClick(view->Editor(), Qt::Key_Return);
@@ -120,74 +82,40 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Grid());
     }
 
-    void enterEditsTheShownText() {
+    // Return opens the editor on the shown text, selected; Enter or a click on another cell commits what
+    // was typed; Escape commits the old text unchanged, and an 8.33 kHz channel's name committed as it is
+    // does not move the channel within its block.
+    void editorEnds_data() {
+        QTest::addColumn<int>("endKey"); // none: a click on another cell
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << "130.005";
+        QTest::newRow("click elsewhere") << 0 << "130.005";
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << "118.005";
+    }
+    void editorEnds() {
+        QFETCH(int, endKey);
+        QFETCH(QString, shown);
+        f->Entry(4).AmStep = 0; // 118.000 MHz on the 8.33 kHz raster, shown 118.005
+        f->Entry(4).RxGrid833 = 1;
+        f->Entry(4).RxDisplay = 118.005;
         Select(4, kColReceive);
         QTest::keyClick(Grid(), Qt::Key_Return);
-        QVERIFY(view->Editor()->isVisible());
-        QCOMPARE(view->Editor()->text(), QString("118.000"));
-        QCOMPARE(view->Editor()->selectedText(), QString("118.000"));
+        QCOMPARE(view->Editor()->selectedText(), QString("118.005"));
         QTest::keyClicks(view->Editor(), "130");
-        QTest::keyClick(view->Editor(), Qt::Key_Enter);
-        QCOMPARE(Cell(4, kColReceive), QString("130.000"));
-        QVERIFY(f->doc.ImageModified());
-    }
-
-    void escapeCommitsTheOldTextUnchanged() {
-        Make833(5);
-        Select(5, kColReceive);
-        QTest::keyClick(Grid(), Qt::Key_Space);
-        QTest::keyClicks(view->Editor(), "121");
-        QTest::keyClick(view->Editor(), Qt::Key_Escape);
+        endKey ? QTest::keyClick(view->Editor(), Qt::Key(endKey)) : ClickCell(7, kColReceive);
         QVERIFY(!view->Editor()->isVisible());
-        QCOMPARE(Cell(5, kColReceive), QString("118.005"));
-        // The channel name committed unchanged does not move the channel within its block.
-        QCOMPARE(f->Entry(5).RxHz, 118000000);
-        QVERIFY(!f->doc.ImageModified());
+        QCOMPARE(Cell(4, kColReceive), shown);
+        QCOMPARE(Cell(7, kColReceive), QString("118.000"));
+        QCOMPARE(f->doc.ImageModified(), endKey != Qt::Key_Escape);
+        if (endKey == Qt::Key_Escape) QCOMPARE(f->Entry(4).RxHz, 118000000);
     }
 
-    void clickElsewhereCommitsToTheEditedCell() {
-        Select(2, kColTag);
-        Type("TWR");
-        ClickCell(7, kColReceive);
-        QVERIFY(!view->Editor()->isVisible());
-        QCOMPARE(Cell(2, kColTag), QString("TWR     "));
-        QCOMPARE(Cell(7, kColTag), QString("        "));
-    }
-
-    void spaceToggles_data() {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("beeps");
-        QTest::addRow("scan") << kColScan << "v" << 0;
-        QTest::addRow("mode follows the frequency") << kColMode << "AM" << 1;
-    }
-    void spaceToggles() {
-        QFETCH(int, column);
-        QFETCH(QString, shown);
-        QFETCH(int, beeps);
-        Select(1, column);
+    void spaceAndDoubleClickToggle() {
+        Select(1, kColScan);
         QTest::keyClick(Grid(), Qt::Key_Space);
-        QCOMPARE(Cell(1, column), shown);
-        QCOMPARE(Beeps(), beeps);
-        // A double click does the same once more.
-        ClickCell(1, column, true);
-        QCOMPARE(Beeps(), 2 * beeps);
-    }
-
-    void splitAndStepPicker() {
-        f->Entry(6).RxHz = 110000000;
-        f->Entry(6).RxDisplay = 110.0;
-        Select(6, kColSplit);
-        QTest::keyClick(Grid(), Qt::Key_Space);
-        QCOMPARE(Cell(6, kColSplit), QString("Split"));
-        QCOMPARE(Cell(6, kColTransmit), QString("118.000"));
-        picker.answer = 0;
-        Select(6, kColAmStep);
-        QTest::keyClick(Grid(), Qt::Key_Space);
-        QCOMPARE(picker.asked, 1);
-        QCOMPARE(Cell(6, kColAmStep), QString("8.33k"));
-        QCOMPARE(Cell(6, kColReceive), QString("110.005"));
-        QCOMPARE(Cell(6, kColTransmit), QString("118.005"));
+        QCOMPARE(Cell(1, kColScan), QString("v"));
+        ClickCell(1, kColScan, true);
+        QCOMPARE(Cell(1, kColScan), QString("-"));
     }
 
     void maskingGreysTheRowAndLocksIt() {
@@ -195,12 +123,10 @@ private slots:
         Select(1, kColChn);
         QTest::keyClick(Grid(), Qt::Key_Space);
         QVERIFY(Grey(1));
-        for (int column : {kColTag, kColScan}) {
-            Select(1, column);
-            QTest::keyClick(Grid(), Qt::Key_Space);
-            QTest::keyClick(Grid(), Qt::Key_Return);
-            QVERIFY(!view->Editor()->isVisible());
-        }
+        Select(1, kColScan); // a masked channel takes no toggle and no edit, silently
+        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Grid(), Qt::Key_Return);
+        QVERIFY(!view->Editor()->isVisible());
         QCOMPARE(Cell(1, kColScan), QString("-"));
         QCOMPARE(Beeps(), 0);
         Select(1, kColChn);
@@ -208,17 +134,14 @@ private slots:
         QVERIFY(!Grey(1));
     }
 
+    // The order of the groups is a core rule (ChannelTableTest); here, that F2 reaches it with the
+    // document's weather band.
     void f2GoesThroughTheGroups() {
         QCOMPARE(view->GroupLabel()->text(), QString(" MR GROUP      "));
         QTest::keyClick(Grid(), Qt::Key_F2);
         QCOMPARE(view->GroupLabel()->text(), QString(" BOOK GROUP    "));
         QCOMPARE(view->Model()->rowCount(), 100);
-        QCOMPARE(Cell(0, kColChn), QString("1"));
-        QCOMPARE(f->doc.Channels().CurrentIndex(), 150);
-        QTest::keyClick(Grid(), Qt::Key_F2);
-        QCOMPARE(view->GroupLabel()->text(), QString(" MR GROUP      ")); // no weather band
         f->doc.System().WeatherBand = 1;
-        QTest::keyClick(Grid(), Qt::Key_F2);
         QTest::keyClick(Grid(), Qt::Key_F2);
         QCOMPARE(view->GroupLabel()->text(), QString(" WEATHER GROUP "));
         QCOMPARE(view->Model()->rowCount(), 10);
@@ -240,25 +163,15 @@ private slots:
         view->RefreshGrid();
         QVERIFY(Grid()->isColumnHidden(kColReceive));
         QVERIFY(Grid()->isColumnHidden(kColTransmit));
-        QCOMPARE(Cell(0, kColReceive), QString("118.000"));
         view->ToggleColumn(2);
         QCOMPARE(Grid()->columnWidth(kColReceive), 72);
         QCOMPARE(Grid()->columnWidth(kColTransmit), 72);
     }
 
+    // Whole channels copied and pasted: MainWindowTest, EditHistoryTest and the core's ChannelPasteTest.
     void copyAndPasteThroughTheClipboard() {
         QClipboard* clipboard = QGuiApplication::clipboard();
-        Select(2, kColChn);
         f->Entry(2).SetTagText("ATIS");
-        f->Entry(2).Scan = 1;
-        view->CopyCells();
-        QCOMPARE(clipboard->text(), QString("3"));
-        Select(7, kColChn);
-        view->PasteCells();
-        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_COPY_CHANNEL});
-        QCOMPARE(Cell(7, kColTag), QString("ATIS    "));
-        QCOMPARE(Cell(7, kColScan), QString("v"));
-
         // A block of cells: tabs between cells, carriage returns between rows.
         Grid()->setCurrentIndex(view->Model()->index(2, kColTag));
         Grid()->selectionModel()->select(

@@ -6,9 +6,7 @@
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 
-#include "core/util/Messages.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/report/PrintController.h"
 #include "gui/report/PrintSetupDialog.h"
@@ -36,45 +34,37 @@ class PrintControllerTest : public QObject {
 private slots:
     void cleanup() { gui_test::DropModalWaits(); }
 
-    void PrintDialogRangeTwoToTwo() {
+    // The print dialog as a user fills it: "Pages from 2 to 2" prints that page alone; Cancel prints
+    // nothing and leaves the printer as it was. Printing is active only meanwhile.
+    void printDialogPrintsTheChosenPages_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("pages 2 to 2") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void printDialogPrintsTheChosenPages() {
+        QFETCH(bool, accept);
         QVERIFY(m_dir.isValid());
         ReportDocument doc(71);
         PrintController controller(doc.doc, doc.prompts);
-        const QString path = m_dir.filePath(QStringLiteral("dialog.pdf"));
+        QSignalSpy nameChanged(&controller, &PrintController::PrinterNameChanged);
+        const QString path = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
         PrintIntoFile(controller, path);
-
         int maxPage = 0;
         WhenModal<QPrintDialog>([&](QPrintDialog* dialog) {
             maxPage = dialog->maxPage();
-            // What a user does: "Pages from 2 to 2", then Print.
             auto* range = dialog->findChild<QRadioButton*>(QStringLiteral("printRange"));
             auto* from = dialog->findChild<QSpinBox*>(QStringLiteral("from"));
             auto* to = dialog->findChild<QSpinBox*>(QStringLiteral("to"));
-            if (range && from && to) {
-                range->setChecked(true);
-                from->setValue(2);
-                to->setValue(2);
-                dialog->accept();
-            } else {
-                dialog->reject();
-            }
+            if (!accept || !range || !from || !to) return dialog->reject();
+            range->setChecked(true);
+            from->setValue(2);
+            to->setValue(2);
+            dialog->accept();
         });
-        QVERIFY(controller.Print());
+        QCOMPARE(controller.Print(), accept);
         QCOMPARE(maxPage, 3);
-        test::CompareWithReport(path, Report(doc.doc), {2});
-        QVERIFY(!doc.doc.PrintingActive());
-    }
-
-    void CancelledPrintDialogPrintsNothing() {
-        ReportDocument doc(10);
-        PrintController controller(doc.doc, doc.prompts);
-        QSignalSpy nameChanged(&controller, &PrintController::PrinterNameChanged);
-        const QString path = m_dir.filePath(QStringLiteral("cancelled.pdf"));
-        PrintIntoFile(controller, path);
-        WhenModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
-        QVERIFY(!controller.Print());
-        QVERIFY(!QFile::exists(path));
-        QCOMPARE(nameChanged.count(), 0);
+        if (accept) test::CompareWithReport(path, Report(doc.doc), {2});
+        if (!accept) QVERIFY(!QFile::exists(path) && nameChanged.count() == 0);
         QVERIFY(!doc.doc.PrintingActive());
     }
 

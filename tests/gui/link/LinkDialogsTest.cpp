@@ -1,15 +1,14 @@
-// The transfer gauge shows each of its status texts whole, at the normal font size and at one and a half
-// times it (a screen scaled to 150%).
-#include <QDir>
-#include <QFontMetrics>
+// The link's two dialogs: the Configuration dialog's port choice, and the transfer gauge showing each of
+// its status texts whole, at the normal font size and at one and a half times it (a screen scaled to
+// 150%).
 
-#include "core/util/Messages.h"
 #include "gui/GuiTestSupport.h"
+#include "gui/link/PortConfigurationDialog.h"
 #include "gui/link/TransferProgressDialog.h"
 
 namespace zt46 {
 
-class TransferProgressDialogTest : public QObject {
+class LinkDialogsTest : public QObject {
     Q_OBJECT
 
     // Whether the label's text, as it lays it out, lies wholly inside the label and the label inside
@@ -22,6 +21,38 @@ class TransferProgressDialogTest : public QObject {
     }
 
 private slots:
+    void opensOnTheChosenPort() {
+        AppState state;
+        state.ComPort = 16;
+        state.PortType = PortKind::InterfaceUnit;
+        {
+            PortConfigurationDialog dialog(state);
+            QCOMPARE(dialog.PortBox()->currentText(), QString("COM 16"));
+            QVERIFY(dialog.InterfaceBox()->isChecked());
+            dialog.InterfaceBox()->click();
+            dialog.PortBox()->setCurrentIndex(2);
+            QVERIFY(dialog.SelectedPortKind() == PortKind::Cable);
+            QCOMPARE(dialog.SelectedPort().comPort, 3);
+            QCOMPARE(dialog.SelectedPort().devicePath, std::string());
+        }
+        state.PortDevice = "/dev/pts/9";
+        PortConfigurationDialog dialog(state);
+        QCOMPARE(dialog.SelectedPort().devicePath, std::string("/dev/pts/9"));
+        QCOMPARE(dialog.SelectedPort().comPort, 16);
+    }
+
+    void enterInThePortBoxDoesNotClose() {
+        AppState state;
+        PortConfigurationDialog dialog(state);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.PortBox()->setFocus();
+        QTest::keyClick(dialog.PortBox()->lineEdit(), Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        dialog.OkButton()->setFocus();
+        QTest::keyClick(dialog.OkButton(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
     // The texts a run of any of the three modes (upload, download, alignment entry) puts up.
     void everyTextShowsWhole_data() {
         QTest::addColumn<qreal>("scale");
@@ -50,14 +81,10 @@ private slots:
         QVERIFY(label);
         QVERIFY2(TextShowsWhole(label, &gauge), qPrintable(label->text()));
         QVERIFY(gauge.rect().contains(gauge.CancelButton()->geometry()));
-        // ZT46_KEEP_GRABS=FOLDER keeps a picture of each gauge there, for a look.
-        const QString keep = qEnvironmentVariable("ZT46_KEEP_GRABS");
-        if (!keep.isEmpty())
-            gauge.grab().save(QDir(keep).filePath(QString("gauge-%1-%2.png").arg(scale).arg(text)));
     }
 };
 
 } // namespace zt46
 
-ZT46_GUI_TEST(TransferProgressDialogTest)
-#include "TransferProgressDialogTest.moc"
+ZT46_GUI_TEST(LinkDialogsTest)
+#include "LinkDialogsTest.moc"
