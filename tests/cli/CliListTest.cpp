@@ -1,4 +1,5 @@
-// zt46 export and import, run as the real program on real files.
+// zt46 export and import, run as the real program on real files: the options reach the list rules (which
+// have tests of their own), the exit statuses, and nothing is written but the named output.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -64,12 +65,13 @@ TEST(CliList, DryRunPrintsThePreviewAndChangesNothing) {
         int status;
         std::vector<std::string> shown; // in the preview on stdout
     };
+    // Each option reaches the plan: where the rows go, and whether a channel in use is replaced.
     const Case cases[] = {
         {{}, kExitPartial, {"MR 2     AM   TOWER    118.500", "MR 3", "refused: channel in use (MR 1)"}},
         {{"--replace"}, kExitPartial, {"MR 1     AM   OVER     119.100", "replaces"}},
         {{"--group", "book", "--from", "10", "--ignore-slots"},
          kExitPartial,
-         {"Book 10", "Book 11", "Book 12", "4 rows: 3 taken, 1 refused"}},
+         {"Book 10", "Book 12", "3 taken"}},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args{"import", "radio.t46", "list.csv", "--dry-run", "-o", "out.t46"};
@@ -77,17 +79,15 @@ TEST(CliList, DryRunPrintsThePreviewAndChangesNothing) {
         const ProgramRun run = RunCli(f.dir, args);
         SCOPED_TRACE(c.options.empty() ? "no options" : c.options[0]);
         EXPECT_EQ(run.status, c.status) << run.err;
-        EXPECT_EQ(run.out.rfind(" Line  Name", 0), 0u) << run.out;
         for (const std::string& text : c.shown)
             EXPECT_NE(run.out.find(text), std::string::npos) << text << "\n" << run.out;
-        EXPECT_NE(run.err.find("list.csv: line 4: receive frequency outside the radio's range (170.0)"),
-                  std::string::npos)
-            << run.err;
+        EXPECT_NE(run.err.find("list.csv: line 4: receive frequency outside"), std::string::npos) << run.err;
     }
     EXPECT_EQ(Files(f.dir), files); // no out.t46, no temporary file
     EXPECT_EQ(ReadBytes(f.radio), before);
 
-    const std::string taken = WriteText(f.dir, "taken.csv", "Name,Frequency\nA,118.1\nB,118.2\n");
+    // Every row taken: status 0, nothing on stderr.
+    WriteText(f.dir, "taken.csv", "Name,Frequency\nA,118.1\nB,118.2\n");
     const ProgramRun all = RunCli(f.dir, {"import", "radio.t46", "taken.csv", "--dry-run"});
     EXPECT_EQ(all.status, kExitOk) << all.err;
     EXPECT_TRUE(all.err.empty()) << all.err;
@@ -106,33 +106,15 @@ TEST(CliList, RefusedRowsGiveStatus4AndTheOthersAreWritten) {
     EXPECT_NE(out.find("MR,1,no,AM,,118.000,"), std::string::npos) << out; // in use: not replaced
     EXPECT_NE(out.find("MR,2,no,AM,TOWER,118.500,"), std::string::npos) << out;
     EXPECT_NE(out.find("MR,3,no,AM,GROUND,121.900,"), std::string::npos) << out;
-    EXPECT_NE(out.find("MR,4,yes,"), std::string::npos) << out;
-    EXPECT_NE(RunCli(f.dir, {"info", "out.t46"}).out.find("Check value:      matches"), std::string::npos);
 }
 
-TEST(CliList, OwnListExportedAndImportedGivesBackTheSameChannels) {
+// -o writes what stdout gets; --format generic reaches the generic list, its whole header first.
+TEST(CliList, ExportWritesStdoutOrTheNamedFileInEitherFormat) {
     ListFixture f;
-    // Channels of several kinds: 8.33 kHz, split, left out of scanning, masked ones in between, both groups.
-    WriteText(f.dir, "varied.csv",
-              "Location,Name,Frequency,Duplex,Offset,Mode,Skip\n"
-              "2,Tower,132.005,,,AM,\n"
-              "5,Vor,112.8,,,AM,S\n"
-              "7,Split,108.1,split,118.1,AM,\n"
-              "152,Book,123.45,,,AM,S\n"
-              "160,Atis,128.075,,,AM,\n");
-    ASSERT_EQ(RunCli(f.dir, {"import", "radio.t46", "varied.csv", "-o", "varied.t46"}).status, kExitOk);
-    const std::string list = f.Export("varied.t46");
-    WriteText(f.dir, "own.csv", list);
-    ASSERT_EQ(RunCli(f.dir, {"import", "radio.t46", "own.csv", "--replace", "-o", "back.t46"}).status,
-              kExitOk);
-    EXPECT_EQ(f.Export("back.t46"), list);
-
-    // -o writes what stdout gets, and the generic list opens with its whole header.
-    ASSERT_EQ(RunCli(f.dir, {"export", "varied.t46", "-o", "copy.csv"}).status, kExitOk);
-    EXPECT_EQ(ReadText(f.dir.File("copy.csv")), list);
-    const std::string generic = f.Export("varied.t46", "generic");
+    ASSERT_EQ(RunCli(f.dir, {"export", "radio.t46", "-o", "copy.csv"}).status, kExitOk);
+    EXPECT_EQ(ReadText(f.dir.File("copy.csv")), f.Export("radio.t46"));
+    const std::string generic = f.Export("radio.t46", "generic");
     EXPECT_EQ(generic.rfind("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,", 0), 0u) << generic;
-    EXPECT_NE(generic.find("\r\n7,SPLIT,108.100000,split,118.100000,"), std::string::npos) << generic;
 }
 
 TEST(CliList, BadListsAndFilesGiveStatus2WithThePlaceAndWriteNothing) {
@@ -143,12 +125,10 @@ TEST(CliList, BadListsAndFilesGiveStatus2WithThePlaceAndWriteNothing) {
         std::string list; // empty: the file is not written
         std::string message;
     };
+    // The list's own faults (each read by the list rules) come with the file and place.
     const Case cases[] = {
         {"word.csv", "Name,Frequency\nA,118.1\nB,abc\n",
          "word.csv: line 3, column 2 (Frequency): not a number"},
-        {"quote.csv", "Name,Frequency\n\"A,118.1\n", "quote.csv: line 2"},
-        {"wide.csv", "Name,Frequency\nA,118.1,x\n", "wide.csv: line 2, column 3: "},
-        {"header.csv", "Name,Tone\nA,88.5\n", "header.csv: line 1: the header has no frequency column"},
         {"binary.csv", std::string("Name,Frequency\nA,118\0.1\n", 24), "binary.csv: line 2"},
         {"missing.csv", "", "missing.csv: cannot open"},
     };

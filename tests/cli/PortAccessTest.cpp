@@ -22,13 +22,8 @@ namespace {
 constexpr int kCannotSwitchAccount = 125;
 constexpr uid_t kNobody = 65534;
 
-struct CliRun {
-    int status = -1;
-    std::string err;
-};
-
 // zt46 upload from `device`; with `asNobody` the child drops to the unprivileged account, no groups.
-CliRun Upload(const std::string& device, bool asNobody = false) {
+ProgramRun Upload(const std::string& device, bool asNobody = false) {
     std::array<int, 2> pipeEnds{};
     if (pipe(pipeEnds.data()) != 0) return {};
     const pid_t pid = fork();
@@ -45,7 +40,7 @@ CliRun Upload(const std::string& device, bool asNobody = false) {
         _exit(kCannotSwitchAccount); // the account may not reach the program
     }
     close(pipeEnds[1]);
-    CliRun run;
+    ProgramRun run;
     std::array<char, 512> chunk{};
     for (ssize_t got; (got = read(pipeEnds[0], chunk.data(), chunk.size())) > 0;)
         run.err.append(chunk.data(), static_cast<std::size_t>(got));
@@ -73,7 +68,7 @@ private:
     std::string m_device;
 };
 
-void ExpectSays(const CliRun& run, const std::vector<std::string>& parts) {
+void ExpectSays(const ProgramRun& run, const std::vector<std::string>& parts) {
     EXPECT_EQ(run.status, 3) << run.err;
     EXPECT_EQ(run.err.rfind("zt46: Problem with COM port\n", 0), 0u) << run.err;
     for (const std::string& part : parts)
@@ -95,7 +90,7 @@ TEST(PortAccess, DeviceTheAccountMayNotOpenNamesTheGroupThatGrantsIt) {
     const gid_t gid = dialout ? dialout->gr_gid : 20;
     ASSERT_EQ(chown(device.c_str(), 0, gid), 0);
     ASSERT_EQ(chmod(device.c_str(), 0660), 0);
-    const CliRun run = Upload(device, true);
+    const ProgramRun run = Upload(device, true);
     if (run.status == kCannotSwitchAccount)
         GTEST_SKIP() << "cannot run " << ZT46_CLI << " as the unprivileged account " << kNobody;
     const group* owner = getgrgid(gid);
