@@ -21,14 +21,6 @@ bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-std::vector<std::filesystem::path> Backups(const TempDir& dir) {
-    std::vector<std::filesystem::path> files;
-    std::error_code ec;
-    for (const auto& e : std::filesystem::directory_iterator(dir.Path() / "backups", ec))
-        files.push_back(e.path());
-    return files;
-}
-
 TEST(CliLink, UploadWritesTheRadiosMemoryWithAZeroTrailer) {
     const CloneImage memory = PatternImage(21);
     TempDir dir;
@@ -42,25 +34,21 @@ TEST(CliLink, UploadWritesTheRadiosMemoryWithAZeroTrailer) {
     EXPECT_EQ(file.substr(kImageSize), std::string(kTrailerSize, '\0'));
 }
 
-TEST(CliLink, DownloadKeepsABackupAndWritesTheFile) {
+// What the radio held is kept in a backup, named on stdout (the merge itself has tests of its own).
+TEST(CliLink, DownloadKeepsABackupAndNamesIt) {
     const CloneImage memory = PatternImage(22);
     RadioProcess radio({"--fast"}, &memory);
     TempDir dir;
     WriteClone(dir.File("file.t46"), PatternImage(20));
-    // What File > Save would write of it is what the radio gets outside the ranges it keeps.
-    ASSERT_EQ(RunCli(dir, {"save", "file.t46", "saved.t46"}).status, 0);
-    const CloneImage user = ReadImage(dir.File("saved.t46"));
     const ProgramRun run =
         RunCli(dir, {"download", "--port", radio.Device(), "--identity", "file", "file.t46"});
     EXPECT_EQ(run.status, 0) << run.err;
-    const auto backups = Backups(dir);
-    ASSERT_EQ(backups.size(), 1u);
-    EXPECT_EQ(ReadImage(backups[0].string()), memory);
-    EXPECT_TRUE(Has(run.out, backups[0].filename().string())) << run.out;
-    const CloneImage written = radio.StopAndReadMemory();
-    // The channel area is the file's, the alignment values stay the radio's.
-    EXPECT_TRUE(std::equal(written.begin() + 112, written.begin() + 3792, user.begin() + 112));
-    EXPECT_TRUE(std::equal(written.begin() + 70, written.begin() + 94, memory.begin() + 70));
+    std::filesystem::directory_iterator backups(dir.Path() / "backups");
+    ASSERT_NE(backups, std::filesystem::directory_iterator());
+    const std::filesystem::path backup = backups->path();
+    EXPECT_EQ(++backups, std::filesystem::directory_iterator()); // one backup only
+    EXPECT_EQ(ReadImage(backup.string()), memory);
+    EXPECT_TRUE(Has(run.out, backup.filename().string())) << run.out;
 }
 
 TEST(CliLink, PrivilegedModeNeedsThePassword) {
@@ -79,15 +67,6 @@ TEST(CliLink, PrivilegedModeNeedsThePassword) {
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_EQ(radio.StopAndReadMemory() == memory, c.status != 0);
     }
-}
-
-TEST(CliLink, ACableThatDoesNotEchoIsExitStatus3AndTheSystemsMessage) {
-    TempDir dir;
-    RadioProcess radio({"--fast", "--no-echo"});
-    const ProgramRun run = RunCli(dir, {"upload", "--port", radio.Device(), "-o", "x.t46"});
-    EXPECT_EQ(run.status, 3);
-    EXPECT_TRUE(Has(run.err, "Check that lead is connected to " + radio.Device())) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(dir.File("x.t46")));
 }
 
 // A cable powered by the radio, which stays off for more than 3 s: zt46 says once that no echo comes
