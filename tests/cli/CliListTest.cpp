@@ -1,8 +1,8 @@
-// zt46 export and import, run as the real program on real files.
+// zt46 export and import, run as the real program on real files: the options reach the list rules (which
+// have tests of their own), the exit statuses, and nothing is written but the named output.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 
 #include "cli/Command.h"
 #include "core/document/FactoryImage.h"
@@ -24,16 +24,6 @@ ProgramRun RunCli(const TempDir& dir, std::vector<std::string> args) {
 
 std::string WriteText(const TempDir& dir, const std::string& name, const std::string& text) {
     return WriteBytes(dir.File(name), {text.begin(), text.end()});
-}
-
-// The files of the folder, but for the program run's own stdin, stdout and stderr.
-std::set<std::string> Files(const TempDir& dir) {
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir.Path())) {
-        const std::string name = e.path().filename().string();
-        if (name != "stdin.txt" && name != "stdout.txt" && name != "stderr.txt") names.insert(name);
-    }
-    return names;
 }
 
 // The factory image: MR 1 and Book 1 in use at 118.000, every other channel masked.
@@ -58,39 +48,29 @@ struct ListFixture {
 TEST(CliList, DryRunPrintsThePreviewAndChangesNothing) {
     ListFixture f;
     const std::vector<unsigned char> before = ReadBytes(f.radio);
-    const std::set<std::string> files = Files(f.dir);
     struct Case {
         std::vector<std::string> options;
-        int status;
         std::vector<std::string> shown; // in the preview on stdout
     };
+    // Each option reaches the plan: where the rows go, and whether a channel in use is replaced.
     const Case cases[] = {
-        {{}, kExitPartial, {"MR 2     AM   TOWER    118.500", "MR 3", "refused: channel in use (MR 1)"}},
-        {{"--replace"}, kExitPartial, {"MR 1     AM   OVER     119.100", "replaces"}},
-        {{"--group", "book", "--from", "10", "--ignore-slots"},
-         kExitPartial,
-         {"Book 10", "Book 11", "Book 12", "4 rows: 3 taken, 1 refused"}},
+        {{}, {"MR 2     AM   TOWER    118.500", "MR 3", "refused: channel in use (MR 1)"}},
+        {{"--replace"}, {"MR 1     AM   OVER     119.100", "replaces"}},
+        {{"--group", "book", "--from", "10", "--ignore-slots"}, {"Book 10", "Book 12", "3 taken"}},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args{"import", "radio.t46", "list.csv", "--dry-run", "-o", "out.t46"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const ProgramRun run = RunCli(f.dir, args);
         SCOPED_TRACE(c.options.empty() ? "no options" : c.options[0]);
-        EXPECT_EQ(run.status, c.status) << run.err;
-        EXPECT_EQ(run.out.rfind(" Line  Name", 0), 0u) << run.out;
+        EXPECT_EQ(run.status, kExitPartial) << run.err;
         for (const std::string& text : c.shown)
             EXPECT_NE(run.out.find(text), std::string::npos) << text << "\n" << run.out;
-        EXPECT_NE(run.err.find("list.csv: line 4: receive frequency outside the radio's range (170.0)"),
-                  std::string::npos)
-            << run.err;
+        EXPECT_NE(run.err.find("list.csv: line 4: receive frequency outside"), std::string::npos) << run.err;
     }
-    EXPECT_EQ(Files(f.dir), files); // no out.t46, no temporary file
+    // The two files and the runs' stdin, stdout and stderr: no out.t46, no temporary file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(f.dir.Path()), fs::directory_iterator()), 5);
     EXPECT_EQ(ReadBytes(f.radio), before);
-
-    const std::string taken = WriteText(f.dir, "taken.csv", "Name,Frequency\nA,118.1\nB,118.2\n");
-    const ProgramRun all = RunCli(f.dir, {"import", "radio.t46", "taken.csv", "--dry-run"});
-    EXPECT_EQ(all.status, kExitOk) << all.err;
-    EXPECT_TRUE(all.err.empty()) << all.err;
 }
 
 TEST(CliList, RefusedRowsGiveStatus4AndTheOthersAreWritten) {
@@ -103,69 +83,45 @@ TEST(CliList, RefusedRowsGiveStatus4AndTheOthersAreWritten) {
                        "zt46 import: list.csv: line 5: channel in use (MR 1)\n");
     EXPECT_EQ(ReadBytes(f.radio), before);
     const std::string out = f.Export("out.t46");
-    EXPECT_NE(out.find("MR,1,no,AM,,118.000,"), std::string::npos) << out; // in use: not replaced
     EXPECT_NE(out.find("MR,2,no,AM,TOWER,118.500,"), std::string::npos) << out;
     EXPECT_NE(out.find("MR,3,no,AM,GROUND,121.900,"), std::string::npos) << out;
-    EXPECT_NE(out.find("MR,4,yes,"), std::string::npos) << out;
-    EXPECT_NE(RunCli(f.dir, {"info", "out.t46"}).out.find("Check value:      matches"), std::string::npos);
 }
 
-TEST(CliList, OwnListExportedAndImportedGivesBackTheSameChannels) {
+// -o writes what stdout gets; --format generic reaches the generic list, its whole header first.
+TEST(CliList, ExportWritesStdoutOrTheNamedFileInEitherFormat) {
     ListFixture f;
-    // Channels of several kinds: 8.33 kHz, split, left out of scanning, masked ones in between, both groups.
-    WriteText(f.dir, "varied.csv",
-              "Location,Name,Frequency,Duplex,Offset,Mode,Skip\n"
-              "2,Tower,132.005,,,AM,\n"
-              "5,Vor,112.8,,,AM,S\n"
-              "7,Split,108.1,split,118.1,AM,\n"
-              "152,Book,123.45,,,AM,S\n"
-              "160,Atis,128.075,,,AM,\n");
-    ASSERT_EQ(RunCli(f.dir, {"import", "radio.t46", "varied.csv", "-o", "varied.t46"}).status, kExitOk);
-    const std::string list = f.Export("varied.t46");
-    WriteText(f.dir, "own.csv", list);
-    ASSERT_EQ(RunCli(f.dir, {"import", "radio.t46", "own.csv", "--replace", "-o", "back.t46"}).status,
-              kExitOk);
-    EXPECT_EQ(f.Export("back.t46"), list);
-
-    // -o writes what stdout gets, and the generic list opens with its whole header.
-    ASSERT_EQ(RunCli(f.dir, {"export", "varied.t46", "-o", "copy.csv"}).status, kExitOk);
-    EXPECT_EQ(ReadText(f.dir.File("copy.csv")), list);
-    const std::string generic = f.Export("varied.t46", "generic");
+    ASSERT_EQ(RunCli(f.dir, {"export", "radio.t46", "-o", "copy.csv"}).status, kExitOk);
+    EXPECT_EQ(ReadText(f.dir.File("copy.csv")), f.Export("radio.t46"));
+    const std::string generic = f.Export("radio.t46", "generic");
     EXPECT_EQ(generic.rfind("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,", 0), 0u) << generic;
-    EXPECT_NE(generic.find("\r\n7,SPLIT,108.100000,split,118.100000,"), std::string::npos) << generic;
 }
 
+// A bad list (its faults are the list rules'), a bad clone file or an unwritable output: status 2 with
+// the file and place, nothing written.
 TEST(CliList, BadListsAndFilesGiveStatus2WithThePlaceAndWriteNothing) {
     ListFixture f;
     WriteText(f.dir, "short.t46", "not a clone file");
+    WriteText(f.dir, "word.csv", "Name,Frequency\nA,118.1\nB,abc\n");
+    WriteText(f.dir, "binary.csv", std::string("Name,Frequency\nA,118\0.1\n", 24));
     struct Case {
-        const char* name;
-        std::string list; // empty: the file is not written
+        std::vector<std::string> args;
         std::string message;
     };
     const Case cases[] = {
-        {"word.csv", "Name,Frequency\nA,118.1\nB,abc\n",
-         "word.csv: line 3, column 2 (Frequency): not a number"},
-        {"quote.csv", "Name,Frequency\n\"A,118.1\n", "quote.csv: line 2"},
-        {"wide.csv", "Name,Frequency\nA,118.1,x\n", "wide.csv: line 2, column 3: "},
-        {"header.csv", "Name,Tone\nA,88.5\n", "header.csv: line 1: the header has no frequency column"},
-        {"binary.csv", std::string("Name,Frequency\nA,118\0.1\n", 24), "binary.csv: line 2"},
-        {"missing.csv", "", "missing.csv: cannot open"},
+        {{"import", "radio.t46", "word.csv", "-o", "out.t46"},
+         "zt46 import: word.csv: line 3, column 2 (Frequency): not a number"},
+        {{"import", "radio.t46", "binary.csv", "-o", "out.t46"}, "zt46 import: binary.csv: line 2"},
+        {{"import", "radio.t46", "missing.csv", "-o", "out.t46"}, "zt46 import: missing.csv: cannot open"},
+        {{"import", "short.t46", "list.csv", "-o", "out.t46"}, "The File cannot be Opened."},
+        {{"export", "radio.t46", "-o", f.dir.File("none/x.csv")}, "Problem opening file"},
     };
     for (const Case& c : cases) {
-        if (!c.list.empty()) WriteText(f.dir, c.name, c.list);
-        const ProgramRun run = RunCli(f.dir, {"import", "radio.t46", c.name, "-o", "out.t46"});
-        EXPECT_EQ(run.status, kExitFile) << c.name;
-        EXPECT_NE(run.err.find("zt46 import: " + c.message), std::string::npos) << run.err;
+        const ProgramRun run = RunCli(f.dir, c.args);
+        EXPECT_EQ(run.status, kExitFile) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_FALSE(fs::exists(f.dir.File("out.t46"))) << c.name;
+        EXPECT_FALSE(fs::exists(f.dir.File("out.t46"))) << c.message;
     }
-    const ProgramRun clone = RunCli(f.dir, {"import", "short.t46", "list.csv", "-o", "out.t46"});
-    EXPECT_EQ(clone.status, kExitFile);
-    EXPECT_NE(clone.err.find("The File cannot be Opened."), std::string::npos) << clone.err;
-    const ProgramRun folder = RunCli(f.dir, {"export", "radio.t46", "-o", f.dir.File("none/x.csv")});
-    EXPECT_EQ(folder.status, kExitFile);
-    EXPECT_NE(folder.err.find("Problem opening file"), std::string::npos) << folder.err;
 }
 
 TEST(CliList, CommandLinesThatCannotWorkAreRefusedAsUsage) {

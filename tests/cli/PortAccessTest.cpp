@@ -5,13 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QSerialPort>
-#include <array>
-#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "support/RadioProcess.h"
@@ -19,61 +16,22 @@
 namespace zt46::test {
 namespace {
 
-constexpr int kCannotSwitchAccount = 125;
-constexpr uid_t kNobody = 65534;
-
-struct CliRun {
-    int status = -1;
-    std::string err;
-};
-
-// zt46 upload from `device`; with `asNobody` the child drops to the unprivileged account, no groups.
-CliRun Upload(const std::string& device, bool asNobody = false) {
-    std::array<int, 2> pipeEnds{};
-    if (pipe(pipeEnds.data()) != 0) return {};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(pipeEnds[1], STDERR_FILENO);
-        close(pipeEnds[0]);
-        const int null = open("/dev/null", O_RDWR);
-        dup2(null, STDIN_FILENO);
-        dup2(null, STDOUT_FILENO);
-        if (chdir("/") != 0) _exit(kCannotSwitchAccount);
-        if (asNobody && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
-            _exit(kCannotSwitchAccount);
-        execl(ZT46_CLI, "zt46", "upload", "--port", device.c_str(), "-o", "/dev/null", nullptr);
-        _exit(kCannotSwitchAccount); // the account may not reach the program
-    }
-    close(pipeEnds[1]);
-    CliRun run;
-    std::array<char, 512> chunk{};
-    for (ssize_t got; (got = read(pipeEnds[0], chunk.data(), chunk.size())) > 0;)
-        run.err.append(chunk.data(), static_cast<std::size_t>(got));
-    close(pipeEnds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+// zt46 upload from `device`; with `asNobody` run as the unprivileged account (65534), with no groups.
+ProgramRun Upload(const std::string& device, bool asNobody = false) {
+    TempDir dir;
+    std::vector<std::string> args{ZT46_CLI, "upload", "--port", device, "-o", "/dev/null"};
+    if (asNobody) args.insert(args.begin(), {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    return RunProgram(dir, args);
 }
 
-// A pseudo-terminal: a serial device nobody else uses. The master stays open for the test's length.
-class Pty {
-public:
-    Pty() {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0) m_device = ptsname(m_master);
-    }
-    ~Pty() {
-        if (m_master >= 0) close(m_master);
-    }
-    const std::string& Device() const { return m_device; }
-
-private:
-    int m_master = -1;
-    std::string m_device;
+// A pseudo-terminal: a serial device nobody else uses, for as long as the test runs.
+struct Pty {
+    int master = posix_openpt(O_RDWR | O_NOCTTY);
+    std::string device = master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0 ? ptsname(master) : "";
+    ~Pty() { close(master); }
 };
 
-void ExpectSays(const CliRun& run, const std::vector<std::string>& parts) {
+void ExpectSays(const ProgramRun& run, const std::vector<std::string>& parts) {
     EXPECT_EQ(run.status, 3) << run.err;
     EXPECT_EQ(run.err.rfind("zt46: Problem with COM port\n", 0), 0u) << run.err;
     for (const std::string& part : parts)
@@ -82,8 +40,8 @@ void ExpectSays(const CliRun& run, const std::vector<std::string>& parts) {
 
 TEST(PortAccess, DeviceTheAccountMayNotOpenNamesTheGroupThatGrantsIt) {
     Pty pty;
-    ASSERT_FALSE(pty.Device().empty());
-    const std::string& device = pty.Device();
+    const std::string& device = pty.device;
+    ASSERT_FALSE(device.empty());
     if (geteuid() != 0) {
         // Our own device with every permission taken away refuses us as it would refuse a stranger.
         ASSERT_EQ(chmod(device.c_str(), 0), 0);
@@ -95,9 +53,8 @@ TEST(PortAccess, DeviceTheAccountMayNotOpenNamesTheGroupThatGrantsIt) {
     const gid_t gid = dialout ? dialout->gr_gid : 20;
     ASSERT_EQ(chown(device.c_str(), 0, gid), 0);
     ASSERT_EQ(chmod(device.c_str(), 0660), 0);
-    const CliRun run = Upload(device, true);
-    if (run.status == kCannotSwitchAccount)
-        GTEST_SKIP() << "cannot run " << ZT46_CLI << " as the unprivileged account " << kNobody;
+    const ProgramRun run = Upload(device, true);
+    if (run.status >= 126) GTEST_SKIP() << "cannot run " << ZT46_CLI << " as the unprivileged account";
     const group* owner = getgrgid(gid);
     ExpectSays(run,
                {device + ": this account", "has no permission to open it",
@@ -114,9 +71,9 @@ TEST(PortAccess, MissingOtherAndBusyDevicesSaySoPlainly) {
     ExpectSays(Upload(plainFile), {plainFile + " is not a serial device"});
 
     Pty pty;
-    QSerialPort holder(QString::fromStdString(pty.Device()));
+    QSerialPort holder(QString::fromStdString(pty.device));
     ASSERT_TRUE(holder.open(QIODevice::ReadWrite)) << holder.errorString().toStdString();
-    ExpectSays(Upload(pty.Device()), {pty.Device() + " is in use by another program"});
+    ExpectSays(Upload(pty.device), {pty.device + " is in use by another program"});
 }
 
 } // namespace

@@ -17,6 +17,8 @@
 namespace zt46::test {
 namespace {
 
+using Word = std::pair<std::uint8_t, std::uint8_t>;
+
 // The factory image (MR 1 in use, AM, 118.000 MHz) with distinct bytes in the alignment block.
 CloneImage Memory() {
     CloneImage image = FactoryImage();
@@ -77,24 +79,17 @@ TEST_P(AlignmentCommands, EntryReadsTheRadioThenWordsStatusAndLiveCommandsWork) 
     RadioReply ok = RadioReply::Accepted;
     std::uint8_t first = 0, second = 0;
     ASSERT_EQ(s.link.ReadWord(0x23, first, second), ok);
-    EXPECT_EQ(first, s.memory[70]);
-    EXPECT_EQ(second, s.memory[71]);
+    EXPECT_EQ(Word(first, second), Word(s.memory[70], s.memory[71]));
     ASSERT_EQ(s.link.WriteWord(0x23, 0x80, 0x40), ok);
     ASSERT_EQ(s.link.ReadWord(0x23, first, second), ok);
-    EXPECT_EQ(first, 0x80);
-    EXPECT_EQ(second, 0x40);
+    EXPECT_EQ(Word(first, second), Word(0x80, 0x40));
 
-    std::array<std::uint8_t, align::kStatusBytes> status{};
-    ASSERT_EQ(s.link.ReadStatus(status), ok);
-    EXPECT_EQ(status[align::kStatusRssi], 17);
-    EXPECT_EQ(status[align::kStatusSqs], 99);
-    std::uint16_t vor = 0;
-    ASSERT_EQ(s.link.ReadVor(vor), ok);
-    EXPECT_EQ(vor, 1000);
-    // The readings follow the radio's surroundings while it runs.
+    // The readings (set at the start, measured in MeasuredAndDrivenValues) follow the radio's surroundings
+    // while it runs.
     std::ofstream(dir.File("readings.txt")) << "sqs 5\nvor 2000\n";
+    std::array<std::uint8_t, align::kStatusBytes> status{};
+    std::uint16_t vor = 0;
     ASSERT_EQ(s.link.ReadStatus(status), ok);
-    EXPECT_EQ(status[align::kStatusRssi], 17);
     EXPECT_EQ(status[align::kStatusSqs], 5);
     ASSERT_EQ(s.link.ReadVor(vor), ok);
     EXPECT_EQ(vor, 2000);
@@ -112,10 +107,10 @@ TEST_P(AlignmentCommands, EntryReadsTheRadioThenWordsStatusAndLiveCommandsWork) 
     EXPECT_EQ(s.link.ReadStatus(status), RadioReply::Silent);
 
     const CloneImage after = s.radio.StopAndReadMemory();
-    EXPECT_EQ(after[70], 0x80);
-    EXPECT_EQ(after[71], 0x40);
+    EXPECT_EQ(Word(after[70], after[71]), Word(0x80, 0x40));
 }
 
+// Typed, measured and driven values reach the radio's words and the image's bytes, and nothing else does.
 TEST(AlignmentRadio, EverySlotReachesItsWordAndImageBytes) {
     Session s({});
     ASSERT_TRUE(s.entry.succeeded);
@@ -126,29 +121,28 @@ TEST(AlignmentRadio, EverySlotReachesItsWordAndImageBytes) {
                                                  {11, "11"}, {12, "12"}, {13, "13"}, {14, "14"}, {15, "-15"}};
     for (const auto& [slot, text] : typed)
         EXPECT_TRUE(s.model->CommitValue(slot, text)) << slot;
+    // Measured over the typed values: SQS 99, RSSI 17, the bearing of 1000 (17 rest 31, rounded up).
+    for (const int slot : {1, 7, 8})
+        EXPECT_TRUE(s.model->Measure(slot)) << slot;
+    EXPECT_EQ(s.model->FormatValue(8), "18");
+    // Driven: the TX power keyed, set to 200 and unkeyed.
+    ASSERT_TRUE(s.model->StartLive(4));
+    EXPECT_TRUE(s.model->TransmitterKeyed());
+    EXPECT_EQ(s.model->SetLive(4, 200), RadioReply::Accepted);
+    s.model->FinishLive(4, 200);
+    EXPECT_FALSE(s.model->TransmitterKeyed());
     EXPECT_FALSE(s.model->LinkLost());
     s.model->Leave();
 
     CloneImage expected = s.memory;
-    const std::pair<std::size_t, std::uint8_t> bytes[] = {
-        {70, 1},
-        {71, 2},
-        {72, 3},
-        {73, 4},
-        {75, 5},
-        {76, 6},
-        {77, 7},
-        {78, 8},
-        {81, 9},
-        {87, 10},
-        {93, 11},
-        {80, 0xF1},
-        {74, 0xDC},                                                  // FM hysteresis 13 high, AM 12 low
-        {79, static_cast<std::uint8_t>((s.memory[79] & 0xF0) | 14)}, // high nibble kept
-    };
+    // Byte 74: FM hysteresis 13 high, AM 12 low.
+    const std::pair<std::size_t, std::uint8_t> bytes[] = {{70, 1},  {71, 99},   {72, 3},   {73, 4}, {75, 200},
+                                                          {76, 6},  {77, 7},    {78, 17},  {81, 9}, {87, 10},
+                                                          {93, 11}, {80, 0xF1}, {74, 0xDC}};
     for (const auto& [at, value] : bytes)
         expected[at] = value;
-    EXPECT_EQ(s.image, expected); // the image: the values, nothing else
+    expected[79] = (expected[79] & 0xF0) | 14; // the high nibble kept
+    EXPECT_EQ(s.image, expected);              // the image: the values, nothing else
     // The radio also took the test channel's frequency (118.000 MHz in 10 Hz) for both RX tunes.
     const std::uint8_t frequency[] = {0x00, 0xB4, 0x0D, 0xC0};
     for (std::size_t i = 0; i < 4; ++i)
@@ -156,29 +150,6 @@ TEST(AlignmentRadio, EverySlotReachesItsWordAndImageBytes) {
     const CloneImage after = s.radio.StopAndReadMemory();
     for (std::size_t i = 0; i < after.size(); ++i)
         ASSERT_EQ(after[i], expected[i]) << "radio byte " << i;
-}
-
-TEST(AlignmentRadio, MeasuredAndDrivenValues) {
-    Session s({});
-    ASSERT_TRUE(s.model->SelectChannel(0));
-    EXPECT_TRUE(s.model->Measure(1)); // SQS
-    EXPECT_TRUE(s.model->Measure(7)); // RSSI
-    EXPECT_TRUE(s.model->Measure(8)); // bearing 1000: 17 rest 31, rounded up
-    EXPECT_EQ(s.model->FormatValue(1), "99");
-    EXPECT_EQ(s.model->FormatValue(7), "17");
-    EXPECT_EQ(s.model->FormatValue(8), "18");
-
-    ASSERT_TRUE(s.model->StartLive(4));
-    EXPECT_TRUE(s.model->TransmitterKeyed());
-    EXPECT_EQ(s.model->SetLive(4, 200), RadioReply::Accepted);
-    s.model->FinishLive(4, 200);
-    EXPECT_FALSE(s.model->TransmitterKeyed());
-    s.model->Leave();
-    const CloneImage after = s.radio.StopAndReadMemory();
-    for (const auto& [at, value] : {std::pair{71, 99}, {78, 17}, {75, 200}}) {
-        EXPECT_EQ(s.image[at], value) << at;
-        EXPECT_EQ(after[at], value) << at;
-    }
 }
 
 TEST(AlignmentRadio, FaultsEndTheStepLeaveRadioAndImageAloneAndTheLinkGoesOn) {

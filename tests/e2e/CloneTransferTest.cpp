@@ -1,15 +1,13 @@
-// The clone protocol and the transfer runs against the simulated radio on a real pseudo-terminal.
+// The clone protocol and the transfer runs against the simulated radio on a real pseudo-terminal: upload,
+// the faults, download with its merge, the identity the radio gets and the read-back, cancel.
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <atomic>
 #include <thread>
 
-#include "core/document/Backup.h"
-#include "core/document/Document.h"
 #include "core/document/FactoryImage.h"
-#include "core/image/Fields.h"
+#include "core/document/RadioWrite.h"
 #include "core/util/Messages.h"
-#include "e2e/TransferFixture.h"
 #include "link/TransferRuns.h"
 #include "support/RadioProcess.h"
 
@@ -17,9 +15,36 @@ namespace zt46::test {
 namespace {
 
 using Ids = std::vector<int>;
+constexpr TransferMode kUpload = TransferMode::ReadRadio, kDownload = TransferMode::WriteRadio;
 
-// The images of these runs carry other serial numbers than the radio's: the file's identity is written,
-// as before there was a question about it (which has tests of its own).
+class RecordingProgress : public ProgressSink {
+public:
+    void SetRange(int frames) override { range = frames; }
+    void SetStep(int done) override { step = done; }
+    void SetText(int id) override { texts.push_back(id); }
+    void SetTitle(int) override {}
+    int range = 0, step = 0;
+    std::vector<int> texts;
+};
+
+// One transfer run against the simulated radio, its prompts and progress recorded.
+struct Transfer {
+    TempDir dir; // the backups go to its folder "backups" unless the job names another
+    RecordingPrompts prompts;
+    RecordingProgress progress;
+    std::atomic<bool> cancel{false};
+    TransferResult result;
+
+    TransferResult& Go(TransferMode mode, const std::string& device, TransferJob job) {
+        if (job.backupFolder.empty()) job.backupFolder = dir.File("backups");
+        SerialPort port(PortSettings{1, device});
+        result = RunTransfer(mode, port, job, TransferContext{prompts, progress, cancel});
+        return result;
+    }
+};
+
+// A job for the image. Its serial number is mostly not the radio's: the file's identity is written, as
+// before there was a question about it (which has tests of its own).
 TransferJob Job(const CloneImage& image, bool privileged = false) {
     TransferJob job;
     job.image = image;
@@ -28,83 +53,61 @@ TransferJob Job(const CloneImage& image, bool privileged = false) {
     return job;
 }
 
+bool HasText(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::vector<std::uint8_t> IdentityOf(const CloneImage& image) {
+    return {image.begin() + kIdentityOffset, image.begin() + kIdentityEnd};
+}
+
+// Every way the radio may come on line, and every frame size, give the radio's memory byte for byte.
 TEST(CloneUpload, ReadsTheRadioByteExactInBothHandshakePaths) {
-    struct Case {
-        const char* name;
-        std::vector<std::string> args;
-        bool switchOnBySignal;
-    };
-    const Case cases[] = {
-        {"radio already on", {"--fast"}, false},
-        {"switched on later", {"--fast", "--off", "--on-after", "300"}, false},
-        {"switched on by the user", {"--fast", "--off"}, true},
-        {"0x50 while polling is ignored", {"--fast", "--on-when-polled"}, false},
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"radio already on", {"--fast"}},
+        {"switched on later", {"--fast", "--off", "--on-after", "300"}},
+        {"0x50 while polling is ignored", {"--fast", "--on-when-polled"}},
         // A cable powered by the radio echoes nothing until the radio is switched on.
-        {"cable powered by the radio", {"--fast", "--echo-while-on", "--off", "--on-after", "300"}, false},
-        {"cable powered by the radio, on when polled",
-         {"--fast", "--echo-while-on", "--on-when-polled"},
-         false},
-        {"frames of 64 bytes", {"--fast", "--frame-size", "64"}, false},
-        {"frames of 200 bytes", {"--fast", "--frame-size", "200"}, false},
+        {"cable powered by the radio", {"--fast", "--echo-while-on", "--off", "--on-after", "300"}},
+        {"cable powered by the radio, on when polled", {"--fast", "--echo-while-on", "--on-when-polled"}},
+        {"frames of 64 bytes", {"--fast", "--frame-size", "64"}},
+        {"frames of 200 bytes", {"--fast", "--frame-size", "200"}},
     };
     const CloneImage memory = PatternImage(1);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        RadioProcess radio(c.args, &memory);
-        std::thread switchOn;
-        if (c.switchOnBySignal) {
-            switchOn = std::thread([&] {
-                std::this_thread::sleep_for(std::chrono::milliseconds(300));
-                radio.Signal(SIGUSR2);
-            });
-        }
+    for (const auto& [name, args] : cases) {
+        SCOPED_TRACE(name);
+        RadioProcess radio(args, &memory);
         Transfer run;
-        run.Go(TransferMode::ReadRadio, radio.Device(), Job(FactoryImage()));
-        if (switchOn.joinable()) switchOn.join();
+        run.Go(kUpload, radio.Device(), Job(FactoryImage()));
         EXPECT_TRUE(run.result.succeeded);
         EXPECT_TRUE(run.result.imageTaken);
         EXPECT_EQ(run.result.image, memory);
         EXPECT_EQ(run.prompts.ids, Ids{IDS_UPLOAD_COMPLETED});
-        EXPECT_EQ(run.progress.title, IDS_UPLOAD_FUNCTION);
-        EXPECT_EQ(run.progress.range, 32);
         EXPECT_EQ(run.progress.texts, Ids{IDS_SWITCH_RADIO});
     }
 }
 
-TEST(CloneUpload, AsksBeforeReplacingModifiedData) {
+// Modified data is replaced only when the user says so; declined, the document stays exactly as it was,
+// though the radio (its firmware version included) was read.
+TEST(CloneUpload, AsksBeforeReplacingModifiedDataAndADeclineChangesNothing) {
     const CloneImage memory = PatternImage(2);
     for (Answer answer : {Answer::No, Answer::Yes}) {
         RadioProcess radio({"--fast"}, &memory);
+        DocFixture f(FactoryImage());
+        f.doc.SetModified(true);
+        const CloneImage before = f.doc.Image();
         Transfer run;
         run.prompts.answers = {answer};
-        TransferJob job = Job(FactoryImage());
+        TransferJob job = Job(before);
         job.imageModified = true;
-        run.Go(TransferMode::ReadRadio, radio.Device(), job);
-        EXPECT_TRUE(run.result.succeeded);
-        EXPECT_EQ(run.result.imageTaken, answer == Answer::Yes);
-        const Ids expected =
-            answer == Answer::Yes ? Ids{IDS_OVERWRITE_DATA, IDS_UPLOAD_COMPLETED} : Ids{IDS_OVERWRITE_DATA};
-        EXPECT_EQ(run.prompts.ids, expected);
+        run.Go(kUpload, radio.Device(), job);
+        ApplyTransferResult(f.doc, kUpload, run.result);
+        const bool taken = answer == Answer::Yes;
+        EXPECT_EQ(run.prompts.ids,
+                  (taken ? Ids{IDS_OVERWRITE_DATA, IDS_UPLOAD_COMPLETED} : Ids{IDS_OVERWRITE_DATA}));
+        EXPECT_EQ(f.doc.Image(), taken ? memory : before);
+        EXPECT_EQ(f.doc.ImageModified(), !taken);
     }
-}
-
-// A declined upload leaves the document exactly as it was, though the radio (its firmware version
-// included) was read.
-TEST(CloneUpload, ADeclinedUploadLeavesTheDocumentAsItWas) {
-    const CloneImage memory = PatternImage(9);
-    RadioProcess radio({"--fast"}, &memory);
-    DocFixture f;
-    f.doc.LoadFactoryImage();
-    f.doc.SetModified(true);
-    const CloneImage before = f.doc.Image();
-    Transfer run;
-    run.prompts.answers = {Answer::No};
-    TransferJob job = Job(f.doc.Image());
-    job.imageModified = true;
-    run.Go(TransferMode::ReadRadio, radio.Device(), job);
-    ApplyTransferResult(f.doc, TransferMode::ReadRadio, run.result);
-    EXPECT_EQ(f.doc.Image(), before);
-    EXPECT_TRUE(f.doc.ImageModified());
 }
 
 struct FaultCase {
@@ -126,128 +129,229 @@ TEST_P(CloneFault, EndsWithItsMessageAndLeavesTheDocumentAlone) {
     std::vector<std::string> args = c.args;
     args.push_back("--fast");
     RadioProcess radio(args, &memory);
+    DocFixture f(FactoryImage());
+    CloneImage expected = f.doc.Image();
     Transfer run;
-    run.Go(c.mode, radio.Device(), Job(FactoryImage()));
+    run.Go(c.mode, radio.Device(), Job(expected));
+    ApplyTransferResult(f.doc, c.mode, run.result);
     EXPECT_FALSE(run.result.succeeded);
-    EXPECT_FALSE(run.result.imageTaken);
     EXPECT_FALSE(run.result.cancelled);
     EXPECT_EQ(run.prompts.ids, Ids{c.message});
-    // A download that failed after the radio was read carries the radio's firmware version.
-    const bool radioRead = c.mode == TransferMode::WriteRadio && c.message != IDS_CHECK_LEAD;
-    ASSERT_EQ(run.result.firmwareVersion.has_value(), radioRead);
-    if (radioRead) {
-        EXPECT_EQ(*run.result.firmwareVersion, (std::array<std::uint8_t, 2>{memory[0], memory[1]}));
+    // A download that failed after the radio was read gives the document the radio's firmware version.
+    if (c.mode == kDownload && c.message != IDS_CHECK_LEAD) {
+        expected[0] = memory[0];
+        expected[1] = memory[1];
     }
+    EXPECT_EQ(f.doc.Image(), expected);
     if (c.message == IDS_CHECK_LEAD) {
         EXPECT_NE(run.prompts.texts[0].find(radio.Device()), std::string::npos);
     }
 }
 
+// Each fault the radio or the cable can show, and the message it ends with.
 INSTANTIATE_TEST_SUITE_P(
     Radio, CloneFault,
     ::testing::Values(
-        FaultCase{"BadCheckByte", TransferMode::ReadRadio, {"--bad-check", "3"}, IDS_BCC_ERROR},
-        FaultCase{"SilentAfterFrame", TransferMode::ReadRadio, {"--silent-after", "5"}, IDS_TIMEOUT},
-        FaultCase{"FrameCutShort", TransferMode::ReadRadio, {"--truncate", "2"}, IDS_TIMEOUT},
-        FaultCase{"LengthBelowThree", TransferMode::ReadRadio, {"--bad-length", "0:2"}, IDS_COMM_ERROR},
-        FaultCase{"LengthPastTheImage",
-                  TransferMode::ReadRadio,
-                  {"--frame-size", "100", "--overrun"},
-                  IDS_COMM_ERROR},
-        FaultCase{"NoEcho", TransferMode::ReadRadio, {"--no-echo"}, IDS_CHECK_LEAD},
-        FaultCase{"NoEchoDownload", TransferMode::WriteRadio, {"--no-echo"}, IDS_CHECK_LEAD},
-        // Waited for while the radio was off, a cable that never echoes fails once the radio is on.
-        FaultCase{"NoEchoRadioSwitchedOnLater",
-                  TransferMode::ReadRadio,
-                  {"--no-echo", "--on-after", "300"},
-                  IDS_CHECK_LEAD},
-        FaultCase{"DownloadRefused", TransferMode::WriteRadio, {"--nak-download", "4"}, IDS_BCC_ERROR},
-        FaultCase{"DownloadNotAnswered", TransferMode::WriteRadio, {"--mute-download", "2"}, IDS_TIMEOUT},
-        FaultCase{"OtherHardware", TransferMode::WriteRadio, {"--hardware", "2"}, IDS_HARDWARE_MISMATCH}),
+        FaultCase{"BadCheckByte", kUpload, {"--bad-check", "3"}, IDS_BCC_ERROR},
+        FaultCase{"SilentAfterFrame", kUpload, {"--silent-after", "5"}, IDS_TIMEOUT},
+        FaultCase{"FrameCutShort", kUpload, {"--truncate", "2"}, IDS_TIMEOUT},
+        FaultCase{"LengthBelowThree", kUpload, {"--bad-length", "0:2"}, IDS_COMM_ERROR},
+        FaultCase{"LengthPastTheImage", kUpload, {"--frame-size", "100", "--overrun"}, IDS_COMM_ERROR},
+        FaultCase{"NoEcho", kUpload, {"--no-echo"}, IDS_CHECK_LEAD},
+        FaultCase{"NoEchoDownload", kDownload, {"--no-echo"}, IDS_CHECK_LEAD},
+        // Waited for while the radio was off, a cable that never echoes fails once it is on.
+        FaultCase{"NoEchoRadioSwitchedOnLater", kUpload, {"--no-echo", "--on-after", "300"}, IDS_CHECK_LEAD},
+        FaultCase{"DownloadRefused", kDownload, {"--nak-download", "4"}, IDS_BCC_ERROR},
+        FaultCase{"DownloadNotAnswered", kDownload, {"--mute-download", "2"}, IDS_TIMEOUT},
+        FaultCase{"OtherHardware", kDownload, {"--hardware", "2"}, IDS_HARDWARE_MISMATCH}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CloneDownload, MergesTheUsersBytesIntoTheRadiosInBothModes) {
-    const CloneImage radioMemory = PatternImage(4);
-    const CloneImage user = PatternImage(5);
-    for (bool privileged : {false, true}) {
-        SCOPED_TRACE(privileged ? "privileged" : "normal");
-        RadioProcess radio({"--fast"}, &radioMemory);
+// What the radio holds after a download, byte for byte: the user's bytes where a download writes them,
+// the radio's own elsewhere (the alignment block; the check block unless privileged; the identity when
+// privileged or so chosen), the check value renewed; then the read-back says so, and the radio's memory
+// before the write is in the backup.
+TEST(CloneDownload, MergesTheUsersBytesIntoTheRadiosVerifiesAndKeepsABackup) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        bool privileged;
+        IdentityChoice identity;
+    };
+    const Case cases[] = {
+        {"normal", {"--fast"}, false, IdentityChoice::File},
+        {"normal, the radio's identity", {"--fast"}, false, IdentityChoice::Radio},
+        {"privileged", {"--fast"}, true, IdentityChoice::File},
+        // The read-back after the write does not ask to switch the radio off again.
+        {"cable powered by the radio, switched on later",
+         {"--fast", "--echo-while-on", "--off", "--on-after", "300"},
+         false,
+         IdentityChoice::File},
+    };
+    const CloneImage radioMemory = PatternImage(4), user = PatternImage(5);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RadioProcess radio(c.args, &radioMemory);
         Transfer run;
-        TempDir backups;
-        TransferJob job = Job(user, privileged);
-        job.backupFolder = backups.File("backups");
-        run.Go(TransferMode::WriteRadio, radio.Device(), job);
+        TransferJob job = Job(user, c.privileged);
+        job.identity = c.identity;
+        run.Go(kDownload, radio.Device(), job);
         EXPECT_TRUE(run.result.succeeded);
-        EXPECT_EQ(run.prompts.ids, Ids{IDS_DOWNLOAD_COMPLETED});
         EXPECT_EQ(run.result.verify, VerifyOutcome::Verified);
-        EXPECT_EQ(run.progress.range, 96); // read, write, read back
-        EXPECT_EQ(run.progress.step, 96);
+        ASSERT_EQ(run.prompts.ids, Ids{IDS_DOWNLOAD_COMPLETED});
+        EXPECT_EQ(run.prompts.texts[0], std::string("Download is completed\r\n") + kVerifiedText);
+        EXPECT_EQ(run.progress.texts, (Ids{IDS_SWITCH_RADIO, IDS_READING_BACK}));
+        EXPECT_EQ(run.progress.step, 96); // read, write, read back
         const CloneImage written = radio.StopAndReadMemory();
+        const bool identityFromUser = !c.privileged && c.identity == IdentityChoice::File;
         for (std::size_t i = 0; i < kImageSize; ++i) {
-            const bool fromUser = (i >= 4 && i < 70) || (i >= 94 && i < 112 && privileged) ||
-                                  (i >= 112 && i < 3792) || (i >= 3792 && i < 3804 && !privileged);
+            const bool fromUser = (i >= 4 && i < 70) || (i >= 94 && i < 112 && c.privileged) ||
+                                  (i >= 112 && i < 3792) || (i >= 3792 && i < 3804 && identityFromUser);
             if (i == 2 || i == 3) continue;
             ASSERT_EQ(written[i], fromUser ? user[i] : radioMemory[i]) << "byte " << i;
         }
         EXPECT_EQ(StoredAdjustChecksum(written), ComputeAdjustChecksum(written));
         EXPECT_EQ(written, run.result.image);
-        // What the radio held before the write is kept, unmerged.
         EXPECT_EQ(ReadImage(run.result.backupPath), radioMemory);
-        EXPECT_TRUE(IsBackupFileName(std::filesystem::path(run.result.backupPath).filename().string()));
     }
-}
-
-TEST(CloneDownload, WritesThroughACablePoweredByTheRadioSwitchedOnLater) {
-    const CloneImage radioMemory = PatternImage(10);
-    const CloneImage user = PatternImage(11);
-    RadioProcess radio({"--fast", "--echo-while-on", "--off", "--on-after", "300"}, &radioMemory);
-    Transfer run;
-    run.Go(TransferMode::WriteRadio, radio.Device(), Job(user));
-    EXPECT_TRUE(run.result.succeeded);
-    EXPECT_EQ(run.prompts.ids, Ids{IDS_DOWNLOAD_COMPLETED});
-    // The read-back after the write does not ask to switch the radio off again.
-    EXPECT_EQ(run.progress.texts, (Ids{IDS_SWITCH_RADIO, IDS_READING_BACK}));
-    EXPECT_EQ(radio.StopAndReadMemory(), run.result.image);
 }
 
 TEST(CloneDownload, NothingIsWrittenWhenTheBackupCannotBe) {
     const CloneImage radioMemory = PatternImage(6);
     RadioProcess radio({"--fast"}, &radioMemory);
-    TempDir dir;
-    WriteClone(dir.File("backups"), radioMemory); // a file where the folder should be
     Transfer run;
-    TransferJob job = Job(PatternImage(7));
-    job.backupFolder = dir.File("backups");
-    run.Go(TransferMode::WriteRadio, radio.Device(), job);
+    WriteClone(run.dir.File("backups"), radioMemory); // a file where the folder should be
+    run.Go(kDownload, radio.Device(), Job(PatternImage(7)));
     EXPECT_FALSE(run.result.succeeded);
     EXPECT_EQ(run.prompts.ids, Ids{IDS_BACKUP_FAILED});
     EXPECT_EQ(radio.StopAndReadMemory(), radioMemory);
 }
 
-TEST(CloneDownload, HardwareMismatchLeavesTheDocumentWithTheRadiosFirmwareVersionOnly) {
-    CloneImage radioMemory = PatternImage(8);
-    SetField(radioMemory, fields::HardwareConfiguration, 2);
-    RadioProcess radio({"--fast"}, &radioMemory);
-    RecordingPrompts prompts;
-    ScriptedDialogs dialogs;
-    TempDir dir;
-    Document document(prompts, dialogs, {dir.Path().string(), dir.Path().string()});
-    document.LoadFactoryImage();
-    SetField(document.Image(), fields::HardwareConfiguration, 3);
-    document.ImageToModels();
-    CloneImage before = document.Image();
+// Another radio's file: the question's answer decides the identity the radio gets, Cancel writes nothing
+// (asked before the backup, too); no question for the same radio or in the privileged mode.
+TEST(IdentityOnDownload, TheAnswerDecidesTheIdentityBlockAndCancelWritesNothing) {
+    struct Case {
+        const char* name;
+        bool sameSerial, privileged;
+        std::optional<Answer> answer; // none: no question expected
+        bool written, identityFromFile;
+    };
+    const Case cases[] = {
+        {"keep the radio's", false, false, Answer::Yes, true, false},
+        {"write the file's", false, false, Answer::No, true, true},
+        {"cancel", false, false, Answer::Cancel, false, false},
+        {"same serial number: no question", true, false, std::nullopt, true, true},
+        {"privileged: no question, the radio's", false, true, std::nullopt, true, false},
+    };
+    const CloneImage memory = PatternImage(31);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CloneImage file = PatternImage(32);
+        if (c.sameSerial)
+            std::copy_n(memory.begin() + kSerialNumberOffset, 4, file.begin() + kSerialNumberOffset);
+        RadioProcess radio({"--fast"}, &memory);
+        Transfer run;
+        if (c.answer) run.prompts.answers = {*c.answer};
+        TransferJob job = Job(file, c.privileged);
+        job.identity.reset();
+        run.Go(kDownload, radio.Device(), job);
+
+        Ids expected;
+        if (c.answer) expected.push_back(IDS_IDENTITY_QUESTION);
+        if (c.written) expected.push_back(IDS_DOWNLOAD_COMPLETED);
+        EXPECT_EQ(run.prompts.ids, expected);
+        EXPECT_EQ(run.result.identityDeclined, !c.written);
+        EXPECT_FALSE(run.result.cancelled);
+        const CloneImage after = radio.StopAndReadMemory();
+        if (!c.written) {
+            EXPECT_EQ(after, memory);
+            EXPECT_FALSE(std::filesystem::exists(run.dir.File("backups")));
+            continue;
+        }
+        EXPECT_EQ(IdentityOf(after), IdentityOf(c.identityFromFile ? file : memory));
+        EXPECT_TRUE(std::equal(after.begin() + 112, after.begin() + 3792, file.begin() + 112));
+    }
+}
+
+// Every frame acknowledged, yet the radio stored a byte wrongly: the read-back names it and the backup;
+// without the read-back the download seems to succeed.
+TEST(ReadBack, AByteStoredWronglyIsNamedWithTheBackup) {
+    const CloneImage memory = PatternImage(34);
+    for (bool verify : {true, false}) {
+        SCOPED_TRACE(verify ? "verify on" : "verify off");
+        RadioProcess radio({"--fast", "--store-wrong", "400"}, &memory);
+        Transfer run;
+        TransferJob job = Job(memory);
+        job.verify = verify;
+        run.Go(kDownload, radio.Device(), job);
+        EXPECT_TRUE(run.result.written);
+        EXPECT_EQ(run.result.succeeded, !verify);
+        EXPECT_EQ(run.progress.range, verify ? 96 : 64);
+        ASSERT_EQ(run.prompts.ids, Ids{verify ? IDS_VERIFY_FAILED : IDS_DOWNLOAD_COMPLETED});
+        if (verify) {
+            EXPECT_EQ(run.result.verify, VerifyOutcome::Differs);
+            EXPECT_TRUE(HasText(run.prompts.texts[0], "byte 400: channel MR 8")) << run.prompts.texts[0];
+            EXPECT_TRUE(HasText(run.prompts.texts[0], run.result.backupPath)) << run.prompts.texts[0];
+        } else {
+            EXPECT_EQ(run.prompts.texts[0], "Download is completed");
+        }
+        EXPECT_EQ(ReadImage(run.result.backupPath), memory);
+    }
+}
+
+TEST(ReadBack, AFailedWriteNamesTheBackupInItsMessage) {
+    const CloneImage memory = PatternImage(35);
+    RadioProcess radio({"--fast", "--nak-download", "4"}, &memory);
     Transfer run;
-    run.Go(TransferMode::WriteRadio, radio.Device(), Job(document.Image()));
-    ApplyTransferResult(document, TransferMode::WriteRadio, run.result);
-    EXPECT_EQ(run.prompts.ids, Ids{IDS_HARDWARE_MISMATCH});
-    before[0] = radioMemory[0];
-    before[1] = radioMemory[1];
-    EXPECT_EQ(document.Image(), before);
-    EXPECT_EQ(radio.StopAndReadMemory(), radioMemory);
+    run.Go(kDownload, radio.Device(), Job(memory));
+    ASSERT_EQ(run.prompts.ids, Ids{IDS_BCC_ERROR});
+    EXPECT_TRUE(HasText(run.prompts.texts[0], "BCC Error\r\nThe radio may now hold part of the new data."));
+    EXPECT_TRUE(HasText(run.prompts.texts[0], run.result.backupPath)) << run.prompts.texts[0];
+    EXPECT_EQ(run.result.verify, VerifyOutcome::NotRun);
+}
+
+TEST(ReadBack, AfterAlignmentTheRadioIsComparedWithWhatWasWritten) {
+    const CloneImage memory = PatternImage(36);
+    CloneImage other = memory;
+    other[75] ^= 0x01;
+    struct Case {
+        const CloneImage* expected;
+        int message;
+        VerifyOutcome outcome;
+    };
+    for (const Case& c : {Case{&memory, IDS_RADIO_VERIFIED, VerifyOutcome::Verified},
+                          Case{&other, IDS_VERIFY_FAILED, VerifyOutcome::Differs}}) {
+        RadioProcess radio({"--fast"}, &memory);
+        Transfer run;
+        TransferJob job = Job(*c.expected);
+        job.backupPath = "backups/KSR-410_before.t46";
+        run.Go(TransferMode::VerifyWrite, radio.Device(), job);
+        EXPECT_EQ(run.result.verify, c.outcome);
+        ASSERT_EQ(run.prompts.ids, Ids{c.message});
+        if (c.message == IDS_VERIFY_FAILED) {
+            EXPECT_TRUE(HasText(run.prompts.texts[0], "byte 75: alignment block"));
+            EXPECT_TRUE(HasText(run.prompts.texts[0], job.backupPath));
+        }
+        EXPECT_EQ(radio.StopAndReadMemory(), memory);
+    }
+}
+
+TEST(ReadForCompare, ReadsTheRadioWithoutQuestionMessageOrBackup) {
+    const CloneImage memory = PatternImage(37);
+    RadioProcess radio({"--fast"}, &memory);
+    Transfer run;
+    TransferJob job = Job(CloneImage{});
+    job.imageModified = true; // an upload would ask before replacing it
+    run.Go(TransferMode::ReadForCompare, radio.Device(), job);
+    EXPECT_TRUE(run.result.succeeded);
+    EXPECT_EQ(run.result.image, memory);
+    EXPECT_TRUE(run.prompts.ids.empty());
+    EXPECT_FALSE(run.result.firmwareVersion.has_value()); // nothing for the document to take
+    EXPECT_FALSE(std::filesystem::exists(run.dir.File("backups")));
+    EXPECT_EQ(radio.StopAndReadMemory(), memory);
 }
 
 TEST(CloneTransfer, CancelWhileWaitingForTheRadioEndsSilently) {
-    for (TransferMode mode : {TransferMode::ReadRadio, TransferMode::WriteRadio}) {
+    for (TransferMode mode : {kUpload, kDownload}) {
         RadioProcess radio({"--fast", "--off"});
         Transfer run;
         std::thread cancel([&] {
@@ -265,7 +369,7 @@ TEST(CloneTransfer, CancelWhileWaitingForTheRadioEndsSilently) {
 
 TEST(CloneTransfer, APortThatCannotBeOpenedIsMessage80) {
     Transfer run;
-    run.Go(TransferMode::ReadRadio, "/nonexistent/tty", Job(FactoryImage()));
+    run.Go(kUpload, "/nonexistent/tty", Job(FactoryImage()));
     EXPECT_TRUE(run.result.portFailed);
     EXPECT_EQ(run.prompts.ids, Ids{IDS_COMM_PORT_ERROR});
 }

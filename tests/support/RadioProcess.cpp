@@ -69,14 +69,6 @@ RadioProcess::RadioProcess(std::vector<std::string> args, const CloneImage* memo
     if (m_device.empty()) throw std::runtime_error("zt46-radio did not start");
 }
 
-RadioProcess::~RadioProcess() {
-    Stop();
-}
-
-void RadioProcess::Signal(int signal) const {
-    kill(m_pid, signal);
-}
-
 void RadioProcess::Stop() {
     if (m_pid <= 0) return;
     kill(m_pid, SIGTERM);

@@ -1,6 +1,7 @@
 #pragma once
 // Child processes of the tests: the simulated radio, and a program run to its end (the zt46 tool).
 
+#include <csignal>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -14,9 +15,9 @@ namespace zt46::test {
 class RadioProcess {
 public:
     explicit RadioProcess(std::vector<std::string> args, const CloneImage* memory = nullptr);
-    ~RadioProcess();
+    ~RadioProcess() { Stop(); }
     const std::string& Device() const { return m_device; }
-    void Signal(int signal) const;
+    void Signal(int signal) const { kill(m_pid, signal); }
     // Ends the radio and returns its memory as it was written at exit.
     CloneImage StopAndReadMemory();
 

@@ -74,14 +74,6 @@ CloneImage SplitExpandedImage() {
     return image;
 }
 
-std::uint8_t* Record(CloneImage& image, int index) {
-    return &image[ChannelRecordOffset(index)];
-}
-
-void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t> bytes) {
-    std::copy(bytes.begin(), bytes.end(), Record(image, index));
-}
-
 DocFixture::DocFixture() {
     std::filesystem::create_directories(dir.File("work"));
     std::filesystem::create_directories(dir.File("program"));

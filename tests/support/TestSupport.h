@@ -2,6 +2,7 @@
 // The doubles every suite shares: prompts that record ids and answer from a script, file dialogs that
 // answer from a script, a temporary folder, clone files, and a document over all of them.
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <initializer_list>
@@ -77,8 +78,12 @@ CloneImage PatternImage(unsigned seed);
 CloneImage SplitExpandedImage();
 
 // The 14-byte record of a channel index in an image, and a way to set it byte by byte.
-std::uint8_t* Record(CloneImage& image, int index);
-void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t> bytes);
+inline std::uint8_t* Record(CloneImage& image, int index) {
+    return &image[ChannelRecordOffset(index)];
+}
+inline void SetRecord(CloneImage& image, int index, std::initializer_list<std::uint8_t> bytes) {
+    std::copy(bytes.begin(), bytes.end(), Record(image, index));
+}
 
 // A document over recording prompts and scripted dialogs, with both folders in a temporary folder.
 struct DocFixture {
