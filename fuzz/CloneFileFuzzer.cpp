@@ -12,18 +12,6 @@
 
 namespace {
 
-class SilentPrompts : public zt46::UserPrompts {
-public:
-    zt46::Answer Show(const zt46::Prompt&) override { return zt46::Answer::Ok; }
-    void Beep() override {}
-};
-
-class NoDialogs : public zt46::FileDialogs {
-public:
-    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-};
-
 const std::string& Folder() {
     static const std::string folder = [] {
         auto path = std::filesystem::temp_directory_path() / ("zt46-fuzz-" + std::to_string(getpid()));
@@ -41,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fwrite(data, 1, size, f);
         std::fclose(f);
     }
-    SilentPrompts prompts;
-    NoDialogs dialogs;
+    zt46::SilentPrompts prompts;
+    zt46::NoFileDialogs dialogs;
     zt46::Document doc(prompts, dialogs, zt46::Document::Folders{Folder(), Folder()});
     // The strict path (File > Open's checks), then the reader without the size check (command line).
     if (!doc.LoadFileStrict(path)) {

@@ -11,22 +11,10 @@
 namespace zt46 {
 namespace {
 
-class SilentPrompts : public UserPrompts {
-public:
-    Answer Show(const Prompt&) override { return Answer::Ok; }
-    void Beep() override {}
-};
-
-class NoDialogs : public FileDialogs {
-public:
-    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-};
-
 // Every channel in use, a mix of AM 25k, AM 8.33k and FM records, so every rule runs.
 struct FullDocument {
     SilentPrompts prompts;
-    NoDialogs dialogs;
+    NoFileDialogs dialogs;
     Document doc{prompts, dialogs, Document::Folders{}};
     FullDocument() {
         CloneImage image = FactoryImage();

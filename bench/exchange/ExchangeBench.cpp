@@ -28,7 +28,7 @@ struct Tables {
         factory.Load(image, system);
         full = factory;
         const BandContext band = full.Bands(system);
-        SilentPrompts prompts;
+        SilentPrompts prompts(Answer::No);
         ChosenStep none;
         for (int i = 0; i < kMaskedChannelCount; ++i) {
             ShowGroup(full, ChannelTable::GroupOf(i));

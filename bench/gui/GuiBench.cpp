@@ -22,12 +22,6 @@ namespace {
 
 using namespace zt46;
 
-class NoDialogs : public FileDialogs {
-public:
-    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-};
-
 QProcessEnvironment Environment() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!env.contains("QT_QPA_PLATFORM")) env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -68,7 +62,7 @@ BENCHMARK(BM_StartToFirstWindow)->UseManualTime()->Unit(benchmark::kMillisecond)
 struct ViewFixture {
     QTemporaryDir dir;
     GuiPrompts prompts;
-    NoDialogs dialogs;
+    NoFileDialogs dialogs;
     AppState appState;
     Document doc{prompts, dialogs, Document::Folders{dir.path().toStdString(), dir.path().toStdString()}};
     std::unique_ptr<ChannelEditorView> view;

@@ -22,12 +22,6 @@ namespace {
 
 using namespace zt46;
 
-class NoFileDialogs : public FileDialogs {
-public:
-    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-};
-
 struct PastedWindow {
     QTemporaryDir dir;
     GuiPrompts prompts;

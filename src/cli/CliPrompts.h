@@ -24,11 +24,4 @@ private:
     int m_lastId = 0;
 };
 
-// No dialogs on the command line: every path is given as an argument.
-class NoFileDialogs : public FileDialogs {
-public:
-    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-};
-
 } // namespace zt46::cli

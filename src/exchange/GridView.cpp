@@ -12,7 +12,7 @@ void ShowGroup(ChannelTable& table, int group) {
 
 GridRowTexts GridTexts(ChannelTable& table, const BandContext& band, int index) {
     ShowGroup(table, ChannelTable::GroupOf(index));
-    SilentPrompts prompts;
+    SilentPrompts prompts(Answer::No); // a cell operation's beep is its refusal, which it also returns
     const CellEdit cells(table, band, prompts);
     GridRowTexts texts;
     for (int column = 0; column < kGridColumnCount; ++column)

@@ -22,13 +22,6 @@ GridRowTexts GridTexts(ChannelTable& table, const BandContext& band, int index);
 // "MR 12", "Book 3", "WX 1".
 std::string SlotName(int index);
 
-// A cell operation's beep is its refusal, which the operation also returns; nothing is shown.
-class SilentPrompts : public UserPrompts {
-public:
-    Answer Show(const Prompt&) override { return Answer::No; }
-    void Beep() override {}
-};
-
 // The step picker answered with the step a list gives.
 class ChosenStep : public StepPicker {
 public:

@@ -112,7 +112,7 @@ std::vector<std::string> Planner::ApplyRow(const ListRow& row, int index) {
     std::vector<std::string> notes;
     const int group = ChannelTable::GroupOf(index);
     ShowGroup(m_work, group);
-    SilentPrompts prompts;
+    SilentPrompts prompts(Answer::No); // a cell operation's beep is its refusal, which it also returns
     CellEdit cells(m_work, m_band, prompts);
     ChosenStep noStep;
     ChannelEntry& e = m_work.Entry(index);

@@ -15,7 +15,7 @@ using exchange_test::ImportFixture;
 void MakeEveryKindOfChannel(Document& doc) {
     ChannelTable& table = doc.Channels();
     const BandContext band = doc.Bands();
-    SilentPrompts prompts;
+    SilentPrompts prompts(Answer::No);
     ChosenStep none;
     const char* tags[] = {"TWR", "GND 1", " ATIS", "A+B=C*D/", "X:Y-Z_()", "", "APPROACH"};
     for (int i = 0; i < kMaskedChannelCount; ++i) {
@@ -110,7 +110,7 @@ TEST_F(RoundTrip, GenericListKeepsWhatItCanHold) {
 
 TEST(ListExportTest, GenericListWritesTheToolsHeaderAndNeutralValues) {
     ImportFixture f;
-    SilentPrompts prompts;
+    SilentPrompts prompts(Answer::No);
     ChosenStep eightThirtyThree(0);
     CellEdit cells(f.doc.Channels(), f.doc.Bands(), prompts);
     cells.SetCellText(0, kColTag, "twr");

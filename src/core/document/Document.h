@@ -27,6 +27,13 @@ public:
     virtual std::optional<std::string> AskSavePath(const std::string& currentName) = 0;
 };
 
+// No file dialogs: for tools where every path is given (the command line, scratch documents).
+class NoFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
+    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
+};
+
 // Told when the document's content or title changes, so views can refresh.
 class DocumentListener {
 public:

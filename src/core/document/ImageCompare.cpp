@@ -33,18 +33,6 @@ constexpr std::size_t kHexShown = 8;                  // bytes of a range spelle
 constexpr std::array<std::uint8_t, kRecordSize> kRecordMeaning{0xCF, 0xEF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                                                0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
 
-class QuietPrompts : public UserPrompts {
-public:
-    Answer Show(const Prompt&) override { return Answer::Ok; }
-    void Beep() override {}
-};
-
-class NoDialogs : public FileDialogs {
-public:
-    std::optional<std::string> AskOpenPath() override { return std::nullopt; }
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-};
-
 std::string TrimRight(std::string text) {
     while (!text.empty() && text.back() == ' ')
         text.pop_back();
@@ -249,7 +237,7 @@ void CompareCurrentChannels(Comparison& c) {
 
 // The grid's cells of every channel whose record or in-use bit differs, in index order.
 void CompareChannels(Comparison& c, ChannelTable& a, ChannelTable& b) {
-    QuietPrompts quiet;
+    SilentPrompts quiet;
     const CellEdit cellsA(a, BandContext{}, quiet);
     const CellEdit cellsB(b, BandContext{}, quiet);
     for (int i = 0; i < kChannelCount; ++i) {
@@ -352,8 +340,8 @@ std::string CompareSummary(const std::vector<ImageDifference>& differences) {
 }
 
 CloneImage AsLoaded(const CloneImage& image) {
-    QuietPrompts prompts;
-    NoDialogs dialogs;
+    SilentPrompts prompts;
+    NoFileDialogs dialogs;
     Document document(prompts, dialogs, Document::Folders{});
     document.Image() = image;
     document.ImageToModels();
@@ -362,7 +350,7 @@ CloneImage AsLoaded(const CloneImage& image) {
 }
 
 std::optional<CloneImage> ReadCloneAsLoaded(const std::string& path, UserPrompts& prompts) {
-    NoDialogs dialogs;
+    NoFileDialogs dialogs;
     Document document(prompts, dialogs, Document::Folders{});
     if (!document.LoadFileStrict(path)) return std::nullopt;
     document.ModelsToImage();

@@ -40,6 +40,17 @@ public:
     virtual void Beep() = 0;
 };
 
+// Prompts for work nobody watches: every question gets the same answer and nothing is shown or beeped.
+class SilentPrompts : public UserPrompts {
+public:
+    explicit SilentPrompts(Answer answer = Answer::Ok) : m_answer(answer) {}
+    Answer Show(const Prompt&) override { return m_answer; }
+    void Beep() override {}
+
+private:
+    Answer m_answer;
+};
+
 Answer MessageById(UserPrompts& prompts, int id, Buttons buttons, Icon icon);
 Answer MessageById(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1);
 Answer MessageById(UserPrompts& prompts, int id, Buttons buttons, Icon icon, std::string_view text1,

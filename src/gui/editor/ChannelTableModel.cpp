@@ -8,16 +8,7 @@
 #include "core/util/UserPrompts.h"
 
 namespace zt46 {
-namespace {
-
-// Showing a cell never beeps or asks anything.
-class SilentPrompts : public UserPrompts {
-public:
-    Answer Show(const Prompt&) override { return Answer::Cancel; }
-    void Beep() override {}
-};
-
-} // namespace
+namespace {} // namespace
 
 ChannelTableModel::ChannelTableModel(Document& document, QObject* parent)
     : QAbstractTableModel(parent), m_doc(document) {}
@@ -44,7 +35,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     const int entry = EntryOfRow(index.row());
     switch (role) {
     case Qt::DisplayRole: {
-        static SilentPrompts silent;
+        static SilentPrompts silent(Answer::Cancel); // showing a cell never asks anything
         const CellEdit cells(m_doc.Channels(), BandContext{}, silent);
         return QString::fromStdString(cells.CellText(entry, index.column()));
     }
