@@ -12,7 +12,7 @@ LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
 # Build type None: the flags above are the whole story, as in a Debian build. No tests or benchmarks.
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
-    -DZT46_BENCH=OFF -DZT46_TEST_SUITES=""
+    -DZT46_BENCH=OFF -DZT46_TESTS=OFF
 cmake --build build-package -j2
 rm -f build-package/zt46_*.deb
 (cd build-package && cpack -G DEB >/dev/null)
