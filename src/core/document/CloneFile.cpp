@@ -42,7 +42,9 @@ bool ReadCloneFile(const std::string& path, CloneImage& image, ImageTrailer& tra
         return false;
     }
     image = buffer;
-    (void)std::fread(trailer.data(), 1, trailer.size(), f);
+    // The trailer is optional: a file may end with the image, and what it lacks stays as it was.
+    const std::size_t trailerBytes = std::fread(trailer.data(), 1, trailer.size(), f);
+    static_cast<void>(trailerBytes);
     std::fclose(f);
     return true;
 }
