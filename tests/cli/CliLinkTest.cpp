@@ -34,41 +34,6 @@ TEST(CliLink, UploadWritesTheRadiosMemoryWithAZeroTrailer) {
     EXPECT_EQ(file.substr(kImageSize), std::string(kTrailerSize, '\0'));
 }
 
-// What the radio held is kept in a backup, named on stdout (the merge itself has tests of its own).
-TEST(CliLink, DownloadKeepsABackupAndNamesIt) {
-    const CloneImage memory = PatternImage(22);
-    RadioProcess radio({"--fast"}, &memory);
-    TempDir dir;
-    WriteClone(dir.File("file.t46"), PatternImage(20));
-    const ProgramRun run =
-        RunCli(dir, {"download", "--port", radio.Device(), "--identity", "file", "file.t46"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    std::filesystem::directory_iterator backups(dir.Path() / "backups");
-    ASSERT_NE(backups, std::filesystem::directory_iterator());
-    const std::filesystem::path backup = backups->path();
-    EXPECT_EQ(++backups, std::filesystem::directory_iterator()); // one backup only
-    EXPECT_EQ(ReadImage(backup.string()), memory);
-    EXPECT_TRUE(Has(run.out, backup.filename().string())) << run.out;
-}
-
-TEST(CliLink, PrivilegedModeNeedsThePassword) {
-    const CloneImage memory = PatternImage(23);
-    TempDir dir;
-    WriteClone(dir.File("file.t46"), PatternImage(24));
-    struct Case {
-        const char* password;
-        int status;
-    };
-    for (const Case& c : {Case{"wrong\n", 1}, Case{"kumo-hikari \n", 1}, Case{"KUMO-Hikari\n", 0}}) {
-        SCOPED_TRACE(c.password);
-        RadioProcess radio({"--fast"}, &memory);
-        const ProgramRun run =
-            RunCli(dir, {"download", "--privileged", "--port", radio.Device(), "file.t46"}, c.password);
-        EXPECT_EQ(run.status, c.status) << run.err;
-        EXPECT_EQ(radio.StopAndReadMemory() == memory, c.status != 0);
-    }
-}
-
 // A cable powered by the radio, which stays off for more than 3 s: zt46 says once that no echo comes
 // back, goes on waiting, and reads the radio once it is on.
 TEST(CliLink, SaysOnceThatTheCableDoesNotEchoAndGoesOnWaiting) {
@@ -95,68 +60,77 @@ TEST(CliLink, CtrlCCancelsCleanlyWithoutAFile) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.t46")));
 }
 
-TEST(CliLink, ABackupThatCannotBeWrittenStopsTheDownload) {
-    const CloneImage memory = PatternImage(27);
-    RadioProcess radio({"--fast"}, &memory);
-    TempDir dir;
-    WriteClone(dir.File("file.t46"), PatternImage(28));
-    { std::ofstream(dir.File("backups")) << "not a folder"; }
-    const ProgramRun run =
-        RunCli(dir, {"download", "--port", radio.Device(), "--identity", "radio", "file.t46"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(Has(run.err, "backups")) << run.err;
-    EXPECT_EQ(radio.StopAndReadMemory(), memory);
-}
-
-// Another radio's file: --identity names whose identity the radio gets; without it nothing is written
-// (not even a backup) and zt46 names both serial numbers and the option.
-TEST(CliIdentity, TheOptionNamesWhoseIdentityTheRadioGets) {
-    const CloneImage memory = PatternImage(51);
-    const CloneImage file = PatternImage(52);
+// zt46 download: what the radio held is kept in a backup named on stdout; --identity names whose identity
+// the radio gets, and without it another radio's file writes nothing (not even a backup) and zt46 names
+// both serial numbers and the option; privileged mode needs the password (its rule is PrivilegedModeTest's);
+// a backup that cannot be written stops the download; a byte the radio stores wrongly is status 3 unless
+// --no-verify. Where the read-back differs is RadioWrite's.
+TEST(CliDownload, BackupIdentityPasswordAndVerifyReachTheExitStatus) {
+    const CloneImage memory = PatternImage(51), file = PatternImage(52);
     const std::string fileSerial = DecodeSerialNumber(file), radioSerial = DecodeSerialNumber(memory);
+    enum After { Unchanged, RadioIdentity, FileIdentity, Changed };
     struct Case {
-        std::vector<std::string> option;
+        const char* name;
+        std::vector<std::string> radioFlags, options;
+        const char* input;
         int status;
-        const std::string* serialAfter; // null: nothing written
+        After after;
+        std::vector<std::string> says; // on stderr
+        bool blockBackups = false;
     };
-    for (const Case& c : {Case{{"--identity", "radio"}, 0, &radioSerial},
-                          Case{{"--identity", "file"}, 0, &fileSerial}, Case{{}, 1, nullptr}}) {
-        SCOPED_TRACE(c.option.empty() ? "no option" : c.option[1]);
-        RadioProcess radio({"--fast"}, &memory);
+    const std::vector<std::string> none, radioId{"--identity", "radio"}, storeWrong{"--store-wrong", "0x200"};
+    const Case cases[] = {
+        {"the file's identity", none, {"--identity", "file"}, "", 0, FileIdentity, {}},
+        {"the radio's identity", none, radioId, "", 0, RadioIdentity, {}},
+        {"another radio's file", none, {}, "", 1, Unchanged, {fileSerial, radioSerial, "--identity"}},
+        {"wrong password", none, {"--privileged"}, "wrong\n", 1, Unchanged, {}},
+        {"password", none, {"--privileged"}, "KUMO-Hikari\n", 0, Changed, {}},
+        {"backup blocked", none, radioId, "", 2, Unchanged, {"backups"}, true},
+        {"stored wrongly",
+         storeWrong,
+         radioId,
+         "",
+         3,
+         Changed,
+         {"does not hold what was written", "backups/KSR-410_"}},
+        {"stored wrongly, --no-verify",
+         storeWrong,
+         {"--identity", "radio", "--no-verify"},
+         "",
+         0,
+         Changed,
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> flags{"--fast"};
+        flags.insert(flags.end(), c.radioFlags.begin(), c.radioFlags.end());
+        RadioProcess radio(flags, &memory);
         TempDir dir;
         WriteClone(dir.File("file.t46"), file);
+        if (c.blockBackups) std::ofstream(dir.File("backups")) << "not a folder";
         std::vector<std::string> args{"download", "--port", radio.Device(), "file.t46"};
-        args.insert(args.end(), c.option.begin(), c.option.end());
-        const ProgramRun run = RunCli(dir, args);
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ProgramRun run = RunCli(dir, args, c.input);
         EXPECT_EQ(run.status, c.status) << run.err;
+        for (const std::string& part : c.says)
+            EXPECT_TRUE(Has(run.err, part)) << part << " not in: " << run.err;
         const CloneImage after = radio.StopAndReadMemory();
-        if (c.serialAfter) {
-            EXPECT_EQ(DecodeSerialNumber(after), *c.serialAfter);
-            continue;
+        EXPECT_EQ(after == memory, c.after == Unchanged);
+        if (c.after == RadioIdentity || c.after == FileIdentity) {
+            EXPECT_EQ(DecodeSerialNumber(after), c.after == RadioIdentity ? radioSerial : fileSerial);
         }
-        EXPECT_EQ(after, memory);
-        EXPECT_TRUE(Has(run.err, fileSerial) && Has(run.err, radioSerial) && Has(run.err, "--identity"))
-            << run.err;
-        EXPECT_FALSE(std::filesystem::exists(dir.File("backups")));
-    }
-}
-
-TEST(CliVerify, ARadioThatStoresAByteWronglyIsExitStatus3WithTheBackupNamed) {
-    const CloneImage memory = PatternImage(53);
-    for (bool verify : {true, false}) {
-        SCOPED_TRACE(verify ? "verify" : "--no-verify");
-        RadioProcess radio({"--fast", "--store-wrong", "0x200"}, &memory);
-        TempDir dir;
-        WriteClone(dir.File("file.t46"), memory);
-        std::vector<std::string> args{"download", "--port", radio.Device(), "file.t46"};
-        if (!verify) args.push_back("--no-verify");
-        const ProgramRun run = RunCli(dir, args);
-        EXPECT_EQ(run.status, verify ? 3 : 0) << run.err;
-        EXPECT_EQ(Has(run.err, "does not hold what was written"), verify) << run.err;
-        if (verify) {
-            EXPECT_TRUE(Has(run.err, "byte 512: channel MR 16")) << run.err;
-            EXPECT_TRUE(Has(run.err, "backups/KSR-410_")) << run.err;
+        // One backup, of what the radio held, whenever the radio was written.
+        const std::filesystem::path backups = dir.Path() / "backups";
+        ASSERT_EQ(std::filesystem::is_directory(backups), c.after != Unchanged);
+        if (c.after == Unchanged) continue;
+        std::filesystem::directory_iterator backup(backups);
+        ASSERT_NE(backup, std::filesystem::directory_iterator());
+        EXPECT_EQ(ReadImage(backup->path().string()), memory);
+        if (c.status == 0) {
+            EXPECT_TRUE(Has(run.out, backup->path().filename().string())) << run.out;
         }
+        EXPECT_EQ(++backup, std::filesystem::directory_iterator());
     }
 }
 
