@@ -84,16 +84,6 @@ TEST(DocumentTest, SavingTheDefaultFileAsksFirst) {
     }
 }
 
-TEST(DocumentTest, SaveWithoutNameRunsSaveAsWithTheChosenPath) {
-    DocFixture f;
-    f.doc.LoadFactoryImage();
-    const std::string longPath = f.dir.File(std::string(90, 'x') + ".T46"); // kept whole
-    f.dialogs.paths.push_back(longPath);
-    ASSERT_TRUE(f.doc.Save());
-    EXPECT_EQ(f.doc.CurrentFileName(), longPath);
-    EXPECT_EQ(test::ReadBytes(longPath).size(), kCloneFileSize);
-}
-
 TEST(DocumentTest, FailedWriteKeepsTheOldFileAndReportsFailure) {
     DocFixture f;
     f.doc.LoadFactoryImage();
@@ -125,6 +115,7 @@ TEST(DocumentTest, WritePreservesPermissions) {
     EXPECT_EQ(test::ReadBytes(path)[3900], 5);
 }
 
+// Saving a document without a file runs Save As; the chosen path is kept whole, however long.
 TEST(DocumentTest, AskToSaveGoesOnOnlyWhenTheChangesReachedAFile) {
     struct Case {
         Answer answer;
@@ -137,11 +128,11 @@ TEST(DocumentTest, AskToSaveGoesOnOnlyWhenTheChangesReachedAFile) {
         f.doc.LoadFactoryImage();
         f.doc.SetModified();
         f.prompts.answers.push_back(c.answer);
-        if (c.saveAsChosen) f.dialogs.paths.push_back(f.dir.File("saved.t46"));
+        const std::string saved = f.dir.File(std::string(90, 'x') + ".t46");
+        if (c.saveAsChosen) f.dialogs.paths.push_back(saved);
         EXPECT_EQ(f.doc.New(), c.goesOn);
         EXPECT_EQ(f.prompts.ids.front(), IDS_SAVE_CHANGES);
         EXPECT_TRUE(c.goesOn || f.doc.ImageModified());
-        const std::string saved = f.dir.File("saved.t46");
         EXPECT_EQ(fs::exists(saved) && fs::file_size(saved) == kCloneFileSize, c.saveAsChosen);
     }
 }
@@ -159,23 +150,21 @@ TEST(DocumentTest, NewFindsTheDefaultFileInTheWorkingFolderThenBesideTheProgram)
               std::pair(workDefault, std::uint8_t{0x0A}));
 }
 
-TEST(DocumentTest, WithoutDefaultFileTheBuiltInImageIsWrittenOut) {
-    DocFixture f;
-    ASSERT_TRUE(f.doc.New());
-    EXPECT_EQ(std::tuple(f.doc.CurrentFileName(), f.doc.ImageFromFile()), std::tuple("<none>", false));
-    const auto bytes = test::ReadBytes(f.dir.File("work/ZT46default.t46"));
-    ASSERT_EQ(bytes.size(), kCloneFileSize);
-    EXPECT_EQ(bytes[2], 0x2C); // written after the models went back into the image
-    EXPECT_TRUE(f.prompts.ids.empty());
-}
-
-TEST(DocumentTest, UnusableDefaultFileIsNeverOverwritten) {
-    DocFixture f;
-    const std::string broken = test::WriteBytes(f.dir.File("work/ZT46default.t46"), {1, 2, 3});
-    ASSERT_TRUE(f.doc.New());
-    EXPECT_EQ(test::ReadBytes(broken), (std::vector<unsigned char>{1, 2, 3}));
-    EXPECT_EQ(std::tuple(f.prompts.ids, f.doc.CurrentFileName(), f.doc.Image()[2]),
-              std::tuple(std::vector<int>{IDS_READ_FILE_ERROR}, "<none>", 0x2C));
+// Without a default file the built-in image is written out (after the models went back into it: its
+// check value is set); an unusable one is said so and never overwritten.
+TEST(DocumentTest, WithoutAUsableDefaultFileTheBuiltInImageIsUsed) {
+    for (const bool broken : {false, true}) {
+        DocFixture f;
+        const std::string path = f.dir.File("work/ZT46default.t46");
+        if (broken) test::WriteBytes(path, {1, 2, 3});
+        ASSERT_TRUE(f.doc.New());
+        EXPECT_EQ(std::tuple(f.doc.CurrentFileName(), f.doc.ImageFromFile(), f.doc.Image()[2]),
+                  std::tuple("<none>", false, 0x2C));
+        const auto bytes = test::ReadBytes(path);
+        EXPECT_EQ(std::tuple(f.prompts.ids, bytes.size(), bytes[2]),
+                  std::tuple(broken ? std::vector<int>{IDS_READ_FILE_ERROR} : std::vector<int>{},
+                             broken ? 3 : kCloneFileSize, broken ? 3 : 0x2C));
+    }
 }
 
 // A file named on the command line loads without the length check of Open, but one that cannot be opened

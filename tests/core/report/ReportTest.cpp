@@ -19,7 +19,7 @@ void Unmask(CloneImage& image, int index) {
 }
 
 // Settings far from the factory's, values beyond their text tables, both VFOs busy, and enough channels
-// for two channel pages, the second starting in the middle of the MR group.
+// for two channel pages of 70, the second starting in the middle of the MR group (no title there).
 CloneImage BusyImage() {
     CloneImage image = FactoryImage();
     const auto put = [&image](std::size_t at, std::initializer_list<std::uint8_t> bytes) {
@@ -72,23 +72,6 @@ TEST(ReportTest, BusyImage) {
     test::DocFixture f;
     ASSERT_TRUE(f.doc.LoadFileStrict(test::WriteClone(f.dir.File("busy one.T46"), BusyImage())));
     CompareWithGolden(ReportText(Report(f.doc).Pages()), "busy.txt");
-}
-
-TEST(ReportTest, ChannelPagesHoldSeventyChannelsAndTitlesOnlyAtGroupStarts) {
-    test::DocFixture f;
-    CloneImage image = FactoryImage();
-    for (int i = 0; i < 61; ++i)
-        Unmask(image, i);                   // 61 MR + 10 Weather = 71
-    image[kChannelMaskOffset + 18] |= 0x40; // but Book 1 (index 150) masked
-    ASSERT_TRUE(f.doc.LoadFileStrict(test::WriteClone(f.dir.File("c.t46"), image)));
-    const Report report(f.doc);
-    ASSERT_EQ(report.PageCount(), 3);
-    const ReportPage two = report.Page(2);
-    EXPECT_EQ(two.lines[6].text, "***MR***");
-    EXPECT_EQ(two.LastPosition(), 6 + 1 + 61 + 1 + 9 - 1); // MR title, 61 MR, Weather title, 9 Weather
-    const ReportPage three = report.Page(3);
-    ASSERT_EQ(three.lines.size(), 7u);
-    EXPECT_EQ(three.lines[6].text.substr(0, 3), "10 "); // Weather 10, no title mid-group
 }
 
 TEST(ReportTest, MaskedFirstChannelLeavesItsGroupWithoutTitle) {
