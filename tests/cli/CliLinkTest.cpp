@@ -151,7 +151,6 @@ TEST(CliDiff, FilesAndTheRadioComparedByMeaning) {
     };
     const Case cases[] = {
         {{"a.t46", "same.t46"}, 0, "No differences.\n"},
-        {{"a.t46", "b.t46"}, 4, "1 difference.\n"},
         {{"a.t46", "b.t46"}, 4, "Identity / Serial number: "},
         {{"b.t46", atRadio}, 0, "No differences.\n"},
         {{atRadio, "a.t46"}, 4, "1 difference.\n"},

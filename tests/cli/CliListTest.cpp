@@ -159,10 +159,6 @@ TEST(CliList, AirportRowsGoToTheChosenGroup) {
               "2,2434,\"EGLL\",\"TWR\",\"TOWER\",118.5\n"
               "3,2429,\"EGKK\",\"TWR\",\"TOWER\",124.225\n"
               "4,9999,\"KXYZ\",\"TWR\",\"TOWER\",120.1\n");
-    const ProgramRun none = RunCli(f.dir, {"import", "radio.t46", "airports.csv", "--dry-run"});
-    EXPECT_EQ(none.status, kExitUsage);
-    EXPECT_NE(none.err.find("name them with --airports"), std::string::npos) << none.err;
-
     const ProgramRun run = RunCli(f.dir, {"import", "radio.t46", "airports.csv", "--airports", "EGKK egll",
                                           "--group", "Book", "--from", "5", "-o", "out.t46"});
     EXPECT_EQ(run.status, kExitOk) << run.err;

@@ -39,9 +39,7 @@ TEST(CliTest, SaveWritesWhatFileSaveWrites) {
     ASSERT_EQ(Zt46({"save", in, out}).status, kExitOk);
     const auto bytes = test::ReadBytes(out);
     ASSERT_EQ(bytes.size(), kCloneFileSize);
-    EXPECT_EQ(bytes[2], 0x2C);
-    EXPECT_EQ(bytes[3], 0xC0);
-    EXPECT_EQ(bytes[4103], 8);
+    EXPECT_EQ(std::pair(bytes[2] << 8 | bytes[3], bytes[4103] + 0), std::pair(0x2CC0, 8));
 }
 
 TEST(CliTest, BadInputsGetTheSystemsMessagesAndChangeNothing) {
@@ -66,7 +64,6 @@ TEST(CliTest, BadInputsGetTheSystemsMessagesAndChangeNothing) {
              Case{{}, kExitUsage, "Usage: zt46"},
              Case{{"frobnicate"}, kExitUsage, "unknown command"},
              Case{{"info", "--colour"}, kExitUsage, "unknown option --colour"},
-             Case{{"info", "-x"}, kExitUsage, "unknown option -x"},
              Case{{"report", "--pdf"}, kExitUsage, "option --pdf needs a value"},
              Case{{"save", good}, kExitUsage, "wrong number of arguments"},
          }) {
@@ -97,7 +94,6 @@ TEST(CliTest, TheProgramWritesNoFileForTheBuiltInImage) {
     EXPECT_EQ(report.out, ReadText(std::string(ZT46_TEST_DATA) + "/factory.txt"));
     EXPECT_TRUE(report.err.empty());
     EXPECT_FALSE(fs::exists(dir.File("ZT46default.t46")));
-    EXPECT_EQ(test::RunProgram(dir, {ZT46_CLI, "info", dir.File("none.t46")}).status, kExitFile);
 }
 
 TEST(CliTest, ReportPdfHoldsThePagesOfTheNamedFileAndNothingGoesToStdout) {

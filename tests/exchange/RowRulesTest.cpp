@@ -65,8 +65,6 @@ TEST(RowRulesTest, GenericRows) {
              "AM|S       |125.000|-------|25k|----|-|-|v|Simplex"},
             {"duplex off", "13,O,110.5,off,1,AM,,", "MR 13",
              "AM|O       |110.500|-------|25k|----|-|-|v|Simplex"},
-            {"tag cut and raised", "14,egll atis,128.075,,,,,", "MR 14",
-             "AM|EGLL ATI|128.075|-------|25k|----|-|-|v|Simplex"},
             {"last Book channel", "250,B,119.1,,,,,", "Book 100",
              "AM|B       |119.100|-------|25k|----|-|-|v|Simplex"},
             {"no location: the next masked channel", ",N,119.0,,,,,", "MR 2",
@@ -86,8 +84,6 @@ TEST(RowRulesTest, AirportRows) {
     CheckRows(kAirports, {
                              {"tower", "1,2434,EGLL,TWR,TOWER,118.5", "MR 2",
                               "AM|EGLL TWR|118.500|-------|25k|----|-|-|-|Simplex"},
-                             {"service cut to the tag", "2,2434,egll,ATIS,ATIS,128.075", "MR 2",
-                              "AM|EGLL ATI|128.075|-------|25k|----|-|-|-|Simplex"},
                              {"8.33 kHz channel name", "3,2434,EGLL,APP,APPROACH,132.005", "MR 2",
                               "AM|EGLL APP|132.005|-------|8.33k|----|-|-|-|Simplex"},
                              {"any other value is a 25 kHz channel", "4,2434,EGLL,GND,GROUND,121.520", "MR 2",

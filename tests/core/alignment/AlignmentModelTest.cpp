@@ -113,7 +113,8 @@ TEST(AlignmentModelTest, ChannelListSkipsMaskedAndWxChannels) {
 }
 
 // A typed value is clamped, shown as clamped (the VOR adjustment signed), and written to the radio's
-// word and the image's byte, leaving the bits of that byte other slots own.
+// word and the image's byte, leaving the bits of that byte other slots own. Where every slot's value lands
+// in the radio's memory, byte for byte, is AlignmentRadioTest's, over the simulated radio.
 TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
     struct Case {
         int slot;
@@ -123,13 +124,10 @@ TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
         std::uint8_t mask;     // the bits of that byte the slot owns
         const char* shown;
     };
-    for (const Case& c :
-         {Case{0, "12", 70, 12, 0xFF, "12"}, Case{1, "300", 71, 255, 0xFF, "255"},
-          Case{3, "-4", 73, 0, 0xFF, "0"}, Case{4, "200", 75, 200, 0xFF, "200"},
-          Case{5, "7", 76, 7, 0xFF, "7"}, Case{6, "8", 77, 8, 0xFF, "8"}, Case{7, "9", 78, 9, 0xFF, "9"},
-          Case{9, "10", 81, 10, 0xFF, "10"}, Case{12, "99", 74, 0x0F, 0x0F, "15"},
-          Case{13, "5", 74, 0x50, 0xF0, "5"}, Case{14, "3", 79, 0x03, 0x0F, "3"},
-          Case{15, "-20", 80, 0xF1, 0xFF, "-15"}, Case{11, "44", 93, 44, 0xFF, "44"}}) {
+    for (const Case& c : {Case{0, "12", 70, 12, 0xFF, "12"}, Case{1, "300", 71, 255, 0xFF, "255"},
+                          Case{3, "-4", 73, 0, 0xFF, "0"}, Case{12, "99", 74, 0x0F, 0x0F, "15"},
+                          Case{13, "5", 74, 0x50, 0xF0, "5"}, Case{14, "3", 79, 0x03, 0x0F, "3"},
+                          Case{15, "-20", 80, 0xF1, 0xFF, "-15"}}) {
         Selected f;
         const CloneImage before = f.image;
         ASSERT_TRUE(f.model->CommitValue(c.slot, c.text)) << c.slot;
