@@ -47,6 +47,14 @@ TEST(FrequencyTest, HzToMHzDividesTwice) {
     EXPECT_EQ(HzToMHz(144015000), 144.015);
 }
 
+// The serial number's digits: the report's golden holds '*' and '#', nothing the letters.
+TEST(DigitsTest, NibbleDigits) {
+    std::string digits;
+    for (int n = 0; n <= 16; ++n)
+        digits += NibbleToDigit(n);
+    EXPECT_EQ(digits, "0123456789ABCD*#-");
+}
+
 TEST(DigitsTest, TagCharacterCodes) {
     struct Case {
         char c;
