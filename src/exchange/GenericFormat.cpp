@@ -75,11 +75,7 @@ std::optional<std::int64_t> StepHz(std::string_view text) {
 
 ListResult<std::vector<ListRow>> ReadGenericRows(const CsvTable& table) {
     ListCells cells(table, kGenericHeader, kGenericColumnCount);
-    std::vector<ListRow> rows;
-    rows.reserve(table.rows.size());
-    for (const CsvRow& r : table.rows) {
-        ListRow row;
-        row.line = r.line;
+    return cells.ReadRows([&](const CsvRow& r, ListRow& row) {
         row.listedName = std::string(cells.Get(r, kName));
         row.listedFrequency = std::string(cells.Get(r, kFrequency));
 
@@ -122,10 +118,7 @@ ListResult<std::vector<ListRow>> ReadGenericRows(const CsvTable& table) {
             row.refusalDetail = std::string(mode);
         }
         row.scan = !SameName(cells.Get(r, kSkip), "S");
-        if (cells.Error()) return *cells.Error();
-        rows.push_back(std::move(row));
-    }
-    return rows;
+    });
 }
 
 std::string WriteGenericList(const ChannelTable& source, const BandContext& band) {
