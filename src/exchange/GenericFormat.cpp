@@ -54,7 +54,7 @@ void ChooseSteps(ListRow& row, std::optional<std::int64_t> stepHz) {
         hz = *channel;
         row.amStep = 0;
     } else {
-        row.amStep = On25kRaster(hz) && stepHz >= 8330 && stepHz <= 8334 ? 0 : 1;
+        row.amStep = hz % 25000 == 0 && stepHz >= 8330 && stepHz <= 8334 ? 0 : 1;
     }
     const auto listed = stepHz ? FmStepOfHz(*stepHz) : std::nullopt;
     if (listed && hz % kFmRasterHz[*listed] == 0) {

@@ -69,10 +69,6 @@ std::string HzText(std::int64_t hz) {
                   static_cast<long long>(magnitude % 1000000));
 }
 
-bool On25kRaster(std::int64_t hz) {
-    return hz % kBlockHz == 0;
-}
-
 std::optional<std::int64_t> ChannelNameHz(std::int64_t hz) {
     if (hz < kNamesLowHz || hz >= kNamesHighHz) return std::nullopt;
     return ChannelOfName833(static_cast<std::int32_t>(hz));
