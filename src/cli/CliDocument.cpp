@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <ostream>
 
+#include "core/util/Messages.h"
+
 namespace zt46::cli {
 
 namespace {
@@ -32,6 +34,23 @@ std::vector<std::string> Paths(const QCommandLineParser& parser) {
     for (const QString& argument : parser.positionalArguments())
         paths.push_back(argument.toLocal8Bit().toStdString());
     return paths;
+}
+
+std::string OptionValue(const QCommandLineParser& parser, const char* name) {
+    return parser.value(QString::fromLatin1(name)).toLocal8Bit().toStdString();
+}
+
+QCommandLineOption OutputOption(const char* valueName) {
+    return QCommandLineOption(QStringList{"o", "output"}, {}, QString::fromLatin1(valueName));
+}
+
+int FileNotWritten(UserPrompts& prompts, const std::string& path, bool opened) {
+    if (opened) {
+        MessageById(prompts, IDS_WRITE_FILE_ERROR, Buttons::Ok, Icon::Stop);
+    } else {
+        MessageById(prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
+    }
+    return kExitFile;
 }
 
 bool CheckArgumentCount(const std::vector<std::string>& paths, std::size_t min, std::size_t max,

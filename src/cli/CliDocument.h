@@ -25,6 +25,13 @@ struct CliDocument {
 
 // The positional arguments of a command as paths.
 std::vector<std::string> Paths(const QCommandLineParser& parser);
+// The value of an option in the local encoding, as Paths gives the arguments; empty when not given.
+std::string OptionValue(const QCommandLineParser& parser, const char* name);
+// -o/--output with the value name of the command's usage ("OUT.csv", "FILE").
+QCommandLineOption OutputOption(const char* valueName);
+// The system's message for a file that could not be created (`opened` false) or not written whole;
+// returns kExitFile.
+int FileNotWritten(UserPrompts& prompts, const std::string& path, bool opened);
 // Argument count check shared by the commands: prints the usage and returns false when out of range.
 bool CheckArgumentCount(const std::vector<std::string>& paths, std::size_t min, std::size_t max,
                         const Command& cmd, CliIo& io);

@@ -9,7 +9,6 @@
 #include "cli/CliDocument.h"
 #include "core/image/Codecs.h"
 #include "core/report/Report.h"
-#include "core/util/Messages.h"
 #include "core/util/TextFormat.h"
 #include "report/ReportPdf.h"
 
@@ -78,7 +77,7 @@ public:
     int Run(const QCommandLineParser& parser, CliIo& io) const override {
         const std::vector<std::string> paths = Paths(parser);
         if (!CheckArgumentCount(paths, 0, 1, *this, io)) return kExitUsage;
-        const std::string pdf = parser.value(QStringLiteral("pdf")).toLocal8Bit().toStdString();
+        const std::string pdf = OptionValue(parser, "pdf");
         if (parser.isSet(QStringLiteral("pdf")) && pdf.empty()) {
             io.err << "zt46 report: option --pdf needs a file name\n" << Usage();
             return kExitUsage;
@@ -104,18 +103,10 @@ private:
             app.emplace(argc, argv);
         }
 
-        switch (
-            WriteReportPdf(Report(cli.document), QString::fromStdString(path), DefaultReportPageLayout())) {
-        case PdfResult::Written:
-            return kExitOk;
-        case PdfResult::CannotOpen:
-            MessageById(cli.prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
-            return kExitFile;
-        case PdfResult::CannotWrite:
-            MessageById(cli.prompts, IDS_WRITE_FILE_ERROR, Buttons::Ok, Icon::Stop);
-            return kExitFile;
-        }
-        return kExitFile;
+        const PdfResult result =
+            WriteReportPdf(Report(cli.document), QString::fromStdString(path), DefaultReportPageLayout());
+        if (result == PdfResult::Written) return kExitOk;
+        return FileNotWritten(cli.prompts, path, result == PdfResult::CannotWrite);
     }
 };
 

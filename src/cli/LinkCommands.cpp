@@ -182,12 +182,11 @@ public:
                "--privileged asks for the service password first.\n";
     }
     QList<QCommandLineOption> Options() const override {
-        return {PortOption(), QCommandLineOption(QStringList{"o", "output"}, {}, QStringLiteral("FILE")),
-                PrivilegedOption()};
+        return {PortOption(), OutputOption("FILE"), PrivilegedOption()};
     }
     int Run(const QCommandLineParser& parser, CliIo& io) const override {
-        const std::string output = parser.value(QStringLiteral("output")).toLocal8Bit().toStdString();
-        const std::string device = parser.value(QStringLiteral("port")).toLocal8Bit().toStdString();
+        const std::string output = OptionValue(parser, "output");
+        const std::string device = OptionValue(parser, "port");
         if (!parser.positionalArguments().isEmpty() || device.empty()) {
             io.err << "zt46 upload: wrong arguments\n" << Usage();
             return kExitUsage;
@@ -241,7 +240,7 @@ public:
     }
     int Run(const QCommandLineParser& parser, CliIo& io) const override {
         const std::vector<std::string> paths = Paths(parser);
-        const std::string device = parser.value(QStringLiteral("port")).toLocal8Bit().toStdString();
+        const std::string device = OptionValue(parser, "port");
         if (paths.size() != 1 || device.empty()) {
             io.err << "zt46 download: wrong arguments\n" << Usage();
             return kExitUsage;

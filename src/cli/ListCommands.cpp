@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "cli/CliDocument.h"
-#include "core/util/Messages.h"
 #include "exchange/ChannelList.h"
 #include "exchange/ImportPlan.h"
 #include "exchange/ImportPreview.h"
@@ -19,14 +18,6 @@ namespace zt46::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Value(const QCommandLineParser& parser, const char* name) {
-    return parser.value(QString::fromLatin1(name)).toLocal8Bit().toStdString();
-}
-
-QCommandLineOption OutputOption(const char* valueName) {
-    return QCommandLineOption(QStringList{"o", "output"}, {}, QString::fromLatin1(valueName));
-}
 
 QCommandLineOption FormatOption() {
     return QCommandLineOption(QStringLiteral("format"), {}, QStringLiteral("FORMAT"));
@@ -39,19 +30,12 @@ bool SameFile(const std::string& a, const std::string& b) {
     return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
 }
 
-// Writes the text into the file whole or not at all; false after the system's message.
-bool WriteTextFile(const std::string& path, const std::string& text, UserPrompts& prompts) {
+// Writes the text into the file whole or not at all; kExitFile after the system's message.
+int WriteTextFile(const std::string& path, const std::string& text, UserPrompts& prompts) {
     QSaveFile file(QString::fromLocal8Bit(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        MessageById(prompts, IDS_CREATE_FILE_ERROR, Buttons::Ok, Icon::Stop, path);
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly)) return FileNotWritten(prompts, path, false);
     file.write(text.data(), static_cast<qint64>(text.size()));
-    if (!file.commit()) {
-        MessageById(prompts, IDS_WRITE_FILE_ERROR, Buttons::Ok, Icon::Stop);
-        return false;
-    }
-    return true;
+    return file.commit() ? kExitOk : FileNotWritten(prompts, path, true);
 }
 
 class ExportCommand : public Command {
@@ -75,14 +59,14 @@ public:
         if (!CheckArgumentCount(paths, 1, 1, *this, io)) return kExitUsage;
         ListFormat format = ListFormat::Zt46;
         if (parser.isSet(QStringLiteral("format"))) {
-            const std::optional<ListFormat> named = ListFormatFromName(Value(parser, "format"));
+            const std::optional<ListFormat> named = ListFormatFromName(OptionValue(parser, "format"));
             if (!named || *named == ListFormat::Airports) {
                 io.err << "zt46 export: --format takes zt46 or generic\n" << Usage();
                 return kExitUsage;
             }
             format = *named;
         }
-        const std::string output = Value(parser, "output");
+        const std::string output = OptionValue(parser, "output");
         if (parser.isSet(QStringLiteral("output")) && output.empty()) {
             io.err << "zt46 export: option -o needs a file name\n" << Usage();
             return kExitUsage;
@@ -90,7 +74,7 @@ public:
         CliDocument cli(io);
         if (!cli.Load(paths[0])) return kExitFile;
         const std::string text = ExportList(cli.document, format).value_or(std::string());
-        if (!output.empty()) return WriteTextFile(output, text, cli.prompts) ? kExitOk : kExitFile;
+        if (!output.empty()) return WriteTextFile(output, text, cli.prompts);
         io.out << text;
         io.out.flush();
         return io.out ? kExitOk : kExitFile;
@@ -139,7 +123,7 @@ public:
         const std::string& file = paths[0];
         const std::string& listPath = paths[1];
         const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
-        const std::string output = Value(parser, "output");
+        const std::string output = OptionValue(parser, "output");
 
         ListReadOptions read;
         ImportPlacement placement;
@@ -188,16 +172,16 @@ private:
     // The read and placement options of the command line; what is wrong with them, or nothing.
     static std::string TakeOptions(const QCommandLineParser& parser, ListReadOptions& read,
                                    ImportPlacement& placement) {
-        const std::string format = Value(parser, "format");
+        const std::string format = OptionValue(parser, "format");
         if (parser.isSet(QStringLiteral("format")) && format != "auto") {
             read.format = ListFormatFromName(format);
             if (!read.format) return "--format takes auto, zt46, generic or airports";
         }
-        read.airports = SplitAirports(Value(parser, "airports"));
+        read.airports = SplitAirports(OptionValue(parser, "airports"));
         if (read.format == ListFormat::Airports && read.airports.empty())
             return "an airport list needs --airports IDENTS";
         if (parser.isSet(QStringLiteral("group"))) {
-            const std::optional<int> group = GroupFromListName(Value(parser, "group"));
+            const std::optional<int> group = GroupFromListName(OptionValue(parser, "group"));
             if (group != kGroupMr && group != kGroupBook) return "--group takes MR or Book";
             placement.group = *group;
         }

@@ -65,6 +65,22 @@ std::size_t LineEnd(std::string_view text, std::size_t pos) {
     return end + 1;
 }
 
+// The separator a header line uses most: ',', ';' or '\t' (',' when it has none).
+char DetectSeparator(std::string_view headerLine) {
+    std::size_t commas = 0, semicolons = 0, tabs = 0;
+    bool quoted = false;
+    for (char c : headerLine) {
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        commas += c == ',';
+        semicolons += c == ';';
+        tabs += c == '\t';
+    }
+    if (semicolons > commas && semicolons >= tabs) return ';';
+    if (tabs > commas && tabs > semicolons) return '\t';
+    return ',';
+}
+
 class Reader {
 public:
     Reader(char separator, std::size_t maxRows, const RowFilter& filter)
@@ -112,7 +128,6 @@ std::optional<ListError> Reader::Take(std::vector<std::string> fields, int line)
                    : Error(ListErrorKind::TooManyFields, line, column,
                            Format("the header has more than %zu columns", kMaxHeaderFields));
     }
-    m_collector.extraNonEmpty = false;
     if (AllEmpty(fields)) return std::nullopt;
     if (!m_haveHeader) {
         for (std::string& name : fields)
@@ -214,21 +229,6 @@ int CsvTable::Column(std::string_view name) const {
         if (SameName(header[i], name)) return static_cast<int>(i);
     }
     return -1;
-}
-
-char DetectSeparator(std::string_view headerLine) {
-    std::size_t commas = 0, semicolons = 0, tabs = 0;
-    bool quoted = false;
-    for (char c : headerLine) {
-        if (c == '"') quoted = !quoted;
-        if (quoted) continue;
-        commas += c == ',';
-        semicolons += c == ';';
-        tabs += c == '\t';
-    }
-    if (semicolons > commas && semicolons >= tabs) return ';';
-    if (tabs > commas && tabs > semicolons) return '\t';
-    return ',';
 }
 
 ListResult<CsvTable> ReadCsv(std::string_view text, std::size_t maxRows, const RowFilter& filter) {

@@ -41,9 +41,6 @@ struct RowFilter {
 
 ListResult<CsvTable> ReadCsv(std::string_view text, std::size_t maxRows, const RowFilter& filter = {});
 
-// The separator a header line uses most: ',', ';' or '\t' (',' when it has none).
-char DetectSeparator(std::string_view headerLine);
-
 // Whether two names are equal ignoring ASCII letter case and surrounding blanks.
 bool SameName(std::string_view a, std::string_view b);
 // The text without leading and trailing blanks (spaces and tabs).

@@ -54,7 +54,7 @@ void ChooseSteps(ListRow& row, std::optional<std::int64_t> stepHz) {
         hz = *channel;
         row.amStep = 0;
     } else {
-        row.amStep = On25kRaster(hz) && stepHz >= 8330 && stepHz <= 8334 ? 0 : 1;
+        row.amStep = hz % 25000 == 0 && stepHz >= 8330 && stepHz <= 8334 ? 0 : 1;
     }
     const auto listed = stepHz ? FmStepOfHz(*stepHz) : std::nullopt;
     if (listed && hz % kFmRasterHz[*listed] == 0) {
@@ -75,11 +75,7 @@ std::optional<std::int64_t> StepHz(std::string_view text) {
 
 ListResult<std::vector<ListRow>> ReadGenericRows(const CsvTable& table) {
     ListCells cells(table, kGenericHeader, kGenericColumnCount);
-    std::vector<ListRow> rows;
-    rows.reserve(table.rows.size());
-    for (const CsvRow& r : table.rows) {
-        ListRow row;
-        row.line = r.line;
+    return cells.ReadRows([&](const CsvRow& r, ListRow& row) {
         row.listedName = std::string(cells.Get(r, kName));
         row.listedFrequency = std::string(cells.Get(r, kFrequency));
 
@@ -122,10 +118,7 @@ ListResult<std::vector<ListRow>> ReadGenericRows(const CsvTable& table) {
             row.refusalDetail = std::string(mode);
         }
         row.scan = !SameName(cells.Get(r, kSkip), "S");
-        if (cells.Error()) return *cells.Error();
-        rows.push_back(std::move(row));
-    }
-    return rows;
+    });
 }
 
 std::string WriteGenericList(const ChannelTable& source, const BandContext& band) {

@@ -42,4 +42,18 @@ std::optional<bool> ListCells::Flag(const CsvRow& row, int name) {
     return flag;
 }
 
+ListResult<std::vector<ListRow>>
+ListCells::ReadRows(const std::function<void(const CsvRow&, ListRow&)>& fill) {
+    std::vector<ListRow> rows;
+    rows.reserve(m_table.rows.size());
+    for (const CsvRow& r : m_table.rows) {
+        ListRow row;
+        row.line = r.line;
+        fill(r, row);
+        if (m_error) return *m_error;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 } // namespace zt46

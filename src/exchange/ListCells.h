@@ -3,11 +3,13 @@
 // that cannot be read becomes an error naming its line and column.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "exchange/ChannelList.h"
 #include "exchange/CsvReader.h"
 #include "exchange/ListError.h"
 
@@ -33,6 +35,10 @@ public:
     void Bad(const CsvRow& row, int name, std::string message);
 
     const std::optional<ListError>& Error() const { return m_error; }
+
+    // Every row of the table as `fill` reads it (the row's line already set); the first bad value ends
+    // the reading as the list's error.
+    ListResult<std::vector<ListRow>> ReadRows(const std::function<void(const CsvRow&, ListRow&)>& fill);
 
 private:
     int Position(int name) const { return m_positions[static_cast<std::size_t>(name)]; }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/editor/FrequencyRules.h"
 #include "core/editor/InputFilters.h"
 #include "core/util/TextFormat.h"
 #include "exchange/CsvReader.h"
@@ -68,16 +69,9 @@ std::string HzText(std::int64_t hz) {
                   static_cast<long long>(magnitude % 1000000));
 }
 
-bool On25kRaster(std::int64_t hz) {
-    return hz % kBlockHz == 0;
-}
-
 std::optional<std::int64_t> ChannelNameHz(std::int64_t hz) {
-    if (hz < kNamesLowHz || hz >= kNamesHighHz || hz % 5000 != 0) return std::nullopt;
-    const std::int64_t rest = hz % kBlockHz;
-    if (rest == 0 || rest == 20000) return std::nullopt;
-    const std::int64_t channel = rest / 5000 - 1; // 0, 1, 2
-    return hz - rest + channel * kBlockHz / 3;
+    if (hz < kNamesLowHz || hz >= kNamesHighHz) return std::nullopt;
+    return ChannelOfName833(static_cast<std::int32_t>(hz));
 }
 
 std::optional<std::int64_t> Nearest833Hz(std::int64_t hz) {

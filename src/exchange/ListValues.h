@@ -18,13 +18,11 @@ std::string HzText(std::int64_t hz);
 // The frequency an 8.33 kHz channel name stands for: a name is its 25 kHz block plus 5, 10 or 15 kHz and
 // names the block's first, second or third 8.33 kHz channel (118.005 is 118.000000 MHz, 118.010 is
 // 118.008333, 118.015 is 118.016666). nullopt for any other value, a 25 kHz channel (118.025) included,
-// and outside the airband.
+// and outside the airband. The editor's ChannelOfName833, kept to the airband.
 std::optional<std::int64_t> ChannelNameHz(std::int64_t hz);
 // The 8.33 kHz channel a value stands for when it lies within 500 Hz of one that is no 25 kHz channel as
 // well (118.008330 and 118.0083 are 118.008333); nullopt otherwise.
 std::optional<std::int64_t> Nearest833Hz(std::int64_t hz);
-// Whether the value is on the 25 kHz raster.
-bool On25kRaster(std::int64_t hz);
 
 // A tag as the grid makes one from UTF-8 text: letters raised to capitals, cut to 8 characters, and a
 // character outside the radio's set (the tag filter of the grid's editor) a blank.

@@ -13,8 +13,6 @@ namespace zt46 {
 
 ListResult<std::string> DecodeListText(std::string_view bytes);
 
-// Appends the UTF-8 form of a code point.
-void AppendUtf8(std::string& out, char32_t cp);
 // The code point at `pos` of UTF-8 text and its length in bytes; an invalid sequence gives its first byte
 // as a Latin-1 character of length 1.
 char32_t NextCodePoint(std::string_view text, std::size_t pos, std::size_t& length);

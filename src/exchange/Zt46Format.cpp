@@ -69,11 +69,7 @@ std::optional<std::int64_t> ShownFrequency(ListCells& cells, const CsvRow& r, in
 
 ListResult<std::vector<ListRow>> ReadZt46Rows(const CsvTable& table) {
     ListCells cells(table, kZt46Header, kZt46ColumnCount);
-    std::vector<ListRow> rows;
-    rows.reserve(table.rows.size());
-    for (const CsvRow& r : table.rows) {
-        ListRow row;
-        row.line = r.line;
+    return cells.ReadRows([&](const CsvRow& r, ListRow& row) {
         row.listedName = std::string(cells.Raw(r, kZt46Tag));
         row.listedFrequency = std::string(cells.Get(r, kZt46Receive));
         ReadSlot(cells, r, row);
@@ -112,10 +108,7 @@ ListResult<std::vector<ListRow>> ReadZt46Rows(const CsvTable& table) {
         row.clockShift = cells.Flag(r, kZt46ClockShift);
         row.tagDisplay = cells.Flag(r, kZt46TagDisplay);
         row.scan = cells.Flag(r, kZt46Scan);
-        if (cells.Error()) return *cells.Error();
-        rows.push_back(std::move(row));
-    }
-    return rows;
+    });
 }
 
 std::string WriteZt46List(const ChannelTable& source, const BandContext& band) {
