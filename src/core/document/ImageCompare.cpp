@@ -61,6 +61,25 @@ std::string Hex(const CloneImage& image, std::size_t first, std::size_t last) {
     return text;
 }
 
+// The runs of bytes for which `differs(i)` holds, each cut where the region changes.
+template <typename Differs> std::vector<ByteRange> RunsWithinRegions(const Differs& differs) {
+    std::vector<ByteRange> ranges;
+    std::size_t i = 0;
+    while (i < kImageSize) {
+        if (!differs(i)) {
+            ++i;
+            continue;
+        }
+        const std::string region = RegionName(i);
+        std::size_t last = i;
+        while (last + 1 < kImageSize && differs(last + 1) && RegionName(last + 1) == region)
+            ++last;
+        ranges.push_back({i, last});
+        i = last + 1;
+    }
+    return ranges;
+}
+
 int ChannelIndexAt(std::size_t offset) {
     if (offset < kMrOffset)
         return kFirstWeatherIndex + static_cast<int>((offset - kWeatherOffset) / kRecordSize);
@@ -106,20 +125,10 @@ public:
 
     // The differing bits left over, as ranges of bytes within one region each.
     std::vector<ImageDifference> Finish() {
-        std::size_t i = 0;
-        while (i < kImageSize) {
-            if (!m_open[i]) {
-                ++i;
-                continue;
-            }
-            const std::string region = RegionName(i);
-            std::size_t last = i;
-            while (last + 1 < kImageSize && m_open[last + 1] && RegionName(last + 1) == region)
-                ++last;
+        for (const auto [i, last] : RunsWithinRegions([this](std::size_t at) { return m_open[at] != 0; })) {
             const std::string where = i == last ? Format("Byte %zu", i) : Format("Bytes %zu..%zu", i, last);
-            m_lines.push_back({DifferenceKind::Bytes, where + " (" + region + "): " + Hex(a, i, last) +
+            m_lines.push_back({DifferenceKind::Bytes, where + " (" + RegionName(i) + "): " + Hex(a, i, last) +
                                                           std::string(kArrow) + Hex(b, i, last)});
-            i = last + 1;
         }
         return std::move(m_lines);
     }
@@ -325,8 +334,9 @@ std::vector<ImageDifference> CompareImages(const CloneImage& first, const CloneI
     ComparePage(c, "Display & Sound", DisplaySoundRows());
     ComparePage(c, "TX/RX", TxRxRows());
     ComparePage(c, "Key Set/Misc", KeyMiscRows());
-    CompareVfo(c, "VFO A", kVfoAOffset, tableA.Bands(systemA), tableB.Bands(systemB));
-    CompareVfo(c, "VFO B", kVfoBOffset, tableA.Bands(systemA), tableB.Bands(systemB));
+    const BandContext bandsA = tableA.Bands(systemA), bandsB = tableB.Bands(systemB);
+    CompareVfo(c, "VFO A", kVfoAOffset, bandsA, bandsB);
+    CompareVfo(c, "VFO B", kVfoBOffset, bandsA, bandsB);
     CompareCurrentChannels(c);
     CompareChannels(c, tableA, tableB);
     CompareAlignment(c);
@@ -378,21 +388,7 @@ std::string RegionName(std::size_t offset) {
 }
 
 std::vector<ByteRange> DifferingRanges(const CloneImage& first, const CloneImage& second) {
-    std::vector<ByteRange> ranges;
-    std::size_t i = 0;
-    while (i < kImageSize) {
-        if (first[i] == second[i]) {
-            ++i;
-            continue;
-        }
-        const std::string region = RegionName(i);
-        std::size_t last = i;
-        while (last + 1 < kImageSize && first[last + 1] != second[last + 1] && RegionName(last + 1) == region)
-            ++last;
-        ranges.push_back({i, last});
-        i = last + 1;
-    }
-    return ranges;
+    return RunsWithinRegions([&](std::size_t at) { return first[at] != second[at]; });
 }
 
 std::vector<std::string> DescribeDifferingRanges(const CloneImage& first, const CloneImage& second) {
