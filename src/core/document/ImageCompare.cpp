@@ -252,10 +252,8 @@ void CompareChannels(Comparison& c, ChannelTable& a, ChannelTable& b) {
     for (int i = 0; i < kChannelCount; ++i) {
         if (i == kFirstWeatherIndex) {
             // A Weather channel's cells are the ones the grid shows with the Weather group on screen.
-            while (a.CurrentGroup() != kGroupWeather)
-                a.NextGroup(1);
-            while (b.CurrentGroup() != kGroupWeather)
-                b.NextGroup(1);
+            a.ShowGroup(kGroupWeather, 1);
+            b.ShowGroup(kGroupWeather, 1);
         }
         const std::string name = ChannelName(i);
         if (i < kMaskedChannelCount) {
