@@ -290,21 +290,17 @@ void CompareAlignment(Comparison& c) {
             const int raw = static_cast<int>((image[byte] & mask) >> (s.part == 3 ? 4 : 0));
             return s.minimum < 0 && raw > 127 ? raw - 256 : raw;
         };
-        const char* group = slot == 0 || slot == 1 || slot == 12   ? " (AM)"
-                            : slot == 2 || slot == 3 || slot == 13 ? " (FM)"
-                                                                   : "";
+        const SquelchBand band = SquelchBandOf(slot);
+        const char* group = band == SquelchBand::Am ? " (AM)" : band == SquelchBand::Fm ? " (FM)" : "";
         if (c.Report(DifferenceKind::Alignment, "Alignment", std::string(s.label) + group,
                      std::to_string(value(c.a)), std::to_string(value(c.b)))) {
             c.Explain(byte, mask);
         }
     }
-    for (const auto& [offset, name] : {std::pair{std::size_t{82}, "RX Tune Frequency(Low)"},
-                                       std::pair{std::size_t{88}, "RX Tune Frequency(High)"}}) {
+    for (const auto& [offset, name] : {std::pair{kRxTuneLowOffset, "RX Tune Frequency(Low)"},
+                                       std::pair{kRxTuneHighOffset, "RX Tune Frequency(High)"}}) {
         const auto mhz = [&](const CloneImage& image) {
-            const std::uint32_t tens = static_cast<std::uint32_t>(image[offset]) << 24 |
-                                       static_cast<std::uint32_t>(image[offset + 1]) << 16 |
-                                       static_cast<std::uint32_t>(image[offset + 2]) << 8 | image[offset + 3];
-            return Format("%.5f", tens / 100000.0);
+            return Format("%.5f", ReadBe32(image, offset) / 100000.0);
         };
         if (c.Differs(offset, 4) &&
             c.Report(DifferenceKind::Alignment, "Alignment", name, mhz(c.a), mhz(c.b)))
