@@ -70,16 +70,15 @@ bool CloneProtocol::Handshake(std::uint8_t command, bool& ready) {
         }
         if (status == LinkResult::Error) return FailLead();
         if (status == LinkResult::Timeout) break;
-        const bool answered = (command == clone::kRequestUpload && r == clone::kReady) ||
-                              (command == clone::kRequestAlign && r == clone::kRadioHello);
         // The radio is on and answers, yet the lead did not echo: it is not a working lead.
-        if (answered && !echoed) return FailLead();
         if (command == clone::kRequestUpload && r == clone::kReady) {
+            if (!echoed) return FailLead();
             ready = true;
             LinkWait(150);
             return true;
         }
         if (command == clone::kRequestAlign && r == clone::kRadioHello) {
+            if (!echoed) return FailLead();
             LinkWait(5);
             return m_port.SendByte(command) == LinkResult::Ok ? true : FailLead();
         }

@@ -3,6 +3,7 @@
 #include <QSerialPort>
 
 #include "core/util/Messages.h"
+#include "core/util/PortProblems.h"
 #include "core/util/UserPrompts.h"
 #include "link/SerialPort.h"
 
@@ -75,8 +76,7 @@ void AddPermissionFacts(PortProblemFacts& facts, const struct stat& st) {
 }
 #endif
 
-} // namespace
-
+// `openError` is the QSerialPort error code of the failed open, `openErrorText` its text.
 PortProblemFacts DiagnoseOpenFailure(const std::string& device, int openError,
                                      const std::string& openErrorText) {
     PortProblemFacts facts;
@@ -115,13 +115,12 @@ PortProblemFacts DiagnoseOpenFailure(const std::string& device, int openError,
     return facts;
 }
 
-std::string OpenFailureText(const SerialPort& port) {
-    return PortProblemText(
-        DiagnoseOpenFailure(port.Settings().DeviceName(), port.OpenError(), port.OpenErrorText()));
-}
+} // namespace
 
 void ReportOpenFailure(UserPrompts& prompts, const SerialPort& port) {
-    prompts.Show(Prompt{IDS_COMM_PORT_ERROR, OpenFailureText(port), Buttons::Ok, Icon::Stop});
+    const PortProblemFacts facts =
+        DiagnoseOpenFailure(port.Settings().DeviceName(), port.OpenError(), port.OpenErrorText());
+    prompts.Show(Prompt{IDS_COMM_PORT_ERROR, PortProblemText(facts), Buttons::Ok, Icon::Stop});
 }
 
 } // namespace zt46

@@ -171,7 +171,6 @@ TransferResult RunVerifyWrite(SerialPort& port, const TransferJob& job, const Tr
     NotedPrompts prompts(context.prompts);
     const TransferContext noted{prompts, context.progress, context.cancel};
     CloneProtocol protocol(port, noted, job.privileged);
-    result.image = job.image;
     result.verify = ReadBackAndCompare(protocol, prompts, job.image, job.backupPath, RadioVerifiedPrompt());
     result.succeeded = result.verify == VerifyOutcome::Verified;
     Finish(port, context, result);

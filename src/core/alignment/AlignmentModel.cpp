@@ -41,11 +41,6 @@ constexpr AlignSlot kSlots[kAlignSlotCount] = {
 
 constexpr std::uint8_t kReferenceTune = 0x37;
 
-std::uint32_t ReadBe32(const CloneImage& image, std::size_t at) {
-    return static_cast<std::uint32_t>(image[at]) << 24 | static_cast<std::uint32_t>(image[at + 1]) << 16 |
-           static_cast<std::uint32_t>(image[at + 2]) << 8 | image[at + 3];
-}
-
 void WriteBe32(CloneImage& image, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i)
         image[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (24 - 8 * i));
@@ -58,8 +53,28 @@ int SignedByte(int value) {
 
 } // namespace
 
+std::uint32_t ReadBe32(const CloneImage& image, std::size_t at) {
+    return static_cast<std::uint32_t>(image[at]) << 24 | static_cast<std::uint32_t>(image[at + 1]) << 16 |
+           static_cast<std::uint32_t>(image[at + 2]) << 8 | image[at + 3];
+}
+
 const AlignSlot& AlignSlotInfo(int slot) {
     return kSlots[std::clamp(slot, 0, kAlignSlotCount - 1)];
+}
+
+SquelchBand SquelchBandOf(int slot) {
+    switch (slot) {
+    case 0: // threshold, tight and hysteresis
+    case 1:
+    case 12:
+        return SquelchBand::Am;
+    case 2:
+    case 3:
+    case 13:
+        return SquelchBand::Fm;
+    default:
+        return SquelchBand::None;
+    }
 }
 
 AlignmentModel::AlignmentModel(ChannelTable& channels, CloneImage& image, AlignmentRadio& radio)
@@ -127,8 +142,8 @@ void AlignmentModel::LoadFromImage() {
         Field(slot) = IsLowNibble(s.part) ? byte & 0x0F : s.part == kHighNibble ? byte >> 4 : byte;
     }
     m_values.VorAngle = m_values.VorDegreeAdjustment;
-    m_values.RxTuneLowFrequency = static_cast<int>(ReadBe32(m_image, 82));
-    m_values.RxTuneHighFrequency = static_cast<int>(ReadBe32(m_image, 88));
+    m_values.RxTuneLowFrequency = static_cast<int>(ReadBe32(m_image, kRxTuneLowOffset));
+    m_values.RxTuneHighFrequency = static_cast<int>(ReadBe32(m_image, kRxTuneHighOffset));
     m_shownReading.fill(std::nullopt);
 }
 
@@ -146,8 +161,8 @@ void AlignmentModel::StoreToImage() {
             byte = static_cast<std::uint8_t>(value);
         }
     }
-    WriteBe32(m_image, 82, static_cast<std::uint32_t>(m_values.RxTuneLowFrequency));
-    WriteBe32(m_image, 88, static_cast<std::uint32_t>(m_values.RxTuneHighFrequency));
+    WriteBe32(m_image, kRxTuneLowOffset, static_cast<std::uint32_t>(m_values.RxTuneLowFrequency));
+    WriteBe32(m_image, kRxTuneHighOffset, static_cast<std::uint32_t>(m_values.RxTuneHighFrequency));
 }
 
 RadioReply AlignmentModel::Check(RadioReply reply) {
@@ -351,18 +366,8 @@ bool AlignmentModel::CurrentIsFm() const {
 }
 
 bool AlignmentModel::SlotLive(int slot) const {
-    switch (slot) {
-    case 0: // AM threshold, tight and hysteresis
-    case 1:
-    case 12:
-        return !CurrentIsFm();
-    case 2: // FM threshold, tight and hysteresis
-    case 3:
-    case 13:
-        return CurrentIsFm();
-    default:
-        return true;
-    }
+    const SquelchBand band = SquelchBandOf(slot);
+    return band == SquelchBand::None || (band == SquelchBand::Fm) == CurrentIsFm();
 }
 
 } // namespace zt46

@@ -38,6 +38,15 @@ struct AlignSlot {
 
 const AlignSlot& AlignSlotInfo(int slot);
 
+// The RX tune frequencies in the image: four bytes each, most significant first, in tens of hertz.
+constexpr std::size_t kRxTuneLowOffset = 82;
+constexpr std::size_t kRxTuneHighOffset = 88;
+std::uint32_t ReadBe32(const CloneImage& image, std::size_t at);
+
+// The band whose squelch a slot sets: AM for 0, 1 and 12, FM for 2, 3 and 13, none for the others.
+enum class SquelchBand { None, Am, Fm };
+SquelchBand SquelchBandOf(int slot);
+
 struct AlignValues {
     int AmThresholdSquelch = 0, AmTightSquelch = 0, FmThresholdSquelch = 0, FmTightSquelch = 0;
     int FmSquelchHysteresis = 0, AmSquelchHysteresis = 0;

@@ -61,6 +61,25 @@ std::string Hex(const CloneImage& image, std::size_t first, std::size_t last) {
     return text;
 }
 
+// The runs of bytes for which `differs(i)` holds, each cut where the region changes.
+template <typename Differs> std::vector<ByteRange> RunsWithinRegions(const Differs& differs) {
+    std::vector<ByteRange> ranges;
+    std::size_t i = 0;
+    while (i < kImageSize) {
+        if (!differs(i)) {
+            ++i;
+            continue;
+        }
+        const std::string region = RegionName(i);
+        std::size_t last = i;
+        while (last + 1 < kImageSize && differs(last + 1) && RegionName(last + 1) == region)
+            ++last;
+        ranges.push_back({i, last});
+        i = last + 1;
+    }
+    return ranges;
+}
+
 int ChannelIndexAt(std::size_t offset) {
     if (offset < kMrOffset)
         return kFirstWeatherIndex + static_cast<int>((offset - kWeatherOffset) / kRecordSize);
@@ -106,20 +125,10 @@ public:
 
     // The differing bits left over, as ranges of bytes within one region each.
     std::vector<ImageDifference> Finish() {
-        std::size_t i = 0;
-        while (i < kImageSize) {
-            if (!m_open[i]) {
-                ++i;
-                continue;
-            }
-            const std::string region = RegionName(i);
-            std::size_t last = i;
-            while (last + 1 < kImageSize && m_open[last + 1] && RegionName(last + 1) == region)
-                ++last;
+        for (const auto [i, last] : RunsWithinRegions([this](std::size_t at) { return m_open[at] != 0; })) {
             const std::string where = i == last ? Format("Byte %zu", i) : Format("Bytes %zu..%zu", i, last);
-            m_lines.push_back({DifferenceKind::Bytes, where + " (" + region + "): " + Hex(a, i, last) +
+            m_lines.push_back({DifferenceKind::Bytes, where + " (" + RegionName(i) + "): " + Hex(a, i, last) +
                                                           std::string(kArrow) + Hex(b, i, last)});
-            i = last + 1;
         }
         return std::move(m_lines);
     }
@@ -243,10 +252,8 @@ void CompareChannels(Comparison& c, ChannelTable& a, ChannelTable& b) {
     for (int i = 0; i < kChannelCount; ++i) {
         if (i == kFirstWeatherIndex) {
             // A Weather channel's cells are the ones the grid shows with the Weather group on screen.
-            while (a.CurrentGroup() != kGroupWeather)
-                a.NextGroup(1);
-            while (b.CurrentGroup() != kGroupWeather)
-                b.NextGroup(1);
+            a.ShowGroup(kGroupWeather, 1);
+            b.ShowGroup(kGroupWeather, 1);
         }
         const std::string name = ChannelName(i);
         if (i < kMaskedChannelCount) {
@@ -283,21 +290,17 @@ void CompareAlignment(Comparison& c) {
             const int raw = static_cast<int>((image[byte] & mask) >> (s.part == 3 ? 4 : 0));
             return s.minimum < 0 && raw > 127 ? raw - 256 : raw;
         };
-        const char* group = slot == 0 || slot == 1 || slot == 12   ? " (AM)"
-                            : slot == 2 || slot == 3 || slot == 13 ? " (FM)"
-                                                                   : "";
+        const SquelchBand band = SquelchBandOf(slot);
+        const char* group = band == SquelchBand::Am ? " (AM)" : band == SquelchBand::Fm ? " (FM)" : "";
         if (c.Report(DifferenceKind::Alignment, "Alignment", std::string(s.label) + group,
                      std::to_string(value(c.a)), std::to_string(value(c.b)))) {
             c.Explain(byte, mask);
         }
     }
-    for (const auto& [offset, name] : {std::pair{std::size_t{82}, "RX Tune Frequency(Low)"},
-                                       std::pair{std::size_t{88}, "RX Tune Frequency(High)"}}) {
+    for (const auto& [offset, name] : {std::pair{kRxTuneLowOffset, "RX Tune Frequency(Low)"},
+                                       std::pair{kRxTuneHighOffset, "RX Tune Frequency(High)"}}) {
         const auto mhz = [&](const CloneImage& image) {
-            const std::uint32_t tens = static_cast<std::uint32_t>(image[offset]) << 24 |
-                                       static_cast<std::uint32_t>(image[offset + 1]) << 16 |
-                                       static_cast<std::uint32_t>(image[offset + 2]) << 8 | image[offset + 3];
-            return Format("%.5f", tens / 100000.0);
+            return Format("%.5f", ReadBe32(image, offset) / 100000.0);
         };
         if (c.Differs(offset, 4) &&
             c.Report(DifferenceKind::Alignment, "Alignment", name, mhz(c.a), mhz(c.b)))
@@ -325,8 +328,9 @@ std::vector<ImageDifference> CompareImages(const CloneImage& first, const CloneI
     ComparePage(c, "Display & Sound", DisplaySoundRows());
     ComparePage(c, "TX/RX", TxRxRows());
     ComparePage(c, "Key Set/Misc", KeyMiscRows());
-    CompareVfo(c, "VFO A", kVfoAOffset, tableA.Bands(systemA), tableB.Bands(systemB));
-    CompareVfo(c, "VFO B", kVfoBOffset, tableA.Bands(systemA), tableB.Bands(systemB));
+    const BandContext bandsA = tableA.Bands(systemA), bandsB = tableB.Bands(systemB);
+    CompareVfo(c, "VFO A", kVfoAOffset, bandsA, bandsB);
+    CompareVfo(c, "VFO B", kVfoBOffset, bandsA, bandsB);
     CompareCurrentChannels(c);
     CompareChannels(c, tableA, tableB);
     CompareAlignment(c);
@@ -378,21 +382,7 @@ std::string RegionName(std::size_t offset) {
 }
 
 std::vector<ByteRange> DifferingRanges(const CloneImage& first, const CloneImage& second) {
-    std::vector<ByteRange> ranges;
-    std::size_t i = 0;
-    while (i < kImageSize) {
-        if (first[i] == second[i]) {
-            ++i;
-            continue;
-        }
-        const std::string region = RegionName(i);
-        std::size_t last = i;
-        while (last + 1 < kImageSize && first[last + 1] != second[last + 1] && RegionName(last + 1) == region)
-            ++last;
-        ranges.push_back({i, last});
-        i = last + 1;
-    }
-    return ranges;
+    return RunsWithinRegions([&](std::size_t at) { return first[at] != second[at]; });
 }
 
 std::vector<std::string> DescribeDifferingRanges(const CloneImage& first, const CloneImage& second) {

@@ -11,6 +11,13 @@ namespace {
 
 constexpr std::size_t kRangesListed = 12; // a message lists this many ranges, then how many more
 
+// The text, then on a line of its own where the backup is (when there is one).
+std::string WithBackupSentence(std::string text, const std::string& backupPath) {
+    if (!backupPath.empty())
+        text += "\r\nWhat the radio held before the write is kept in the backup " + backupPath + ".";
+    return text;
+}
+
 } // namespace
 
 bool SameSerialNumber(const CloneImage& a, const CloneImage& b) {
@@ -44,21 +51,13 @@ std::optional<IdentityChoice> ParseIdentityChoice(std::string_view text) {
     return std::nullopt;
 }
 
-std::string BackupSentence(const std::string& backupPath) {
-    if (backupPath.empty()) return {};
-    return "What the radio held before the write is kept in the backup " + backupPath + ".";
-}
-
 std::string WriteFailedNote(const std::string& backupPath) {
-    std::string note = "The radio may now hold part of the new data.";
-    if (!backupPath.empty()) note += "\r\n" + BackupSentence(backupPath);
-    return note;
+    return WithBackupSentence("The radio may now hold part of the new data.", backupPath);
 }
 
 std::string NotVerifiedNote(const std::string& backupPath) {
-    std::string note = "The radio was written, but it could not be read back to verify it.";
-    if (!backupPath.empty()) note += "\r\n" + BackupSentence(backupPath);
-    return note;
+    return WithBackupSentence("The radio was written, but it could not be read back to verify it.",
+                              backupPath);
 }
 
 Prompt DownloadCompletedPrompt(bool verified) {
@@ -79,8 +78,8 @@ Prompt VerifyFailedPrompt(const CloneImage& written, const CloneImage& readBack,
         text += "\r\n  " + ranges[i];
     if (ranges.size() > kRangesListed)
         text += "\r\n  and " + std::to_string(ranges.size() - kRangesListed) + " more";
-    if (!backupPath.empty()) text += "\r\n" + BackupSentence(backupPath);
-    return Prompt(IDS_VERIFY_FAILED, text, Buttons::Ok, Icon::Stop);
+    return Prompt(IDS_VERIFY_FAILED, WithBackupSentence(std::move(text), backupPath), Buttons::Ok,
+                  Icon::Stop);
 }
 
 Prompt NotVerifiedPrompt(const std::string& backupPath) {

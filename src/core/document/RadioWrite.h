@@ -33,11 +33,10 @@ std::optional<IdentityChoice> IdentityFromAnswer(Answer answer);
 // "radio" or "file", as the command line names them.
 std::optional<IdentityChoice> ParseIdentityChoice(std::string_view text);
 
-// "What the radio held before the write is kept in the backup <path>."; empty without a backup.
-std::string BackupSentence(const std::string& backupPath);
-// Added to a protocol failure while frames are being written.
+// Added to a protocol failure while frames are being written, with "What the radio held before the write
+// is kept in the backup <path>." when there is a backup.
 std::string WriteFailedNote(const std::string& backupPath);
-// Added to a protocol failure while the radio is read back.
+// Added to a protocol failure while the radio is read back, with the backup likewise.
 std::string NotVerifiedNote(const std::string& backupPath);
 
 // "Download is completed", with the verified line when the radio was read back.

@@ -109,17 +109,13 @@ void ChannelTable::Store(CloneImage& image, const SystemSettings& system) const 
 }
 
 void ChannelTable::NextGroup(int weatherBand) {
-    m_currentGroup += 1;
+    int group = m_currentGroup + 1;
     for (;;) {
-        if (m_currentGroup > 2) m_currentGroup = 0;
-        if (kGroupSizes[m_currentGroup] != 0) break;
-        m_currentGroup += 1;
+        if (group > 2) group = 0;
+        if (kGroupSizes[group] != 0) break;
+        group += 1;
     }
-    if (m_currentGroup == kGroupWeather && !weatherBand) m_currentGroup = kGroupMr;
-    m_firstNumber = 1;
-    for (int g = 0; g < m_currentGroup; ++g)
-        m_firstNumber += kGroupSizes[g];
-    m_currentIndex = m_firstNumber - 1;
+    ShowGroup(group, weatherBand);
 }
 
 void ChannelTable::ShowGroup(int group, int weatherBand) {

@@ -19,6 +19,11 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// A grid column as a change names it: "Receive", "TAG", "AM step", "Scan", ...
+const char* ColumnName(int column) {
+    return column >= 0 && column < kGridColumnCount ? kColumnNames[column] : "";
+}
+
 // The typed text as a reason quotes it.
 std::string Quoted(std::string_view typed) {
     const std::string_view text = Trimmed(typed);
@@ -32,10 +37,6 @@ std::string ChannelName(int index) {
     // The groups as the report titles them.
     const char* name = group == kGroupMr ? "MR" : group == kGroupBook ? "Book MR" : "Weather";
     return Format("%s %d", name, ChannelTable::NumberInGroup(index));
-}
-
-const char* ColumnName(int column) {
-    return column >= 0 && column < kGridColumnCount ? kColumnNames[column] : "";
 }
 
 std::string CellLabel(int index, int column) {

@@ -22,8 +22,6 @@ inline constexpr const char* kAlignmentValuesLabel = "Alignment values";
 
 // "MR 12", "Book MR 3", "Weather 1".
 std::string ChannelName(int index);
-// A grid column as a change names it: "Receive", "TAG", "AM step", "Scan", ...
-const char* ColumnName(int column);
 // "Receive of MR 12", "Use of MR 5" (the "Chn" column: in use or not).
 std::string CellLabel(int index, int column);
 // "Paste MR 3 onto MR 7".

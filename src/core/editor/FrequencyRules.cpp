@@ -116,11 +116,7 @@ bool BandContext::IsWeatherFrequency(double mhz) const {
 }
 
 bool ReceiveInBand(const BandContext& band, std::int32_t hz) {
-    const double mhz = HzToMHz(hz);
-    if (band.WeatherBand && band.IsWeatherFrequency(mhz)) return true;
-    const int ex = band.RxExpansion ? 1 : 0;
-    if (mhz >= kRxLow && mhz <= kRxAmHigh[ex]) return true;
-    return ex && mhz >= kFmLow && mhz <= kFmHigh;
+    return ReceiveFit(band, HzToMHz(hz)) == BandFit::Inside;
 }
 
 BandFit ReceiveFit(const BandContext& band, double mhz, bool weather) {

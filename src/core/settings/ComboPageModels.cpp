@@ -124,7 +124,6 @@ template <typename Group> void SettingsComboPageModel<Group>::Select(int comboId
     const ComboRow<Group>* row = Find(comboId);
     if (!row || index < 0 || static_cast<std::size_t>(index) >= row->items.size()) return;
     m_group.*(row->field) = index;
-    m_changed = true;
 }
 
 template <typename Group> void SettingsComboPageModel<Group>::Accept() {
@@ -142,7 +141,6 @@ std::string KeysMiscPageModel::OffsetText() const {
 
 std::string KeysMiscPageModel::CommitOffset(std::string_view text) {
     Settings().SetTemperatureOffsetText(text);
-    MarkChanged();
     const std::string copy(text);
     const double typed = RoundToOneDecimal(std::strtod(copy.c_str(), nullptr));
     return RangeReason(text, typed, -kTemperatureOffsetLimit, kTemperatureOffsetLimit);

@@ -48,8 +48,6 @@ public:
     // A disabled row keeps its stored value: WX Mode and Weather Alert need the weather band.
     bool Enabled(int comboId) const;
     void Select(int comboId, int index);
-    bool Changed() const { return m_changed; }
-    void MarkChanged() { m_changed = true; }
     Group& Settings() { return m_group; }
     const Group& Values() const { return m_group; }
     // OK of the sheet: a shown page stores its group (the sheet's change record finds what changed).
@@ -62,7 +60,6 @@ private:
     const std::vector<ComboRow<Group>>& m_rows;
     Group m_group;
     bool m_started = false;
-    bool m_changed = false;
 };
 
 using DisplaySoundPageModel = SettingsComboPageModel<DisplaySoundSettings>;

@@ -101,18 +101,15 @@ void VfoPageModel::Select(VfoCombo combo, int index) {
     case VfoCombo::Mode:
         break;
     }
-    m_changed = true;
 }
 
 std::string VfoPageModel::CommitRx(std::string_view text) {
     if (text == m_vfo.RxText()) return {};
-    m_changed = true;
     return m_vfo.SetRxText(text, m_document.Bands());
 }
 
 std::string VfoPageModel::CommitTx(std::string_view text) {
     if (text == m_vfo.TxText()) return {};
-    m_changed = true;
     return m_vfo.SetTxText(text, m_document.Bands());
 }
 

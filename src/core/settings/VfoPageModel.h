@@ -51,12 +51,11 @@ public:
     void Select(VfoCombo combo, int index);
     std::string RxText() const { return m_vfo.RxText(); }
     std::string TxText() const { return m_vfo.TxText(); }
-    // A committed frequency (Return, double click or leaving the field): the page counts as changed,
-    // unless the text is the one shown (a commit of the unchanged text leaves the record as it is).
+    // A committed frequency (Return, double click or leaving the field); a commit of the text shown leaves
+    // the record as it is.
     // Returns why the stored value is not what was typed (empty when it is).
     std::string CommitRx(std::string_view text);
     std::string CommitTx(std::string_view text);
-    bool Changed() const { return m_changed; }
     const ChannelEntry& Entry() const { return m_vfo.Entry(); }
     // OK of the sheet: a shown page stores its record (the sheet's change record finds what changed).
     void Accept();
@@ -65,7 +64,6 @@ private:
     Document& m_document;
     VfoSettings m_vfo;
     bool m_started = false;
-    bool m_changed = false;
 };
 
 } // namespace zt46
