@@ -8,7 +8,6 @@
 #include "core/util/UserPrompts.h"
 
 namespace zt46 {
-namespace {} // namespace
 
 ChannelTableModel::ChannelTableModel(Document& document, QObject* parent)
     : QAbstractTableModel(parent), m_doc(document) {}
