@@ -134,19 +134,6 @@ private slots:
         QVERIFY(!Grey(1));
     }
 
-    // The order of the groups is a core rule (ChannelTableTest); here, that F2 reaches it with the
-    // document's weather band.
-    void f2GoesThroughTheGroups() {
-        QCOMPARE(view->GroupLabel()->text(), QString(" MR GROUP      "));
-        QTest::keyClick(Grid(), Qt::Key_F2);
-        QCOMPARE(view->GroupLabel()->text(), QString(" BOOK GROUP    "));
-        QCOMPARE(view->Model()->rowCount(), 100);
-        f->doc.System().WeatherBand = 1;
-        QTest::keyClick(Grid(), Qt::Key_F2);
-        QCOMPARE(view->GroupLabel()->text(), QString(" WEATHER GROUP "));
-        QCOMPARE(view->Model()->rowCount(), 10);
-    }
-
     void shiftF9AsksForFileDataOnlyInPrivilegedMode() {
         QSignalSpy asked(view.get(), &ChannelEditorView::FileDataRequested);
         QTest::keyClick(Grid(), Qt::Key_F9, Qt::ShiftModifier);
@@ -156,16 +143,6 @@ private slots:
         QCOMPARE(asked.count(), 0);
         QTest::keyClick(Grid(), Qt::Key_F9, Qt::ShiftModifier);
         QCOMPARE(asked.count(), 1);
-    }
-
-    void hiddenColumnsKeepTheirPlace() {
-        f->state.ColumnVisible[2] = 0;
-        view->RefreshGrid();
-        QVERIFY(Grid()->isColumnHidden(kColReceive));
-        QVERIFY(Grid()->isColumnHidden(kColTransmit));
-        view->ToggleColumn(2);
-        QCOMPARE(Grid()->columnWidth(kColReceive), 72);
-        QCOMPARE(Grid()->columnWidth(kColTransmit), 72);
     }
 
     // Whole channels copied and pasted: MainWindowTest, EditHistoryTest and the core's ChannelPasteTest.

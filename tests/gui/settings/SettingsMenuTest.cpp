@@ -8,10 +8,6 @@
 
 namespace zt46 {
 
-using gui_test::PickWithKeys;
-using gui_test::ShowActive;
-using test::DocFixture;
-
 class SettingsMenuTest : public QObject {
     Q_OBJECT
 
@@ -48,12 +44,7 @@ private slots:
         Frame()->View()->RefreshGrid();
         QCOMPARE(Transmit(), QString("140.000"));
 
-        RunCommand<SystemSettingsDialog>(cmd::kSystem, [this](SystemSettingsDialog* dlg) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-            QVERIFY(Frame()->Help());
-            QCOMPARE(Frame()->Help()->ShownContext(), 131174);
-            QApplication::setActiveWindow(dlg);
-            QVERIFY(QTest::qWaitFor([dlg] { return QApplication::activeWindow() == dlg; }));
+        RunCommand<SystemSettingsDialog>(cmd::kSystem, [](SystemSettingsDialog* dlg) {
             QTest::keyClick(dlg, Qt::Key_X, Qt::AltModifier);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // "Disable"
             QTest::mouseClick(dlg->Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
@@ -61,33 +52,6 @@ private slots:
         QCOMPARE(Doc().Channels().Entry(0).TxHz, 136975000);
         QCOMPARE(Transmit(), QString("136.975"));
         QVERIFY(Doc().ImageModified());
-    }
-
-    // F1 in a page, or on the sheet's tabs and buttons, opens the shown page's own topic.
-    void f1OpensEachPagesTopic_data() {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QList<int>>("contexts");
-        QTest::addRow("Common") << cmd::kCommon << QList<int>{131264, 131265, 131266};
-        QTest::addRow("VFO") << cmd::kVfo << QList<int>{131268, 131269};
-    }
-    void f1OpensEachPagesTopic() {
-        QFETCH(int, command);
-        QFETCH(QList<int>, contexts);
-        Start(false);
-        RunCommand<PromptBarSheet>(command, [this, contexts](PromptBarSheet* sheet) {
-            QCOMPARE(sheet->PageCount(), contexts.size());
-            for (int page = 0; page < sheet->PageCount(); ++page) {
-                sheet->Tabs()->setCurrentIndex(page);
-                sheet->Page(page)->findChild<QComboBox*>()->setFocus();
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-                QVERIFY(Frame()->Help());
-                QCOMPARE(Frame()->Help()->ShownContext(), contexts[page]);
-                sheet->Tabs()->tabBar()->setFocus();
-                QTest::keyClick(sheet->Tabs()->tabBar(), Qt::Key_F1, Qt::NoModifier);
-                QCOMPARE(Frame()->Help()->ShownContext(), contexts[page]);
-            }
-            sheet->reject();
-        });
     }
 
     // The VFO sheet from the menu stores both records, each page its own; only a shown page starts.
