@@ -170,9 +170,6 @@ private slots:
     void aRadioThatFallsSilentIsReportedOnceAndLeavesOnlyTheWaysOut() {
         Start({"--align-silent", "31"});
         QVERIFY(Align([&](AlignmentDialog* dlg) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-            QVERIFY(f->Frame()->Help());
-            QCOMPARE(f->Frame()->Help()->ShownContext(), 131262);
             QTest::mouseClick(dlg->AdjButton(0), Qt::LeftButton);
             QVERIFY(QTest::qWaitFor(
                 [&] { return std::count(f->prompts.ids.begin(), f->prompts.ids.end(), 96) > 0; }, 8000));

@@ -110,20 +110,19 @@ private slots:
         if (endKey == Qt::Key_Escape) QCOMPARE(f->Entry(4).RxHz, 118000000);
     }
 
-    void spaceAndDoubleClickToggle() {
+    // Space and a double click flip a flag; Space on the number masks the channel, which greys the row and
+    // then takes no toggle and no edit, silently.
+    void spaceAndDoubleClickToggleAndMaskingLocksTheRow() {
         Select(1, kColScan);
         QTest::keyClick(Grid(), Qt::Key_Space);
         QCOMPARE(Cell(1, kColScan), QString("v"));
         ClickCell(1, kColScan, true);
         QCOMPARE(Cell(1, kColScan), QString("-"));
-    }
-
-    void maskingGreysTheRowAndLocksIt() {
         QVERIFY(!Grey(1));
         Select(1, kColChn);
         QTest::keyClick(Grid(), Qt::Key_Space);
         QVERIFY(Grey(1));
-        Select(1, kColScan); // a masked channel takes no toggle and no edit, silently
+        Select(1, kColScan);
         QTest::keyClick(Grid(), Qt::Key_Space);
         QTest::keyClick(Grid(), Qt::Key_Return);
         QVERIFY(!view->Editor()->isVisible());
