@@ -37,21 +37,37 @@ private slots:
     void init() { app = std::make_unique<gui_test::AppFixture>(); }
     void cleanup() { app.reset(); }
 
-    void systemRefitsTransmitFrequenciesAndTheGridShowsIt() {
+    // TX expansion switched off: OK re-fits the transmit frequencies and the grid shows it; Escape leaves
+    // the image and reads the settings (which the dialog changed as it went) back from it.
+    void systemRefitsTransmitFrequenciesOnlyOnOk_data() {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("transmit");
+        QTest::newRow("OK") << true << "136.975";
+        QTest::newRow("Escape") << false << "140.000";
+    }
+    void systemRefitsTransmitFrequenciesOnlyOnOk() {
+        QFETCH(bool, ok);
+        QFETCH(QString, transmit);
         Start(true);
         Doc().Image() = test::SplitExpandedImage();
         Doc().ImageToModels();
         Frame()->View()->RefreshGrid();
+        Doc().ModelsToImage();
+        const CloneImage before = Doc().Image();
         QCOMPARE(Transmit(), QString("140.000"));
 
-        RunCommand<SystemSettingsDialog>(cmd::kSystem, [](SystemSettingsDialog* dlg) {
+        RunCommand<SystemSettingsDialog>(cmd::kSystem, [this, ok](SystemSettingsDialog* dlg) {
             QTest::keyClick(dlg, Qt::Key_X, Qt::AltModifier);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // "Disable"
-            QTest::mouseClick(dlg->Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QCOMPARE(Doc().System().TxExpansion, 0);
+            if (ok) return QTest::mouseClick(dlg->Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QTest::keyClick(dlg, Qt::Key_Escape);
         });
-        QCOMPARE(Doc().Channels().Entry(0).TxHz, 136975000);
-        QCOMPARE(Transmit(), QString("136.975"));
-        QVERIFY(Doc().ImageModified());
+        QCOMPARE(Transmit(), transmit);
+        QCOMPARE(Doc().ImageModified(), ok);
+        QCOMPARE(Doc().Channels().Entry(0).TxHz, ok ? 136975000 : 140000000);
+        QCOMPARE(Doc().System().TxExpansion, ok ? 0 : 1);
+        if (!ok) QVERIFY(Doc().Image() == before);
     }
 
     // The VFO sheet from the menu stores both records, each page its own; only a shown page starts.

@@ -1,5 +1,5 @@
 // The System Parameters dialog driven with keys: rows and labels follow the model's masks, the rows'
-// dependencies, OK only from its button, Cancel dropping every change.
+// dependencies, OK only from its button. (Cancel: SettingsMenuTest.)
 
 #include "gui/settings/SystemSettingsDialog.h"
 #include "gui/GuiTestSupport.h"
@@ -71,22 +71,6 @@ private slots:
         QVERIFY(dlg.isVisible());
         QTest::mouseClick(Button(dlg, QDialogButtonBox::Ok), Qt::LeftButton);
         QVERIFY(f.doc.Image() == before);
-    }
-
-    void cancelLeavesTheImageAndReloadsTheSettings() {
-        DocFixture f(test::SplitExpandedImage());
-        const CloneImage before = f.doc.Image();
-        SystemSettingsDialog dlg(f.doc, true);
-        QVERIFY(ShowActive(&dlg));
-        for (int row : {kRowVfoSelect, kRowCurrentMode, kRowAnlStatus, kRowToneControl, kRowTxExpansion833})
-            QTest::keyClick(dlg.Combo(row), Qt::Key_Down);
-        QTest::keyClick(dlg.Combo(kRowTxExpansion), Qt::Key_Up);
-        QCOMPARE(f.doc.System().TxExpansion, 0); // the dialog works on the live settings
-        QTest::keyClick(&dlg, Qt::Key_Escape);
-        QCOMPARE(dlg.result(), int(QDialog::Rejected));
-        QVERIFY(f.doc.Image() == before);
-        QCOMPARE(f.doc.System().TxExpansion, 1); // the settings read back from the image
-        QCOMPARE(f.doc.Channels().Entry(0).TxHz, 140000000);
     }
 };
 
