@@ -1,6 +1,6 @@
-// Upload, Download, Compare and the port from the desktop program, through its real actions, against
-// zt46-radio on a pseudo-terminal. The runs' bytes and faults are the e2e suites'; here, that the
-// desktop reaches them, shows their progress and takes (or leaves) what they read.
+// Upload, Download, Compare and the port (with its Configuration dialog) from the desktop program, through
+// its real actions, against zt46-radio on a pseudo-terminal. The runs' bytes and faults are the e2e
+// suites'; here, that the desktop reaches them, shows their progress and takes (or leaves) what they read.
 #include <QProgressBar>
 #include <csignal>
 
@@ -266,21 +266,27 @@ private slots:
         Desktop desktop(radio.Device());
         PortHolder& ports = desktop.app->Ports();
         QVERIFY(ports.Port() && ports.Port()->IsOpen());
-        // To the interface unit: the held port goes at once.
-        ports.Configure(PortKind::InterfaceUnit, PortSettings{4, device.toStdString()});
+        // To the interface unit on COM 4: the held port goes at once.
+        ports.Configure(PortKind::InterfaceUnit, PortSettings{4, {}});
         QVERIFY(ports.Port() == nullptr);
-        // File > Configure, back to the cable: the radio's device typed into the port box; OK opens it and
-        // the header names it.
-        bool verifyShown = false;
+        // File > Configure opens on that choice, verifying on unless turned off. Back to the cable with the
+        // radio's device typed into the port box (Return there does not close); OK opens it and the header
+        // names it.
+        bool opensOnTheChoice = false, staysOnReturn = false;
         gui_test::WhenModal<PortConfigurationDialog>([&](PortConfigurationDialog* dialog) {
-            verifyShown = dialog->VerifyBox()->isChecked(); // on unless turned off
-            dialog->InterfaceBox()->setChecked(false);
+            opensOnTheChoice = dialog->InterfaceBox()->isChecked() && dialog->VerifyBox()->isChecked() &&
+                               dialog->PortBox()->currentText() == "COM 4";
+            dialog->InterfaceBox()->click();
+            dialog->PortBox()->setFocus();
             dialog->PortBox()->setEditText(device);
+            QTest::keyClick(dialog->PortBox()->lineEdit(), Qt::Key_Return);
+            staysOnReturn = dialog->isVisible();
             dialog->VerifyBox()->setChecked(false);
-            dialog->OkButton()->click();
+            dialog->OkButton()->setFocus();
+            QTest::keyClick(dialog->OkButton(), Qt::Key_Return);
         });
         desktop.Trigger(cmd::kConfigure);
-        QVERIFY(verifyShown);
+        QVERIFY(opensOnTheChoice && staysOnReturn);
         QVERIFY(!desktop.Frame()->Transfers()->VerifyAfterWriting());
         QVERIFY(ports.Port() && ports.Port()->IsOpen());
         QCOMPARE(desktop.Frame()->View()->HeaderField(2), device);
