@@ -230,29 +230,37 @@ private slots:
     void f1OpensTheTopicOfWhatHasTheFocus() {
         QFETCH(int, command);
         QFETCH(int, at);
-        QFETCH(int, context);
         Start();
-        int shown = -1;
+        QList<int> shown; // the topic of each F1
+        const auto f1 = [this, &shown](QWidget* widget) {
+            QTest::keyClick(widget, Qt::Key_F1);
+            shown << (Frame()->Help() ? Frame()->Help()->ShownContext() : -1);
+        };
         if (!command) {
             ChannelTableView* grid = Select(0, at);
             QTest::keyClick(grid, Qt::Key_F1, Qt::ShiftModifier);
             QVERIFY(!Frame()->Help());
-            QTest::keyClick(grid, Qt::Key_F1);
-            shown = Frame()->Help() ? Frame()->Help()->ShownContext() : -1;
+            f1(grid);
         } else {
-            gui_test::WhenModalWidget([this, at, &shown](QWidget* dialog) {
-                if (auto* sheet = qobject_cast<PromptBarSheet*>(dialog)) {
+            gui_test::WhenModalWidget([at, &f1](QWidget* dialog) {
+                auto* sheet = qobject_cast<PromptBarSheet*>(dialog);
+                if (sheet) {
                     sheet->Tabs()->setCurrentIndex(at);
                     sheet->Page(at)->findChild<QComboBox*>()->setFocus();
                 }
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-                if (Frame()->Help()) shown = Frame()->Help()->ShownContext();
+                f1(QApplication::focusWidget());
+                if (sheet) { // on the tabs: the shown page's topic
+                    sheet->Tabs()->tabBar()->setFocus();
+                    f1(sheet->Tabs()->tabBar());
+                }
                 dialog->close();
                 return true;
             });
             Frame()->Action(command)->trigger();
         }
-        QCOMPARE(shown, context);
+        QVERIFY(!shown.isEmpty());
+        for (int topic : shown)
+            QTEST(topic, "context");
     }
 
     void stepPickerFromTheGridWithItsHelp() {

@@ -75,6 +75,7 @@ private slots:
         QFETCH(QString, shown);
         Select(3, column);
         Type(keys);
+        QCOMPARE(view->Editor()->text(), view->Editor()->text().toUpper()); // capitals as typed
         if (view->Editor()->isVisible()) QTest::keyClick(view->Editor(), Qt::Key_Return);
         QCOMPARE(Cell(3, column), shown);
         QCOMPARE(Beeps(), beeps);
