@@ -115,9 +115,7 @@ private slots:
         CloneImage expected = Memory();
         expected[75] = 95;
         expected[70] = 99;
-        const CloneImage after = radio->StopAndReadMemory();
-        for (std::size_t i = 0; i < after.size(); ++i)
-            QVERIFY2(after[i] == expected[i], qPrintable(QString("radio byte %1").arg(i)));
+        QVERIFY(radio->StopAndReadMemory() == expected);
     }
 
     void unsavedEditsAreOverwrittenOnlyWhenTheUserAgrees_data() {

@@ -54,56 +54,54 @@ private slots:
         QCOMPARE(IniValue("ITEM/ITEM6"), 0);
     }
 
-    void firstStartWritesTheDefaultFileAndShowsNone() {
-        Start();
-        QCOMPARE(Frame()->TitleText(), QString("<none> - ZT46Win for KSR-410"));
-        QVERIFY(f->passwordRequest == Privilege::Normal);
-        QVERIFY(!Frame()->Action(cmd::kAlign)->isEnabled());
-        QVERIFY(QFile::exists(f->Path("ZT46default.t46")));
-        QCOMPARE(QApplication::focusWidget(), Frame()->View()->Grid());
-        f->Stop();
-        Start();
-        QCOMPARE(Frame()->TitleText(), f->Path("ZT46default.t46") + " - ZT46Win for KSR-410");
+    // What start-up makes of its command line (which words are switches, and which ask for the privileged
+    // mode, are core rules: StartArgumentsTest, PrivilegedModeTest): the mode and the file shown, or no
+    // window when the named file is missing.
+    void startUp_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("privileged");
+        QTest::addColumn<QString>("file"); // as the title names it; none: the start ends
+        QTest::addRow("nothing") << QStringList{} << false << "<none>";
+        QTest::addRow("the whole switch") << QStringList{"/m"} << true << "<none>";
+        QTest::addRow("switch and file: normal mode") << QStringList{"-M", "x.T46"} << false << "x.T46";
+        QTest::addRow("no such file") << QStringList{"gone.T46"} << false << QString();
     }
-
-    void privilegedModeNeedsTheWholeSwitch() {
-        // Which command lines ask for the mode is a core rule (PrivilegedModeTest).
-        Start({"/m"}, Privilege::Privileged);
-        QVERIFY(f->passwordRequest == Privilege::Privileged);
-        QVERIFY(Frame()->Action(cmd::kAlign)->isEnabled());
-        QVERIFY(Frame()->TitleText().endsWith("(M)"));
+    void startUp() {
+        QFETCH(QStringList, args);
+        QFETCH(bool, privileged);
+        QFETCH(QString, file);
+        test::WriteClone(f->Path("x.T46").toStdString(), FactoryImage());
+        QCOMPARE(f->Start(args, Privilege::Privileged), !file.isEmpty());
+        QVERIFY(f->passwordRequest == (privileged ? Privilege::Privileged : Privilege::Normal));
+        if (file.isEmpty()) {
+            QCOMPARE(f->prompts.ids, std::vector<int>{IDS_OPEN_FILE_ERROR});
+            QVERIFY(QString::fromStdString(f->prompts.texts[0]).contains(f->Path(args.last())));
+            QVERIFY(!Frame());
+            return;
+        }
+        const QString shown = file == "<none>" ? file : f->Path(file);
+        QVERIFY(Frame()->TitleText().startsWith(shown + " - ZT46Win for KSR-410"));
+        QCOMPARE(Frame()->TitleText().endsWith("(M)"), privileged);
+        QCOMPARE(Frame()->Action(cmd::kAlign)->isEnabled(), privileged);
+        if (!privileged) return;
         // Shift+F9 in the grid opens the image's bytes.
         bool opened = false;
         gui_test::WhenModal<ImageBytesDialog>([&opened](ImageBytesDialog* dlg) {
             opened = true;
             dlg->reject();
         });
-        Frame()->View()->Grid()->setFocus();
-        QTest::keyClick(Frame()->View()->Grid(), Qt::Key_F9, Qt::ShiftModifier);
+        QTest::keyClick(Select(0, kColChn), Qt::Key_F9, Qt::ShiftModifier);
         QVERIFY(opened);
     }
 
-    // Which words are switches is a core rule (StartArgumentsTest); here, what start-up does with a file.
-    void namedFileOpensOrEndsTheStart_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<bool>("starts");
-        QTest::addRow("switch and file: the file, normal mode") << QStringList{"-M", "x.T46"} << true;
-        QTest::addRow("no such file") << QStringList{"gone.T46"} << false;
-    }
-    void namedFileOpensOrEndsTheStart() {
-        QFETCH(QStringList, args);
-        QFETCH(bool, starts);
-        test::WriteClone(f->Path("x.T46").toStdString(), FactoryImage());
-        const QString path = f->Path(args.last());
-        QCOMPARE(f->Start(args), starts);
-        QVERIFY(f->passwordRequest == Privilege::Normal);
-        if (starts) {
-            QCOMPARE(Frame()->TitleText(), path + " - ZT46Win for KSR-410");
-            return;
-        }
-        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_OPEN_FILE_ERROR});
-        QVERIFY(QString::fromStdString(f->prompts.texts[0]).contains(path));
-        QVERIFY(!Frame());
+    // The first start writes the default file, the grid has the focus; the next start opens that file.
+    void firstStartWritesTheDefaultFile() {
+        Start();
+        QVERIFY(QFile::exists(f->Path("ZT46default.t46")));
+        QCOMPARE(QApplication::focusWidget(), Frame()->View()->Grid());
+        f->Stop();
+        Start();
+        QCOMPARE(Frame()->TitleText(), f->Path("ZT46default.t46") + " - ZT46Win for KSR-410");
     }
 
     // A second copy started for a file hands it over: it opens here through the ask-to-save flow, once
