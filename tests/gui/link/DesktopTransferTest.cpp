@@ -112,61 +112,49 @@ private slots:
         QCOMPARE(held != nullptr && held->IsOpen(), portType == 0);
     }
 
-    // A declined overwrite and a failed run end the gauge with OK and leave the edited document whole.
+    // A declined overwrite and a failed run end the gauge with OK, a cancel during the handshake (the radio
+    // is off) with Cancel; each leaves the edited document whole. After a cancel the port is held again
+    // and usable: a second upload, radio switched on, goes through.
     void aRunThatTakesNothingLeavesTheDocument_data() {
-        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("radioArgs");
+        QTest::addColumn<int>("cancel"); // 0: none, 1: the Cancel button, 2: Esc
         QTest::addColumn<int>("message");
-        QTest::newRow("overwrite declined") << QString() << IDS_OVERWRITE_DATA;
-        QTest::newRow("radio falls silent") << "--silent-after" << IDS_TIMEOUT;
+        QTest::newRow("overwrite declined") << QStringList{} << 0 << IDS_OVERWRITE_DATA;
+        QTest::newRow("radio falls silent") << QStringList{"--silent-after", "5"} << 0 << IDS_TIMEOUT;
+        QTest::newRow("Cancel button") << QStringList{"--off"} << 1 << 0;
+        QTest::newRow("Esc") << QStringList{"--off"} << 2 << 0;
     }
     void aRunThatTakesNothingLeavesTheDocument() {
-        QFETCH(QString, fault);
+        QFETCH(QStringList, radioArgs);
+        QFETCH(int, cancel);
         QFETCH(int, message);
         const CloneImage memory = EditedRadioMemory();
         std::vector<std::string> args{"--fast"};
-        if (!fault.isEmpty()) args.insert(args.end(), {fault.toStdString(), "5"});
+        for (const QString& arg : radioArgs)
+            args.push_back(arg.toStdString());
         RadioProcess radio(args, &memory);
         Desktop desktop(radio.Device());
         desktop.Doc().Change("Scan of MR 1", desktop.Doc().CurrentPlace(),
                              [&] { desktop.Doc().Channels().Entry(0).Scan = 1; });
         const QStringList before = desktop.State();
         desktop.prompts.answers = {Answer::No};
+        desktop.cancelAfterMs = cancel ? 400 : -1;
+        desktop.cancelWithEscape = cancel == 2;
         QSignalSpy finished(desktop.Frame()->Transfers(), &TransferController::RunFinished);
 
         desktop.Trigger(cmd::kUpload);
 
-        QCOMPARE(desktop.prompts.ids, Ids{message});
+        QCOMPARE(desktop.prompts.ids, message ? Ids{message} : Ids{});
         QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished.at(0).at(1).toBool(), true);
+        QCOMPARE(finished.at(0).at(1).toBool(), !cancel); // ended with OK, or with Cancel
+        QCOMPARE(desktop.Frame()->Transfers()->LastResult().cancelled, cancel != 0);
         QCOMPARE(desktop.State(), before);
-    }
-
-    void cancelDuringHandshake_data() {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("Cancel button") << false;
-        QTest::newRow("Esc") << true;
-    }
-    void cancelDuringHandshake() {
-        QFETCH(bool, escape);
-        RadioProcess radio({"--fast", "--off"});
-        Desktop desktop(radio.Device());
-        desktop.cancelWithEscape = escape;
-        desktop.cancelAfterMs = 400; // the radio is off: the run waits in the handshake
-        const QStringList before = desktop.State();
-        QSignalSpy finished(desktop.Frame()->Transfers(), &TransferController::RunFinished);
-
-        desktop.Trigger(cmd::kUpload);
-
-        QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished.at(0).at(1).toBool(), false); // ended with Cancel
-        QVERIFY(desktop.Frame()->Transfers()->LastResult().cancelled);
-        QCOMPARE(desktop.prompts.ids, Ids{});
-        QCOMPARE(desktop.State(), before);
-        // The port is held again and usable: a second upload, radio switched on, goes through.
+        if (!cancel) return;
         radio.Signal(SIGUSR2);
         desktop.cancelAfterMs = -1;
+        desktop.prompts.answers.clear(); // Yes to the overwrite
         desktop.Trigger(cmd::kUpload);
-        QCOMPARE(desktop.prompts.ids, Ids{IDS_UPLOAD_COMPLETED});
+        QCOMPARE(desktop.prompts.ids, (Ids{IDS_OVERWRITE_DATA, IDS_UPLOAD_COMPLETED}));
     }
 
     // The question whose identity the radio gets, as the real message box asks it from the run's thread:
