@@ -113,19 +113,6 @@ private slots:
         QCOMPARE(dlg->result(), int(QDialog::Accepted));
         QCOMPARE(dlg->Value(), taken);
     }
-
-    void opensAtTheValueAndReturnOnTheSliderDoesNothingEscapeCancels() {
-        Open(100);
-        QCOMPARE(dlg->Slider()->value(), 100);
-        QCOMPARE(dlg->Edit()->text(), QString("100"));
-        dlg->Slider()->setFocus();
-        QTest::keyClick(dlg->Slider(), Qt::Key_Return);
-        QVERIFY(dlg->isVisible());
-        QTest::keyClick(dlg->Slider(), Qt::Key_Escape);
-        QVERIFY(!dlg->isVisible());
-        QCOMPARE(dlg->result(), int(QDialog::Rejected));
-        QVERIFY(sent.isEmpty());
-    }
 };
 
 } // namespace zt46

@@ -1,12 +1,11 @@
 // The application started as the program starts it, in a temporary working folder.
 
-#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QListWidget>
-#include <QMenu>
 
 #include "gui/GuiTestSupport.h"
 #include "gui/app/HelpDialog.h"
+#include "gui/controls/PromptBarPage.h"
 #include "gui/document/ImageBytesDialog.h"
 #include "gui/editor/StepPickerDialog.h"
 #include "gui/editor/VisibleColumnsDialog.h"
@@ -55,57 +54,54 @@ private slots:
         QCOMPARE(IniValue("ITEM/ITEM6"), 0);
     }
 
-    void firstStartWritesTheDefaultFileAndShowsNone() {
-        Start();
-        QCOMPARE(Frame()->TitleText(), QString("<none> - ZT46Win for KSR-410"));
-        QVERIFY(f->passwordRequest == Privilege::Normal);
-        QVERIFY(!Frame()->Action(cmd::kAlign)->isEnabled());
-        QVERIFY(QFile::exists(f->Path("ZT46default.t46")));
-        QCOMPARE(QApplication::focusWidget(), Frame()->View()->Grid());
-        QCOMPARE(MainWindow::ClockText(QTime(9, 5)), QString(" 9:05"));
-        f->Stop();
-        Start();
-        QCOMPARE(Frame()->TitleText(), f->Path("ZT46default.t46") + " - ZT46Win for KSR-410");
+    // What start-up makes of its command line (which words are switches, and which ask for the privileged
+    // mode, are core rules: StartArgumentsTest, PrivilegedModeTest): the mode and the file shown, or no
+    // window when the named file is missing.
+    void startUp_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("privileged");
+        QTest::addColumn<QString>("file"); // as the title names it; none: the start ends
+        QTest::addRow("nothing") << QStringList{} << false << "<none>";
+        QTest::addRow("the whole switch") << QStringList{"/m"} << true << "<none>";
+        QTest::addRow("switch and file: normal mode") << QStringList{"-M", "x.T46"} << false << "x.T46";
+        QTest::addRow("no such file") << QStringList{"gone.T46"} << false << QString();
     }
-
-    void privilegedModeNeedsTheWholeSwitch() {
-        // Which command lines ask for the mode is a core rule (PrivilegedModeTest).
-        Start({"/m"}, Privilege::Privileged);
-        QVERIFY(f->passwordRequest == Privilege::Privileged);
-        QVERIFY(Frame()->Action(cmd::kAlign)->isEnabled());
-        QVERIFY(Frame()->TitleText().endsWith("(M)"));
+    void startUp() {
+        QFETCH(QStringList, args);
+        QFETCH(bool, privileged);
+        QFETCH(QString, file);
+        test::WriteClone(f->Path("x.T46").toStdString(), FactoryImage());
+        QCOMPARE(f->Start(args, Privilege::Privileged), !file.isEmpty());
+        QVERIFY(f->passwordRequest == (privileged ? Privilege::Privileged : Privilege::Normal));
+        if (file.isEmpty()) {
+            QCOMPARE(f->prompts.ids, std::vector<int>{IDS_OPEN_FILE_ERROR});
+            QVERIFY(QString::fromStdString(f->prompts.texts[0]).contains(f->Path(args.last())));
+            QVERIFY(!Frame());
+            return;
+        }
+        const QString shown = file == "<none>" ? file : f->Path(file);
+        QVERIFY(Frame()->TitleText().startsWith(shown + " - ZT46Win for KSR-410"));
+        QCOMPARE(Frame()->TitleText().endsWith("(M)"), privileged);
+        QCOMPARE(Frame()->Action(cmd::kAlign)->isEnabled(), privileged);
+        if (!privileged) return;
         // Shift+F9 in the grid opens the image's bytes.
         bool opened = false;
         gui_test::WhenModal<ImageBytesDialog>([&opened](ImageBytesDialog* dlg) {
             opened = true;
             dlg->reject();
         });
-        Frame()->View()->Grid()->setFocus();
-        QTest::keyClick(Frame()->View()->Grid(), Qt::Key_F9, Qt::ShiftModifier);
+        QTest::keyClick(Select(0, kColChn), Qt::Key_F9, Qt::ShiftModifier);
         QVERIFY(opened);
     }
 
-    // Which words are switches is a core rule (StartArgumentsTest); here, what start-up does with a file.
-    void namedFileOpensOrEndsTheStart_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<bool>("starts");
-        QTest::addRow("switch and file: the file, normal mode") << QStringList{"-M", "x.T46"} << true;
-        QTest::addRow("no such file") << QStringList{"gone.T46"} << false;
-    }
-    void namedFileOpensOrEndsTheStart() {
-        QFETCH(QStringList, args);
-        QFETCH(bool, starts);
-        test::WriteClone(f->Path("x.T46").toStdString(), FactoryImage());
-        const QString path = f->Path(args.last());
-        QCOMPARE(f->Start(args), starts);
-        QVERIFY(f->passwordRequest == Privilege::Normal);
-        if (starts) {
-            QCOMPARE(Frame()->TitleText(), path + " - ZT46Win for KSR-410");
-            return;
-        }
-        QCOMPARE(f->prompts.ids, std::vector<int>{IDS_OPEN_FILE_ERROR});
-        QVERIFY(QString::fromStdString(f->prompts.texts[0]).contains(path));
-        QVERIFY(!Frame());
+    // The first start writes the default file, the grid has the focus; the next start opens that file.
+    void firstStartWritesTheDefaultFile() {
+        Start();
+        QVERIFY(QFile::exists(f->Path("ZT46default.t46")));
+        QCOMPARE(QApplication::focusWidget(), Frame()->View()->Grid());
+        f->Stop();
+        Start();
+        QCOMPARE(Frame()->TitleText(), f->Path("ZT46default.t46") + " - ZT46Win for KSR-410");
     }
 
     // A second copy started for a file hands it over: it opens here through the ask-to-save flow, once
@@ -216,22 +212,53 @@ private slots:
         QCOMPARE(Frame()->TitleText(), path + " - ZT46Win for KSR-410");
     }
 
-    void f1OpensHelpAtTheColumnShiftF1DoesNothing() {
+    // F1 opens the topic of what has the focus: the grid's current column (Shift+F1 opens nothing), a
+    // dialog, a sheet's shown page.
+    void f1OpensTheTopicOfWhatHasTheFocus_data() {
+        QTest::addColumn<int>("command"); // 0: the grid
+        QTest::addColumn<int>("at");      // the grid's column or the sheet's page
+        QTest::addColumn<int>("context");
+        QTest::addRow("grid, Receive") << 0 << int(kColReceive) << 303;
+        QTest::addRow("grid, Tag") << 0 << int(kColTag) << 300 + kColTag;
+        QTest::addRow("System") << cmd::kSystem << 0 << 131174;
+        QTest::addRow("Common, page 1") << cmd::kCommon << 0 << 131264;
+        QTest::addRow("Common, page 3") << cmd::kCommon << 2 << 131266;
+        QTest::addRow("VFO, page 2") << cmd::kVfo << 1 << 131269;
+    }
+    void f1OpensTheTopicOfWhatHasTheFocus() {
+        QFETCH(int, command);
+        QFETCH(int, at);
         Start();
-        ChannelTableView* grid = Select(0, kColReceive);
-        QTest::keyClick(grid, Qt::Key_F1, Qt::ShiftModifier);
-        QVERIFY(!Frame()->Help());
-        QTest::keyClick(grid, Qt::Key_F1);
-        QVERIFY(Frame()->Help());
-        QCOMPARE(Frame()->Help()->ShownContext(), 303);
-        Frame()->Help()->close();
-        // With the focus outside the grid, the main window's topic is still the current column's.
-        grid->setCurrentIndex(Frame()->View()->Model()->index(0, kColTag));
-        QVERIFY(gui_test::ShowActive(Frame()));
-        grid->clearFocus();
-        QTest::keyClick(Frame(), Qt::Key_F1);
-        QCOMPARE(Frame()->Help()->ShownContext(), 300 + kColTag);
-        Frame()->Help()->close();
+        QList<int> shown; // the topic of each F1
+        const auto f1 = [this, &shown](QWidget* widget) {
+            QTest::keyClick(widget, Qt::Key_F1);
+            shown << (Frame()->Help() ? Frame()->Help()->ShownContext() : -1);
+        };
+        if (!command) {
+            ChannelTableView* grid = Select(0, at);
+            QTest::keyClick(grid, Qt::Key_F1, Qt::ShiftModifier);
+            QVERIFY(!Frame()->Help());
+            f1(grid);
+        } else {
+            gui_test::WhenModalWidget([at, &f1](QWidget* dialog) {
+                auto* sheet = qobject_cast<PromptBarSheet*>(dialog);
+                if (sheet) {
+                    sheet->Tabs()->setCurrentIndex(at);
+                    sheet->Page(at)->findChild<QComboBox*>()->setFocus();
+                }
+                f1(QApplication::focusWidget());
+                if (sheet) { // on the tabs: the shown page's topic
+                    sheet->Tabs()->tabBar()->setFocus();
+                    f1(sheet->Tabs()->tabBar());
+                }
+                dialog->close();
+                return true;
+            });
+            Frame()->Action(command)->trigger();
+        }
+        QVERIFY(!shown.isEmpty());
+        for (int topic : shown)
+            QTEST(topic, "context");
     }
 
     void stepPickerFromTheGridWithItsHelp() {
@@ -250,28 +277,11 @@ private slots:
         QVERIFY(f->Doc().ImageModified());
     }
 
-    void contextMenuIsTheEditMenu() {
-        Start();
-        ChannelTableView* grid = Frame()->View()->Grid();
-        QString shown;
-        QTimer::singleShot(0, this, [&shown] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            for (QAction* action : menu->actions())
-                shown += action->text() + ";";
-            menu->close();
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, grid->viewport()->rect().center(),
-                                grid->viewport()->mapToGlobal(grid->viewport()->rect().center()));
-        QApplication::sendEvent(grid->viewport(), &event);
-        QCOMPARE(shown, QString("&Undo;&Redo;;&Copy;&Paste;"));
-    }
-
     void commonProblemsOpensItsHelpText() {
         Start();
         bool shown = false;
         gui_test::WhenModal<HelpDialog>([&shown](HelpDialog* dialog) {
-            shown = dialog->Text()->isReadOnly() && !dialog->Text()->toPlainText().isEmpty();
+            shown = !dialog->Text()->toPlainText().isEmpty();
             dialog->accept();
         });
         Frame()->Action(cmd::kCommonProblems)->trigger();

@@ -81,14 +81,9 @@ private slots:
         QStringList summaries;
         WhenImportDialog([&](ImportDialog* dialog) {
             QCOMPARE(dialog->Table()->model()->rowCount(), 4);
-            QCOMPARE(Cell(dialog, 0, Column::kLine), QString("2"));
             QCOMPARE(Cell(dialog, 0, Column::kChannel), QString("MR 11"));
-            QCOMPARE(Cell(dialog, 0, GridColumn(kColTag)), QString("TOWER   ")); // as the grid shows it
-            QCOMPARE(Cell(dialog, 1, Column::kListedFrequency), QString("170.0"));
-            QCOMPARE(Cell(dialog, 2, Column::kResult), QString("refused: channel in use (MR 1)"));
-            // Which rows are taken where is the import plan's rule (ImportPlanTest). Refused rows are marked;
-            // accepted ones are drawn as any other row.
-            QVERIFY(Role(dialog, 1, ImportPreviewModel::kRefusedRole).toBool());
+            // Which rows are taken where, and the preview's cells, are the import plan's rules
+            // (ImportPlanTest). Refused rows are marked; accepted ones are drawn as any other row.
             QVERIFY(Role(dialog, 1, Qt::BackgroundRole).isValid());
             QVERIFY(!Role(dialog, 0, Qt::BackgroundRole).isValid());
             summaries << dialog->Summary()->text();
@@ -119,19 +114,12 @@ private slots:
             QVERIFY2(after[i] == before[i], qPrintable(QString::number(i)));
     }
 
-    // (The close box is Qt's own reject.)
-    void cancelAppliesNothing_data() {
-        QTest::addColumn<bool>("byButton");
-        QTest::newRow("Escape on the table") << false;
-        QTest::newRow("Cancel button after an option changed") << true;
-    }
+    // Cancel after an option changed applies nothing. (Escape and the close box are Qt's own reject.)
     void cancelAppliesNothing() {
-        QFETCH(bool, byButton);
         const QString list = Write("list.csv", kList);
         const std::vector<ChannelEntry> before = Entries(f->doc);
         QSignalSpy changed(lists.get(), &ChannelListCommands::ChannelsChanged);
-        WhenImportDialog([byButton](ImportDialog* dialog) {
-            if (!byButton) return QTest::keyClick(dialog->Table(), Qt::Key_Escape);
+        WhenImportDialog([](ImportDialog* dialog) {
             dialog->ReplaceBox()->click();
             auto* cancel = dialog->findChildren<QPushButton*>().last();
             QCOMPARE(cancel->text(), QString("Cancel"));
@@ -169,10 +157,6 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), dialog->AirportsEdit());
             QTest::keyClick(dialog->Table(), Qt::Key_Return); // no plan: OK does nothing
             QVERIFY(dialog->isVisible());
-            QTest::keyClicks(dialog->AirportsEdit(), "zzzz");
-            QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // no rows: still no plan
-            QVERIFY(!dialog->OkButton()->isEnabled());
-            dialog->AirportsEdit()->clear();
             QTest::keyClicks(dialog->AirportsEdit(), "egll");
             QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // plans and shows the rows
             QVERIFY(dialog->isVisible());

@@ -75,6 +75,7 @@ private slots:
         QFETCH(QString, shown);
         Select(3, column);
         Type(keys);
+        QCOMPARE(view->Editor()->text(), view->Editor()->text().toUpper()); // capitals as typed
         if (view->Editor()->isVisible()) QTest::keyClick(view->Editor(), Qt::Key_Return);
         QCOMPARE(Cell(3, column), shown);
         QCOMPARE(Beeps(), beeps);
@@ -110,20 +111,19 @@ private slots:
         if (endKey == Qt::Key_Escape) QCOMPARE(f->Entry(4).RxHz, 118000000);
     }
 
-    void spaceAndDoubleClickToggle() {
+    // Space and a double click flip a flag; Space on the number masks the channel, which greys the row and
+    // then takes no toggle and no edit, silently.
+    void spaceAndDoubleClickToggleAndMaskingLocksTheRow() {
         Select(1, kColScan);
         QTest::keyClick(Grid(), Qt::Key_Space);
         QCOMPARE(Cell(1, kColScan), QString("v"));
         ClickCell(1, kColScan, true);
         QCOMPARE(Cell(1, kColScan), QString("-"));
-    }
-
-    void maskingGreysTheRowAndLocksIt() {
         QVERIFY(!Grey(1));
         Select(1, kColChn);
         QTest::keyClick(Grid(), Qt::Key_Space);
         QVERIFY(Grey(1));
-        Select(1, kColScan); // a masked channel takes no toggle and no edit, silently
+        Select(1, kColScan);
         QTest::keyClick(Grid(), Qt::Key_Space);
         QTest::keyClick(Grid(), Qt::Key_Return);
         QVERIFY(!view->Editor()->isVisible());
@@ -132,19 +132,6 @@ private slots:
         Select(1, kColChn);
         QTest::keyClick(Grid(), Qt::Key_Space);
         QVERIFY(!Grey(1));
-    }
-
-    // The order of the groups is a core rule (ChannelTableTest); here, that F2 reaches it with the
-    // document's weather band.
-    void f2GoesThroughTheGroups() {
-        QCOMPARE(view->GroupLabel()->text(), QString(" MR GROUP      "));
-        QTest::keyClick(Grid(), Qt::Key_F2);
-        QCOMPARE(view->GroupLabel()->text(), QString(" BOOK GROUP    "));
-        QCOMPARE(view->Model()->rowCount(), 100);
-        f->doc.System().WeatherBand = 1;
-        QTest::keyClick(Grid(), Qt::Key_F2);
-        QCOMPARE(view->GroupLabel()->text(), QString(" WEATHER GROUP "));
-        QCOMPARE(view->Model()->rowCount(), 10);
     }
 
     void shiftF9AsksForFileDataOnlyInPrivilegedMode() {
@@ -156,16 +143,6 @@ private slots:
         QCOMPARE(asked.count(), 0);
         QTest::keyClick(Grid(), Qt::Key_F9, Qt::ShiftModifier);
         QCOMPARE(asked.count(), 1);
-    }
-
-    void hiddenColumnsKeepTheirPlace() {
-        f->state.ColumnVisible[2] = 0;
-        view->RefreshGrid();
-        QVERIFY(Grid()->isColumnHidden(kColReceive));
-        QVERIFY(Grid()->isColumnHidden(kColTransmit));
-        view->ToggleColumn(2);
-        QCOMPARE(Grid()->columnWidth(kColReceive), 72);
-        QCOMPARE(Grid()->columnWidth(kColTransmit), 72);
     }
 
     // Whole channels copied and pasted: MainWindowTest, EditHistoryTest and the core's ChannelPasteTest.

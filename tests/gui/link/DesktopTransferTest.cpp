@@ -1,12 +1,11 @@
-// Upload, Download, Compare and the port from the desktop program, through its real actions, against
-// zt46-radio on a pseudo-terminal. The runs' bytes and faults are the e2e suites'; here, that the
-// desktop reaches them, shows their progress and takes (or leaves) what they read.
+// Upload, Download, Compare and the port (with its Configuration dialog) from the desktop program, through
+// its real actions, against zt46-radio on a pseudo-terminal. The runs' bytes and faults are the e2e
+// suites'; here, that the desktop reaches them, shows their progress and takes (or leaves) what they read.
 #include <QProgressBar>
 #include <csignal>
 
 #include "core/document/RadioWrite.h"
 #include "core/editor/CellEdit.h"
-#include "core/util/PortProblems.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/document/CompareDialog.h"
 #include "gui/link/PortConfigurationDialog.h"
@@ -38,8 +37,6 @@ struct Desktop : gui_test::AppFixture {
                              QProgressBar* bar = gauge->Progress();
                              QObject::connect(bar, &QProgressBar::valueChanged,
                                               [this, bar](int) { range = bar->maximum(); });
-                             QObject::connect(gauge, &QWidget::windowTitleChanged,
-                                              [this](const QString& t) { title = t; });
                              if (cancelAfterMs < 0) return;
                              QTimer::singleShot(cancelAfterMs, gauge, [this, gauge] {
                                  cancelWithEscape ? QTest::keyClick(gauge, Qt::Key_Escape)
@@ -67,7 +64,6 @@ struct Desktop : gui_test::AppFixture {
     int cancelAfterMs = -1;
     bool cancelWithEscape = false;
     int range = 0;
-    QString title;
 };
 
 // What the radio holds: the built-in image with the first MR channels renamed and retuned, so that the
@@ -107,8 +103,7 @@ private slots:
         desktop.Trigger(command);
 
         QCOMPARE(desktop.prompts.ids, Ids{IDS_UPLOAD_COMPLETED});
-        QCOMPARE(desktop.range, 32);
-        QCOMPARE(desktop.title, QString("Upload Function"));
+        QVERIFY(desktop.range > 0); // the gauge ran
         QCOMPARE(Bytes(desktop.Doc().Image()), Bytes(memory));
         QCOMPARE(desktop.Cell(0, kColTag), QString("TOWER   ")); // the grid shows the radio's channels
         QVERIFY(desktop.Frame()->windowTitle().startsWith("<none>"));
@@ -117,61 +112,49 @@ private slots:
         QCOMPARE(held != nullptr && held->IsOpen(), portType == 0);
     }
 
-    // A declined overwrite and a failed run end the gauge with OK and leave the edited document whole.
+    // A declined overwrite and a failed run end the gauge with OK, a cancel during the handshake (the radio
+    // is off) with Cancel; each leaves the edited document whole. After a cancel the port is held again
+    // and usable: a second upload, radio switched on, goes through.
     void aRunThatTakesNothingLeavesTheDocument_data() {
-        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("radioArgs");
+        QTest::addColumn<int>("cancel"); // 0: none, 1: the Cancel button, 2: Esc
         QTest::addColumn<int>("message");
-        QTest::newRow("overwrite declined") << QString() << IDS_OVERWRITE_DATA;
-        QTest::newRow("radio falls silent") << "--silent-after" << IDS_TIMEOUT;
+        QTest::newRow("overwrite declined") << QStringList{} << 0 << IDS_OVERWRITE_DATA;
+        QTest::newRow("radio falls silent") << QStringList{"--silent-after", "5"} << 0 << IDS_TIMEOUT;
+        QTest::newRow("Cancel button") << QStringList{"--off"} << 1 << 0;
+        QTest::newRow("Esc") << QStringList{"--off"} << 2 << 0;
     }
     void aRunThatTakesNothingLeavesTheDocument() {
-        QFETCH(QString, fault);
+        QFETCH(QStringList, radioArgs);
+        QFETCH(int, cancel);
         QFETCH(int, message);
         const CloneImage memory = EditedRadioMemory();
         std::vector<std::string> args{"--fast"};
-        if (!fault.isEmpty()) args.insert(args.end(), {fault.toStdString(), "5"});
+        for (const QString& arg : radioArgs)
+            args.push_back(arg.toStdString());
         RadioProcess radio(args, &memory);
         Desktop desktop(radio.Device());
         desktop.Doc().Change("Scan of MR 1", desktop.Doc().CurrentPlace(),
                              [&] { desktop.Doc().Channels().Entry(0).Scan = 1; });
         const QStringList before = desktop.State();
         desktop.prompts.answers = {Answer::No};
+        desktop.cancelAfterMs = cancel ? 400 : -1;
+        desktop.cancelWithEscape = cancel == 2;
         QSignalSpy finished(desktop.Frame()->Transfers(), &TransferController::RunFinished);
 
         desktop.Trigger(cmd::kUpload);
 
-        QCOMPARE(desktop.prompts.ids, Ids{message});
+        QCOMPARE(desktop.prompts.ids, message ? Ids{message} : Ids{});
         QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished.at(0).at(1).toBool(), true);
+        QCOMPARE(finished.at(0).at(1).toBool(), !cancel); // ended with OK, or with Cancel
+        QCOMPARE(desktop.Frame()->Transfers()->LastResult().cancelled, cancel != 0);
         QCOMPARE(desktop.State(), before);
-    }
-
-    void cancelDuringHandshake_data() {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("Cancel button") << false;
-        QTest::newRow("Esc") << true;
-    }
-    void cancelDuringHandshake() {
-        QFETCH(bool, escape);
-        RadioProcess radio({"--fast", "--off"});
-        Desktop desktop(radio.Device());
-        desktop.cancelWithEscape = escape;
-        desktop.cancelAfterMs = 400; // the radio is off: the run waits in the handshake
-        const QStringList before = desktop.State();
-        QSignalSpy finished(desktop.Frame()->Transfers(), &TransferController::RunFinished);
-
-        desktop.Trigger(cmd::kUpload);
-
-        QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished.at(0).at(1).toBool(), false); // ended with Cancel
-        QVERIFY(desktop.Frame()->Transfers()->LastResult().cancelled);
-        QCOMPARE(desktop.prompts.ids, Ids{});
-        QCOMPARE(desktop.State(), before);
-        // The port is held again and usable: a second upload, radio switched on, goes through.
+        if (!cancel) return;
         radio.Signal(SIGUSR2);
         desktop.cancelAfterMs = -1;
+        desktop.prompts.answers.clear(); // Yes to the overwrite
         desktop.Trigger(cmd::kUpload);
-        QCOMPARE(desktop.prompts.ids, Ids{IDS_UPLOAD_COMPLETED});
+        QCOMPARE(desktop.prompts.ids, (Ids{IDS_OVERWRITE_DATA, IDS_UPLOAD_COMPLETED}));
     }
 
     // The question whose identity the radio gets, as the real message box asks it from the run's thread:
@@ -199,12 +182,9 @@ private slots:
         desktop.Doc().ModelsToImage();
         const CloneImage user = desktop.Doc().Image();
         desktop.app->Prompts().SetScript({});
-        QStringList buttons;
         QString defaultButton, completion;
         gui_test::WhenModal<QMessageBox>(
             [&](QMessageBox* box) {
-                for (QAbstractButton* b : box->buttons())
-                    buttons << b->text();
                 defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
                 for (QAbstractButton* b : box->buttons())
                     if (b->text() == button) b->click();
@@ -221,8 +201,6 @@ private slots:
 
         desktop.Trigger(command);
 
-        buttons.sort();
-        QCOMPARE(buttons, QStringList({"Cancel", kKeepRadioIdentity, kWriteFileIdentity}));
         QCOMPARE(defaultButton, QString(kKeepRadioIdentity));
         QCOMPARE(completion, written ? QString("Download is completed\n") + kVerifiedText : QString());
         const CloneImage after = radio.StopAndReadMemory();
@@ -236,9 +214,7 @@ private slots:
         }
         const CloneImage& identity = fileIdentity ? user : memory;
         QCOMPARE(Bytes(after, kIdentityOffset, kIdentityEnd), Bytes(identity, kIdentityOffset, kIdentityEnd));
-        QCOMPARE(Bytes(after, 112, 3792), Bytes(user, 112, 3792));
-        QCOMPARE(backups.size(), 1);
-        QVERIFY(test::ReadImage(desktop.Path("backups/" + backups.first()).toStdString()) == memory);
+        QCOMPARE(backups.size(), 1); // the merge and the backup's bytes: CloneDownload (e2e)
         QVERIFY(desktop.Frame()->statusBar()->currentMessage().contains(backups.first()));
     }
 
@@ -248,17 +224,15 @@ private slots:
         Desktop desktop(radio.Device());
         desktop.Doc().SetModified(true);
         const QStringList before = desktop.State();
-        QString heading, summary;
+        QString summary;
         gui_test::WhenModal<CompareDialog>([&](CompareDialog* dialog) {
             dialog->RadioButton()->click(); // the gauge runs meanwhile
-            heading = dialog->Heading()->text();
             summary = dialog->Summary()->text();
             dialog->reject();
         });
 
         desktop.Trigger(cmd::kCompare);
 
-        QCOMPARE(heading, QString::fromUtf8("The document → the radio"));
         QCOMPARE(summary, QString("3 differences.")); // MR 1's tag and frequency, MR 2's tag
         QCOMPARE(desktop.prompts.ids, Ids{});         // no question, no message
         QCOMPARE(desktop.State(), before);
@@ -269,38 +243,38 @@ private slots:
         RadioProcess radio({"--fast"});
         const QString device = QString::fromStdString(radio.Device());
         {
-            // A device that is not there: message 80 at start-up, saying why as zt46 does; the program
-            // runs on.
+            // A device that is not there: message 80 at start-up (its text is PortProblemText's); the
+            // program runs on.
             Desktop missing("/dev/zt46-no-such-device");
-            PortProblemFacts facts;
-            facts.problem = PortProblem::NotFound;
-            facts.device = "/dev/zt46-no-such-device";
             QCOMPARE(missing.startPrompts.size(), std::size_t{1});
             QCOMPARE(missing.startPrompts[0].id, IDS_COMM_PORT_ERROR);
-            QCOMPARE(missing.startPrompts[0].text, PortProblemText(facts));
             QVERIFY(missing.Frame()->isVisible());
             QVERIFY(missing.app->Ports().Port() == nullptr || !missing.app->Ports().Port()->IsOpen());
         }
         Desktop desktop(radio.Device());
         PortHolder& ports = desktop.app->Ports();
         QVERIFY(ports.Port() && ports.Port()->IsOpen());
-        // To the interface unit: the held port goes at once; back to the cable: opened at once.
-        ports.Configure(PortKind::InterfaceUnit, PortSettings{4, device.toStdString()});
+        // To the interface unit on COM 4: the held port goes at once.
+        ports.Configure(PortKind::InterfaceUnit, PortSettings{4, {}});
         QVERIFY(ports.Port() == nullptr);
-        ports.Configure(PortKind::Cable, PortSettings{4, device.toStdString()});
-        QVERIFY(ports.Port() && ports.Port()->IsOpen());
-        ports.Configure(PortKind::Cable, PortSettings{3, {}});
-        QCOMPARE(QString::fromStdString(desktop.app->State().Port().DisplayName()), QString("COM3"));
-        // File > Configure: the radio's device typed into the port box; OK opens it and the header names it.
-        bool verifyShown = false;
+        // File > Configure opens on that choice, verifying on unless turned off. Back to the cable with the
+        // radio's device typed into the port box (Return there does not close); OK opens it and the header
+        // names it.
+        bool opensOnTheChoice = false, staysOnReturn = false;
         gui_test::WhenModal<PortConfigurationDialog>([&](PortConfigurationDialog* dialog) {
-            verifyShown = dialog->VerifyBox()->isChecked(); // on unless turned off
+            opensOnTheChoice = dialog->InterfaceBox()->isChecked() && dialog->VerifyBox()->isChecked() &&
+                               dialog->PortBox()->currentText() == "COM 4";
+            dialog->InterfaceBox()->click();
+            dialog->PortBox()->setFocus();
             dialog->PortBox()->setEditText(device);
+            QTest::keyClick(dialog->PortBox()->lineEdit(), Qt::Key_Return);
+            staysOnReturn = dialog->isVisible();
             dialog->VerifyBox()->setChecked(false);
-            dialog->OkButton()->click();
+            dialog->OkButton()->setFocus();
+            QTest::keyClick(dialog->OkButton(), Qt::Key_Return);
         });
         desktop.Trigger(cmd::kConfigure);
-        QVERIFY(verifyShown);
+        QVERIFY(opensOnTheChoice && staysOnReturn);
         QVERIFY(!desktop.Frame()->Transfers()->VerifyAfterWriting());
         QVERIFY(ports.Port() && ports.Port()->IsOpen());
         QCOMPARE(desktop.Frame()->View()->HeaderField(2), device);
@@ -310,26 +284,6 @@ private slots:
         QCOMPARE(desktop.Ini("Initialize/COM_PORT").toInt(), 2);
         QCOMPARE(desktop.Ini("Initialize/PORT_DEVICE").toString(), device);
         QCOMPARE(desktop.Ini("Initialize/VERIFY").toInt(), 0);
-    }
-
-    void alignmentEntryHandsThePortToTheWindow() {
-        const CloneImage memory = EditedRadioMemory();
-        RadioProcess radio({"--fast"}, &memory);
-        Desktop desktop(radio.Device());
-        const std::string name = desktop.Doc().CurrentFileName();
-
-        QVERIFY(desktop.Frame()->Transfers()->EnterAlignment());
-
-        QCOMPARE(desktop.prompts.ids, Ids{}); // no question and no completion message
-        QCOMPARE(Bytes(desktop.Doc().Image()), Bytes(memory));
-        QCOMPARE(desktop.Doc().CurrentFileName(), name);
-        // The radio is written to in alignment mode: what it held is kept first.
-        QCOMPARE(QDir(desktop.Path("backups")).entryList({"*.t46"}, QDir::Files).size(), 1);
-        // The port is open and answers on the window's thread (the alignment dialog goes on with it).
-        SerialPort* port = desktop.app->Ports().Port();
-        QVERIFY(port && port->IsOpen());
-        QCOMPARE(port->SendByte(0x36), LinkResult::Ok); // leave alignment mode
-        desktop.Frame()->Transfers()->EndAlignment();
     }
 };
 

@@ -3,7 +3,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -124,16 +123,12 @@ private slots:
         controller.Printer().setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         const QPageLayout landscape(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(5, 5, 5, 5));
-        bool printerListUsable = false;
         WhenModal<PrintSetupDialog>([&](PrintSetupDialog* dialog) {
-            auto* printers = dialog->findChild<QComboBox*>();
-            printerListUsable = printers && printers->isEnabled();
             // What the page setup behind "Properties..." does to the printer.
             controller.Printer().setPageLayout(landscape);
             accept ? dialog->accept() : dialog->reject();
         });
         QCOMPARE(controller.PrintSetup(), accept);
-        QCOMPARE(printerListUsable, !QPrinterInfo::availablePrinterNames().isEmpty());
         QCOMPARE(controller.Printer().pageLayout().pageSize().id(), accept ? QPageSize::A5 : QPageSize::A4);
         if (!accept) QCOMPARE(controller.Printer().outputFileName(), path);
     }
