@@ -239,6 +239,10 @@ private slots:
             QTest::keyClick(grid, Qt::Key_F1, Qt::ShiftModifier);
             QVERIFY(!Frame()->Help());
             f1(grid);
+            // With the focus outside the grid, the main window's topic is still the current column's.
+            QVERIFY(gui_test::ShowActive(Frame()));
+            grid->clearFocus();
+            f1(Frame());
         } else {
             gui_test::WhenModalWidget([at, &f1](QWidget* dialog) {
                 auto* sheet = qobject_cast<PromptBarSheet*>(dialog);
