@@ -49,6 +49,7 @@ ImportDialog::ImportDialog(const Document& document, std::string listBytes, cons
     auto* file = new QLabel(QStringLiteral("List: %1").arg(QFileInfo(listName).fileName()), this);
     file->setToolTip(listName);
 
+    // Tab goes through the controls in the order they are made here.
     m_format = new QComboBox(this);
     m_format->addItem(QStringLiteral("Detect from the header"), kAutoFormat);
     for (ListFormat f : {ListFormat::Zt46, ListFormat::Generic, ListFormat::Airports})
@@ -126,15 +127,6 @@ ImportDialog::ImportDialog(const Document& document, std::string listBytes, cons
     layout->addLayout(checkRow);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
-
-    setTabOrder(m_format, m_airports);
-    setTabOrder(m_airports, m_group);
-    setTabOrder(m_group, m_from);
-    setTabOrder(m_from, m_listedSlots);
-    setTabOrder(m_listedSlots, m_replace);
-    setTabOrder(m_replace, m_table);
-    setTabOrder(m_table, m_ok);
-    setTabOrder(m_ok, cancel);
 
     m_airportsTyped = new QTimer(this);
     m_airportsTyped->setSingleShot(true);
