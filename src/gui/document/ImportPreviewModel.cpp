@@ -4,16 +4,12 @@
 #include <QColor>
 #include <QPalette>
 
-#include "exchange/GridView.h"
+#include "core/editor/CellEdit.h"
 #include "exchange/ImportPreview.h"
 #include "gui/app/TextConversion.h"
 
 namespace zt46 {
 namespace {
-
-// The grid's column titles on one line each (the grid writes "Frequency" and "step" above them).
-constexpr const char* kGridTitles[kGridColumnCount] = {
-    "", "Mode", "TAG", "Receive", "Transmit", "AM step", "FM step", "Clk Sft", "Tag Alp", "SC", "split"};
 
 int GridColumnOf(int column) {
     return column - ImportPreviewModel::kFirstGridColumn + 1; // the channel number column is left out
@@ -97,7 +93,7 @@ QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation
     case kResult:
         return QStringLiteral("Result");
     default:
-        return QString::fromLatin1(kGridTitles[GridColumnOf(section)]);
+        return ToQString(GridColumnName(GridColumnOf(section))); // the grid's title on one line
     }
 }
 
