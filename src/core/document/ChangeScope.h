@@ -7,9 +7,12 @@
 //     ChangeScope change(document, "System settings");
 //     if (dialog.exec() == QDialog::Accepted) change.Commit();
 //
+// or, for a dialog, RunAsChange below.
+//
 // A scope opened while another is open is part of the outer one: it records nothing itself.
 
 #include <string>
+#include <utility>
 
 #include "core/document/ChangeRecord.h"
 
@@ -42,5 +45,15 @@ private:
     bool m_outer = false;
     bool m_open = true;
 };
+
+// Runs a dialog as one change, recorded only when `run` returns true (OK). The scope opens before `run`
+// makes the dialog (and writes the models into the image), so what the dialog corrects when it loads
+// belongs to the change that OK makes.
+template <typename Run> bool RunAsChange(Document& document, std::string label, Run run) {
+    ChangeScope change(document, std::move(label));
+    const bool accepted = run();
+    if (accepted) change.Commit();
+    return accepted;
+}
 
 } // namespace zt46

@@ -32,10 +32,8 @@ bool IsHexDigit(const QString& text) {
 } // namespace
 
 bool RunFileData(Document& document, QWidget* parent) {
-    ChangeScope change(document, kImageBytesLabel);
-    const bool accepted = ImageBytesDialog(document, parent).exec() == QDialog::Accepted;
-    if (accepted) change.Commit();
-    return accepted;
+    return RunAsChange(document, kImageBytesLabel,
+                       [&] { return ImageBytesDialog(document, parent).exec() == QDialog::Accepted; });
 }
 
 ImageBytesDialog::ImageBytesDialog(Document& document, QWidget* parent) : QDialog(parent), m_doc(document) {

@@ -86,30 +86,20 @@ std::unique_ptr<PromptBarSheet> MakeVfoSheet(Document& document, QWidget* parent
                      parent);
 }
 
-namespace {
-
-// The dialog as one change. The scope is opened before the dialog is made (it writes the models into the
-// image first), so what the dialog corrects when it loads belongs to the change that OK makes.
-template <typename MakeDialog> bool RunAsChange(Document& document, const char* label, MakeDialog make) {
-    ChangeScope change(document, label);
-    const bool accepted = make()->exec() == QDialog::Accepted;
-    if (accepted) change.Commit();
-    return accepted;
-}
-
-} // namespace
-
 bool RunSystemParams(Document& document, bool privileged, QWidget* parent) {
-    return RunAsChange(document, kSystemSettingsLabel,
-                       [&] { return std::make_unique<SystemSettingsDialog>(document, privileged, parent); });
+    return RunAsChange(document, kSystemSettingsLabel, [&] {
+        return SystemSettingsDialog(document, privileged, parent).exec() == QDialog::Accepted;
+    });
 }
 
 bool RunCommonSheet(Document& document, QWidget* parent) {
-    return RunAsChange(document, kCommonSettingsLabel, [&] { return MakeCommonSheet(document, parent); });
+    return RunAsChange(document, kCommonSettingsLabel,
+                       [&] { return MakeCommonSheet(document, parent)->exec() == QDialog::Accepted; });
 }
 
 bool RunVfoSheet(Document& document, QWidget* parent) {
-    return RunAsChange(document, kVfoSettingsLabel, [&] { return MakeVfoSheet(document, parent); });
+    return RunAsChange(document, kVfoSettingsLabel,
+                       [&] { return MakeVfoSheet(document, parent)->exec() == QDialog::Accepted; });
 }
 
 } // namespace zt46
