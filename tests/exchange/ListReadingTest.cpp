@@ -39,14 +39,14 @@ TEST(ListReadingTest, ReadsEveryEncodingAndSeparator) {
         {"UTF-16 big-endian, comma", Utf16("Name,Frequency\nTWR,118.500000", true)},
         {"lines ending in CR alone", "Name,Frequency\rTWR,118.5\r"},
     };
+    ImportFixture f;
     for (const Case& c : cases) {
-        const ListResult<ChannelList> result = Read(c.bytes);
-        ASSERT_TRUE(std::holds_alternative<ChannelList>(result)) << c.name << ": " << ErrorOf(result).Text();
-        const ChannelList& list = std::get<ChannelList>(result);
+        const ChannelList list = f.Read(c.bytes); // a refusal fails with its message
         ASSERT_EQ(list.rows.size(), 1u) << c.name;
-        EXPECT_EQ(list.format, ListFormat::Generic) << c.name;
         const ListRow& row = list.rows[0];
-        EXPECT_EQ(std::tuple(row.line, row.rxHz, row.tag), std::tuple(2, 118500000, "TWR")) << c.name;
+        EXPECT_EQ(std::tuple(list.format, row.line, row.rxHz, row.tag),
+                  std::tuple(ListFormat::Generic, 2, 118500000, "TWR"))
+            << c.name;
     }
 }
 
@@ -85,7 +85,7 @@ TEST(ListReadingTest, TrailingEmptyFieldsAndAnAirportColumnDropNoRow) {
 
 // ---- Bad input: one message naming the place, nothing read ---------------------------------------------
 
-TEST(ListReadingTest, BadInputIsRefusedWithItsLineAndColumn) {
+TEST(ListReadingTest, BadInputIsRefusedWithItsPlaceInTheMessage) {
     struct Case {
         const char* name;
         std::string bytes;
@@ -128,11 +128,9 @@ TEST(ListReadingTest, BadInputIsRefusedWithItsLineAndColumn) {
         EXPECT_EQ(std::tuple(error.kind, error.line, error.column), std::tuple(c.kind, c.line, c.column))
             << c.name << ": " << error.Text();
     }
-}
-
-TEST(ListReadingTest, MessageNamesLineColumnAndHeader) {
-    const ListError error = ErrorOf(Read("Name,Frequency\nB,abc\n"));
-    EXPECT_EQ(error.Text(), "line 2, column 2 (Frequency): not a number of MHz: \"abc\"");
+    // The message names the line, the column and its header.
+    EXPECT_EQ(ErrorOf(Read("Name,Frequency\nB,abc\n")).Text(),
+              "line 2, column 2 (Frequency): not a number of MHz: \"abc\"");
 }
 
 TEST(ListReadingTest, RowAndSizeLimits) {

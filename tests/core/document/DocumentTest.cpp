@@ -138,16 +138,13 @@ TEST(DocumentTest, AskToSaveGoesOnOnlyWhenTheChangesReachedAFile) {
 }
 
 TEST(DocumentTest, NewFindsTheDefaultFileInTheWorkingFolderThenBesideTheProgram) {
-    DocFixture f;
-    const std::string programDefault =
-        test::WriteClone(f.dir.File("program/ZT46default.t46"), MarkedImage(0x0B));
-    ASSERT_TRUE(f.doc.New());
-    EXPECT_EQ(std::pair(f.doc.CurrentFileName(), f.doc.Image()[3900]),
-              std::pair(programDefault, std::uint8_t{0x0B}));
-    const std::string workDefault = test::WriteClone(f.dir.File("work/ZT46default.t46"), MarkedImage(0x0A));
-    ASSERT_TRUE(f.doc.New());
-    EXPECT_EQ(std::pair(f.doc.CurrentFileName(), f.doc.Image()[3900]),
-              std::pair(workDefault, std::uint8_t{0x0A}));
+    DocFixture f; // the working folder's file comes second: it is taken over the program's
+    for (const auto& [folder, mark] : {std::pair{"program", 0x0B}, {"work", 0x0A}}) {
+        const std::string path =
+            test::WriteClone(f.dir.File(folder + std::string("/ZT46default.t46")), MarkedImage(mark));
+        ASSERT_TRUE(f.doc.New());
+        EXPECT_EQ(std::pair(f.doc.CurrentFileName(), f.doc.Image()[3900] + 0), std::pair(path, mark));
+    }
 }
 
 // Without a default file the built-in image is written out (after the models went back into it: its

@@ -159,9 +159,8 @@ TEST(TextForEditTest, RefusesWhatCannotBeTyped) {
     f.SetAm(1, "110.000");
     EXPECT_EQ(std::pair(f.Cells().TextForEdit(1, kColReceive), f.Cells().TextForEdit(1, kColTag)),
               std::pair(std::optional<std::string>("110.000"), std::optional<std::string>("        ")));
-    EXPECT_FALSE(f.Cells().TextForEdit(1, kColTransmit)); // simplex
-    for (int col : {kColChn, kColMode, kColAmStep, kColSplit})
-        EXPECT_FALSE(f.Cells().TextForEdit(1, col));
+    for (int col : {kColTransmit, kColChn, kColMode, kColAmStep, kColSplit}) // transmit: a simplex channel
+        EXPECT_FALSE(f.Cells().TextForEdit(1, col)) << col;
     f.ShowWeatherGroup(); // a masked row's refusal is EditTextsTest's
     EXPECT_FALSE(f.Cells().TextForEdit(250, kColTag));
     EXPECT_EQ(f.prompts.beeps, 1);
@@ -240,14 +239,12 @@ TEST(ToggleCellTest, StepPickerResultsAndCancel) {
         f.Entry(2).RxHz = 118010000;
         f.Entry(2).RxGrid833 = 1; // out of line with the 25k step: any visit of the picker mends it
         f.picker.answer = c.answer;
-        const CellChange change = f.Cells().ToggleCell(2, kColAmStep, f.picker);
-        ASSERT_EQ(f.picker.asked.size(), 1u);
-        EXPECT_EQ(f.picker.asked[0], std::make_pair(kColAmStep, 1));
-        EXPECT_TRUE(change.accepted);
+        const bool accepted = f.Cells().ToggleCell(2, kColAmStep, f.picker).accepted;
+        EXPECT_EQ(f.picker.asked, (std::vector{std::pair(kColAmStep, 1)}));
         const ChannelEntry& e = f.Entry(2);
         const int grid = c.amStep == 0 ? 1 : 0;
-        EXPECT_EQ(std::tuple(e.AmStep, e.RxGrid833, e.TxGrid833, e.RxHz),
-                  std::tuple(c.amStep, grid, grid, c.hz));
+        EXPECT_EQ(std::tuple(accepted, e.AmStep, e.RxGrid833, e.TxGrid833, e.RxHz),
+                  std::tuple(true, c.amStep, grid, grid, c.hz));
     }
 }
 
@@ -257,19 +254,16 @@ TEST(ToggleCellTest, FmStepPickerSetsTheUnitFlag) {
     for (int step = 0; step < 7; ++step) {
         f.picker.answer = step;
         f.Cells().ToggleCell(2, kColFmStep, f.picker);
-        EXPECT_EQ(f.Entry(2).FmStep, step);
-        EXPECT_EQ(f.Entry(2).RxGrid625Fm, step == 2 || step == 5 || step == 6 ? 1 : 0) << step;
+        EXPECT_EQ(std::pair(f.Entry(2).FmStep, f.Entry(2).RxGrid625Fm),
+                  std::pair(step, step == 2 || step == 5 || step == 6 ? 1 : 0));
     }
 }
 
 TEST(ColumnFlagsTest, ShownOnlyWhenExactlyOne) {
-    const ColumnFlags flags{1, 1, 2, 0, 1, 1, 1, 1};
-    for (const auto& [column, shown] : {std::pair{kColChn, true},
-                                        {kColMode, true},
-                                        {kColReceive, false},
-                                        {kColTransmit, false},
-                                        {kColFmStep, false}})
-        EXPECT_EQ(ColumnShown(flags, column), shown) << column;
+    std::string shown; // Chn, Mode, Receive, Transmit, FM step
+    for (int column : {kColChn, kColMode, kColReceive, kColTransmit, kColFmStep})
+        shown += ColumnShown({1, 1, 2, 0, 1, 1, 1, 1}, column) ? 'v' : '-';
+    EXPECT_EQ(shown, "vv---");
 }
 
 } // namespace
