@@ -90,8 +90,7 @@ TEST(ListReadingTest, BadInputIsRefusedWithItsPlaceInTheMessage) {
         const char* name;
         std::string bytes;
         ListErrorKind kind;
-        int line;
-        int column;
+        int line, column;
         ListReadOptions options = {};
     };
     const ListReadOptions zt46{ListFormat::Zt46, {}}, twoAirports{std::nullopt, {"EGLL", "EGXX"}};
@@ -213,8 +212,7 @@ TEST(ListValuesTest, ChannelNamesAndEightThirtyThreeFrequencies) {
 
 TEST(ListValuesTest, TagsAreMadeAsTheGridMakesThem) {
     struct Case {
-        const char* text;
-        const char* tag;
+        const char *text, *tag;
     };
     const Case cases[] = {{"egll twr", "EGLL TWR"}, {"EGLL ATIS", "EGLL ATI"},
                           {"a+b=c*d/", "A+B=C*D/"}, {"x:y-z_(1)", "X:Y-Z_(1"},

@@ -12,8 +12,7 @@ using edit_test::EditFixture;
 // Every column of channel 7 for each kind of channel, and channel numbers counted from one in every group.
 TEST(CellTextTest, ShowsEveryColumnOfAChannel) {
     struct Case {
-        const char* row;
-        const char* tag;
+        const char *row, *tag;
         ChannelEntry entry;
     };
     const Case cases[] = {
@@ -55,8 +54,7 @@ TEST(SetCellTextTest, FrequenciesAreClampedSnappedAndNamedAndSayWhy) {
         const char* typed;
         int columns, amStep, rxExpansion;
         std::int32_t hz;
-        const char* shown;
-        const char* reason;
+        const char *shown, *reason;
     };
     // Channel 10 is an AM channel at 110.000 MHz with the given AM step, split, transmitting on 118.000.
     const Case cases[] = {

@@ -11,8 +11,7 @@ namespace zt46 {
 namespace {
 
 struct RxCase {
-    int mode;
-    int flag;
+    int mode, flag;
     std::uint8_t high, low;
     std::int32_t hz;
 };
