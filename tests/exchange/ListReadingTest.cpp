@@ -50,12 +50,15 @@ TEST(ListReadingTest, ReadsEveryEncodingAndSeparator) {
     }
 }
 
-TEST(ListReadingTest, FindsColumnsByNameInAnyCaseAndOrder) {
+// Trailing empty fields are no extra columns; only an airport list keeps only the named airports.
+TEST(ListReadingTest, FindsColumnsByNameInAnyCaseAndOrderAndDropsNoRowForOthers) {
     ImportFixture f;
     const ChannelList list = f.Read(" skip ;COMMENT; Extra ;frequency;NAME ;location\nS;x;y;121.5;Guard;7\n");
     ASSERT_EQ(list.rows.size(), 1u);
     const ListRow& row = list.rows[0];
     EXPECT_EQ(std::tuple(row.index, row.rxHz, row.tag, row.scan), std::tuple(6, 121500000, "GUARD", false));
+    EXPECT_EQ(f.Read("Name,Frequency\nA,118.0,,\n").rows.size(), 1u);
+    EXPECT_EQ(f.Read("Name,Frequency,airport_ident\nA,118.0,EGLL\nB,118.1,EGKK\n").rows.size(), 2u);
 }
 
 TEST(ListReadingTest, QuotedFieldsKeepSeparatorsQuotesAndLineBreaks) {
@@ -74,13 +77,6 @@ TEST(ListReadingTest, QuotedFieldsKeepSeparatorsQuotesAndLineBreaks) {
     const ListRow &a = list.rows[0], &b = list.rows[1], &c = list.rows[2];
     EXPECT_EQ(std::tuple(a.line, a.tag, a.listedName), std::tuple(3, "TOWER  A", "Tower \"A\", main"));
     EXPECT_EQ(std::tuple(b.line, b.tag, c.line, c.rxHz), std::tuple(6, " GND", 8, 119200000));
-}
-
-// Trailing empty fields are no extra columns; only an airport list keeps only the named airports.
-TEST(ListReadingTest, TrailingEmptyFieldsAndAnAirportColumnDropNoRow) {
-    ImportFixture f;
-    EXPECT_EQ(f.Read("Name,Frequency\nA,118.0,,\n").rows.size(), 1u);
-    EXPECT_EQ(f.Read("Name,Frequency,airport_ident\nA,118.0,EGLL\nB,118.1,EGKK\n").rows.size(), 2u);
 }
 
 // ---- Bad input: one message naming the place, nothing read ---------------------------------------------

@@ -93,13 +93,21 @@ TEST(SetCellTextTest, FrequenciesAreClampedSnappedAndNamedAndSayWhy) {
               "145.013 lies between 12.5k channels: 145.012");
 }
 
-TEST(SetCellTextTest, ModeChangeBringsDefaultStepsAndNoSplit) {
+// A mode change brings the default steps and no split; an AM frequency outside the split band clears it.
+TEST(SetCellTextTest, ModeChangeOrAFrequencyOutsideTheSplitBandEndsTheSplit) {
     EditFixture f(0, 1);
     f.SetAm(5, "110.000", 0);
     f.Entry(5).Split = 1;
     f.Cells().SetCellText(5, kColReceive, "145.000");
     const ChannelEntry& e = f.Entry(5);
     EXPECT_EQ(std::tuple(e.Mode, e.AmStep, e.FmStep, e.Split), std::tuple(kModeFm, 1, 5, 0));
+    EditFixture g;
+    g.SetAm(4, "110.000");
+    g.Entry(4).Split = 1;
+    g.Cells().SetCellText(4, kColReceive, "112.000");
+    EXPECT_EQ(g.Entry(4).Split, 1);
+    g.Cells().SetCellText(4, kColReceive, "125.000");
+    EXPECT_EQ(g.Entry(4).Split, 0);
 }
 
 TEST(SetCellTextTest, WeatherFrequencyMakesAWeatherChannelOnlyWithTheBandOn) {
@@ -112,25 +120,11 @@ TEST(SetCellTextTest, WeatherFrequencyMakesAWeatherChannelOnlyWithTheBandOn) {
     }
 }
 
-TEST(SetCellTextTest, NewReceiveFrequencyClearsSplitOutsideTheSplitBand) {
-    EditFixture f;
-    f.SetAm(4, "110.000");
-    f.Entry(4).Split = 1;
-    f.Cells().SetCellText(4, kColReceive, "112.000");
-    EXPECT_EQ(f.Entry(4).Split, 1);
-    f.Cells().SetCellText(4, kColReceive, "125.000");
-    EXPECT_EQ(f.Entry(4).Split, 0);
-}
-
-// Short tags are padded (PasteIntoCellTest); long ones are cut.
-TEST(SetCellTextTest, TagTakesEightCharacters) {
+// Short tags are padded (PasteIntoCellTest); long ones are cut. A simplex channel takes no transmit text.
+TEST(SetCellTextTest, TagTakesEightCharactersAndTransmitOnlySplitChannels) {
     EditFixture f;
     f.Cells().SetCellText(2, kColTag, "ABCDEFGHIJ");
     EXPECT_EQ(f.Cells().CellText(2, kColTag), "ABCDEFGH");
-}
-
-TEST(SetCellTextTest, TransmitOnlyForSplitChannels) {
-    EditFixture f;
     f.SetAm(4, "110.000");
     EXPECT_FALSE(f.Cells().SetCellText(4, kColTransmit, "120.000").accepted);
     EXPECT_EQ(f.prompts.beeps, 1);
