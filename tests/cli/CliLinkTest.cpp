@@ -4,22 +4,11 @@
 #include <chrono>
 #include <fstream>
 
+#include "CliRun.h"
 #include "core/image/Codecs.h"
-#include "support/RadioProcess.h"
 
 namespace zt46::test {
 namespace {
-
-// Runs zt46 in dir with input on stdin, and Ctrl+C that long after it started when interruptAfterMs >= 0.
-ProgramRun RunCli(const TempDir& dir, std::vector<std::string> args, const std::string& input = {},
-                  int interruptAfterMs = -1) {
-    args.insert(args.begin(), ZT46_CLI);
-    return RunProgram(dir, std::move(args), input, interruptAfterMs);
-}
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 TEST(CliLink, UploadWritesTheRadiosMemoryWithAZeroTrailer) {
     const CloneImage memory = PatternImage(21);
@@ -78,7 +67,9 @@ TEST(CliDownload, BackupIdentityPasswordAndVerifyReachTheExitStatus) {
         std::vector<std::string> says; // on stderr
         bool blockBackups = false;
     };
-    const std::vector<std::string> none, radioId{"--identity", "radio"}, storeWrong{"--store-wrong", "0x200"};
+    const std::vector<std::string> none, radioId{"--identity", "radio"}, storeWrong{"--store-wrong", "0x200"},
+        noVerify{"--identity", "radio", "--no-verify"},
+        wrongSays{"does not hold what was written", "backups/KSR-410_"};
     const Case cases[] = {
         {"the file's identity", none, {"--identity", "file"}, "", 0, FileIdentity, {}},
         {"the radio's identity", none, radioId, "", 0, RadioIdentity, {}},
@@ -86,20 +77,8 @@ TEST(CliDownload, BackupIdentityPasswordAndVerifyReachTheExitStatus) {
         {"wrong password", none, {"--privileged"}, "wrong\n", 1, Unchanged, {}},
         {"password", none, {"--privileged"}, "KUMO-Hikari\n", 0, Changed, {}},
         {"backup blocked", none, radioId, "", 2, Unchanged, {"backups"}, true},
-        {"stored wrongly",
-         storeWrong,
-         radioId,
-         "",
-         3,
-         Changed,
-         {"does not hold what was written", "backups/KSR-410_"}},
-        {"stored wrongly, --no-verify",
-         storeWrong,
-         {"--identity", "radio", "--no-verify"},
-         "",
-         0,
-         Changed,
-         {}},
+        {"stored wrongly", storeWrong, radioId, "", 3, Changed, wrongSays},
+        {"stored wrongly, --no-verify", storeWrong, noVerify, "", 0, Changed, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -113,8 +92,7 @@ TEST(CliDownload, BackupIdentityPasswordAndVerifyReachTheExitStatus) {
         args.insert(args.end(), c.options.begin(), c.options.end());
         const ProgramRun run = RunCli(dir, args, c.input);
         EXPECT_EQ(run.status, c.status) << run.err;
-        for (const std::string& part : c.says)
-            EXPECT_TRUE(Has(run.err, part)) << part << " not in: " << run.err;
+        ExpectHas(run.err, c.says);
         const CloneImage after = radio.StopAndReadMemory();
         EXPECT_EQ(after == memory, c.after == Unchanged);
         if (c.after == RadioIdentity || c.after == FileIdentity) {

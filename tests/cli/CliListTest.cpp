@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "CliRun.h"
 #include "cli/Command.h"
 #include "core/document/FactoryImage.h"
-#include "support/RadioProcess.h"
 
 namespace zt46::test {
 namespace {
@@ -16,11 +16,6 @@ using cli::kExitFile;
 using cli::kExitOk;
 using cli::kExitPartial;
 using cli::kExitUsage;
-
-ProgramRun RunCli(const TempDir& dir, std::vector<std::string> args) {
-    args.insert(args.begin(), ZT46_CLI);
-    return RunProgram(dir, std::move(args));
-}
 
 std::string WriteText(const TempDir& dir, const std::string& name, const std::string& text) {
     return WriteBytes(dir.File(name), {text.begin(), text.end()});
@@ -64,9 +59,8 @@ TEST(CliList, DryRunPrintsThePreviewAndChangesNothing) {
         const ProgramRun run = RunCli(f.dir, args);
         SCOPED_TRACE(c.options.empty() ? "no options" : c.options[0]);
         EXPECT_EQ(run.status, kExitPartial) << run.err;
-        for (const std::string& text : c.shown)
-            EXPECT_NE(run.out.find(text), std::string::npos) << text << "\n" << run.out;
-        EXPECT_NE(run.err.find("list.csv: line 4: receive frequency outside"), std::string::npos) << run.err;
+        ExpectHas(run.out, c.shown);
+        ExpectHas(run.err, {"list.csv: line 4: receive frequency outside"});
     }
     // The two files and the runs' stdin, stdout and stderr: no out.t46, no temporary file.
     EXPECT_EQ(std::distance(fs::directory_iterator(f.dir.Path()), fs::directory_iterator()), 5);
@@ -82,9 +76,7 @@ TEST(CliList, RefusedRowsGiveStatus4AndTheOthersAreWritten) {
     EXPECT_EQ(run.err, "zt46 import: list.csv: line 4: receive frequency outside the radio's range (170.0)\n"
                        "zt46 import: list.csv: line 5: channel in use (MR 1)\n");
     EXPECT_EQ(ReadBytes(f.radio), before);
-    const std::string out = f.Export("out.t46");
-    EXPECT_NE(out.find("MR,2,no,AM,TOWER,118.500,"), std::string::npos) << out;
-    EXPECT_NE(out.find("MR,3,no,AM,GROUND,121.900,"), std::string::npos) << out;
+    ExpectHas(f.Export("out.t46"), {"MR,2,no,AM,TOWER,118.500,", "MR,3,no,AM,GROUND,121.900,"});
 }
 
 // -o writes what stdout gets; --format generic reaches the generic list, its whole header first.
@@ -116,7 +108,7 @@ TEST(CliList, BadListsAndFilesGiveStatus2WithThePlaceAndWriteNothing) {
     for (const Case& c : cases) {
         const ProgramRun run = RunCli(f.dir, c.args);
         EXPECT_EQ(run.status, kExitFile) << c.message;
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        ExpectHas(run.err, {c.message});
         EXPECT_TRUE(run.out.empty()) << run.out;
         EXPECT_FALSE(fs::exists(f.dir.File("out.t46"))) << c.message;
     }
@@ -144,7 +136,7 @@ TEST(CliList, CommandLinesThatCannotWorkAreRefusedAsUsage) {
     for (const Case& c : cases) {
         const ProgramRun run = RunCli(f.dir, c.args);
         EXPECT_EQ(run.status, kExitUsage) << c.message;
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        ExpectHas(run.err, {c.message});
     }
     EXPECT_EQ(ReadBytes(f.list), list);
 }
@@ -160,10 +152,8 @@ TEST(CliList, AirportRowsGoToTheChosenGroup) {
     const ProgramRun run = RunCli(f.dir, {"import", "radio.t46", "airports.csv", "--airports", "EGKK egll",
                                           "--group", "Book", "--from", "5", "-o", "out.t46"});
     EXPECT_EQ(run.status, kExitOk) << run.err;
-    const std::string out = f.Export("out.t46");
-    EXPECT_NE(out.find("Book,5,no,AM,EGKK TWR,124.225,"), std::string::npos) << out;
-    EXPECT_NE(out.find("Book,6,no,AM,EGLL ATI,128.075,"), std::string::npos) << out;
-    EXPECT_NE(out.find("Book,7,no,AM,EGLL TWR,118.500,"), std::string::npos) << out;
+    ExpectHas(f.Export("out.t46"), {"Book,5,no,AM,EGKK TWR,124.225,", "Book,6,no,AM,EGLL ATI,128.075,",
+                                    "Book,7,no,AM,EGLL TWR,118.500,"});
 }
 
 } // namespace

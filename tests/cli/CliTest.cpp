@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include "CliRun.h"
 #include "cli/Command.h"
 #include "core/document/FactoryImage.h"
-#include "support/RadioProcess.h"
 
 namespace zt46::cli {
 namespace {
@@ -25,9 +25,8 @@ test::ProgramRun Zt46(std::vector<std::string> args) {
 TEST(CliTest, InfoOnTheBuiltInImage) {
     const test::ProgramRun r = Zt46({"info"});
     EXPECT_EQ(r.status, kExitOk);
-    EXPECT_NE(r.out.find("Serial number:    #Q######"), std::string::npos);
-    EXPECT_NE(r.out.find("MR 1/150, Book MR 1/100, Weather 10/10"), std::string::npos);
-    EXPECT_NE(r.out.find("does not match (stored 81A1, sum of bytes 94..111 2CC0)"), std::string::npos);
+    test::ExpectHas(r.out, {"Serial number:    #Q######", "MR 1/150, Book MR 1/100, Weather 10/10",
+                            "does not match (stored 81A1, sum of bytes 94..111 2CC0)"});
 }
 
 // The check value renewed (info on the factory image says it does not match), the trailer kept.
@@ -68,7 +67,7 @@ TEST(CliTest, BadInputsGetTheSystemsMessagesAndChangeNothing) {
          }) {
         const test::ProgramRun r = Zt46(c.args);
         EXPECT_EQ(r.status, c.status) << r.err;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        test::ExpectHas(r.err, {c.message});
         EXPECT_TRUE(r.out.empty()) << r.out;
     }
     EXPECT_EQ(test::ReadBytes(readOnly), (std::vector<unsigned char>{1, 2, 3}));
@@ -88,7 +87,7 @@ TEST(CliTest, HelpForTheToolAndEachCommand) {
 
 TEST(CliTest, TheProgramWritesNoFileForTheBuiltInImage) {
     test::TempDir dir;
-    const test::ProgramRun report = test::RunProgram(dir, {ZT46_CLI, "report"});
+    const test::ProgramRun report = test::RunCli(dir, {"report"});
     EXPECT_EQ(report.status, kExitOk);
     EXPECT_EQ(report.out, ReadText(std::string(ZT46_TEST_DATA) + "/factory.txt"));
     EXPECT_TRUE(report.err.empty());
@@ -104,17 +103,16 @@ TEST(CliTest, ReportPdfHoldsThePagesOfTheNamedFileAndNothingGoesToStdout) {
         bool written;
     };
     for (const Case& c :
-         {Case{{ZT46_CLI, "report", "--pdf", dir.File("no such folder/out.pdf"), clone}, kExitFile, false},
-          Case{{ZT46_CLI, "report", clone, "--pdf"}, kExitUsage, false},
-          Case{{ZT46_CLI, "report", clone, "--pdf", "out.pdf"}, kExitOk, true}}) {
-        const test::ProgramRun run = test::RunProgram(dir, c.args);
+         {Case{{"report", "--pdf", dir.File("no such folder/out.pdf"), clone}, kExitFile, false},
+          Case{{"report", clone, "--pdf"}, kExitUsage, false},
+          Case{{"report", clone, "--pdf", "out.pdf"}, kExitOk, true}}) {
+        const test::ProgramRun run = test::RunCli(dir, c.args);
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
         EXPECT_EQ(fs::exists(dir.File("out.pdf")), c.written);
     }
     const test::ProgramRun text = test::RunProgram(dir, {"pdftotext", "out.pdf", "-"});
-    EXPECT_NE(text.out.find("named.t46"), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("CHANNEL DATA"), std::string::npos) << text.out;
+    test::ExpectHas(text.out, {"named.t46", "CHANNEL DATA"});
 }
 
 } // namespace

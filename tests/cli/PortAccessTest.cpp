@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "support/RadioProcess.h"
+#include "CliRun.h"
 
 namespace zt46::test {
 namespace {
@@ -34,8 +34,7 @@ struct Pty {
 void ExpectSays(const ProgramRun& run, const std::vector<std::string>& parts) {
     EXPECT_EQ(run.status, 3) << run.err;
     EXPECT_EQ(run.err.rfind("zt46: Problem with COM port\n", 0), 0u) << run.err;
-    for (const std::string& part : parts)
-        EXPECT_NE(run.err.find(part), std::string::npos) << "'" << part << "' not in: " << run.err;
+    ExpectHas(run.err, parts);
 }
 
 TEST(PortAccess, DeviceTheAccountMayNotOpenNamesTheGroupThatGrantsIt) {

@@ -55,8 +55,7 @@ TEST(ImportPlanTest, RowsNamingChannelsComeFirstAndOnlyOnce) {
 
 TEST(ImportPlanTest, ChannelsInUseChangeOnlyWhenReplacing) {
     struct Case {
-        const char* name;
-        const char* row;
+        const char *name, *row;
         bool replace;
         RowOutcome outcome;
     };

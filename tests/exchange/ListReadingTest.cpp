@@ -39,23 +39,26 @@ TEST(ListReadingTest, ReadsEveryEncodingAndSeparator) {
         {"UTF-16 big-endian, comma", Utf16("Name,Frequency\nTWR,118.500000", true)},
         {"lines ending in CR alone", "Name,Frequency\rTWR,118.5\r"},
     };
+    ImportFixture f;
     for (const Case& c : cases) {
-        const ListResult<ChannelList> result = Read(c.bytes);
-        ASSERT_TRUE(std::holds_alternative<ChannelList>(result)) << c.name << ": " << ErrorOf(result).Text();
-        const ChannelList& list = std::get<ChannelList>(result);
+        const ChannelList list = f.Read(c.bytes); // a refusal fails with its message
         ASSERT_EQ(list.rows.size(), 1u) << c.name;
-        EXPECT_EQ(list.format, ListFormat::Generic) << c.name;
         const ListRow& row = list.rows[0];
-        EXPECT_EQ(std::tuple(row.line, row.rxHz, row.tag), std::tuple(2, 118500000, "TWR")) << c.name;
+        EXPECT_EQ(std::tuple(list.format, row.line, row.rxHz, row.tag),
+                  std::tuple(ListFormat::Generic, 2, 118500000, "TWR"))
+            << c.name;
     }
 }
 
-TEST(ListReadingTest, FindsColumnsByNameInAnyCaseAndOrder) {
+// Trailing empty fields are no extra columns; only an airport list keeps only the named airports.
+TEST(ListReadingTest, FindsColumnsByNameInAnyCaseAndOrderAndDropsNoRowForOthers) {
     ImportFixture f;
     const ChannelList list = f.Read(" skip ;COMMENT; Extra ;frequency;NAME ;location\nS;x;y;121.5;Guard;7\n");
     ASSERT_EQ(list.rows.size(), 1u);
     const ListRow& row = list.rows[0];
     EXPECT_EQ(std::tuple(row.index, row.rxHz, row.tag, row.scan), std::tuple(6, 121500000, "GUARD", false));
+    EXPECT_EQ(f.Read("Name,Frequency\nA,118.0,,\n").rows.size(), 1u);
+    EXPECT_EQ(f.Read("Name,Frequency,airport_ident\nA,118.0,EGLL\nB,118.1,EGKK\n").rows.size(), 2u);
 }
 
 TEST(ListReadingTest, QuotedFieldsKeepSeparatorsQuotesAndLineBreaks) {
@@ -76,22 +79,14 @@ TEST(ListReadingTest, QuotedFieldsKeepSeparatorsQuotesAndLineBreaks) {
     EXPECT_EQ(std::tuple(b.line, b.tag, c.line, c.rxHz), std::tuple(6, " GND", 8, 119200000));
 }
 
-// Trailing empty fields are no extra columns; only an airport list keeps only the named airports.
-TEST(ListReadingTest, TrailingEmptyFieldsAndAnAirportColumnDropNoRow) {
-    ImportFixture f;
-    EXPECT_EQ(f.Read("Name,Frequency\nA,118.0,,\n").rows.size(), 1u);
-    EXPECT_EQ(f.Read("Name,Frequency,airport_ident\nA,118.0,EGLL\nB,118.1,EGKK\n").rows.size(), 2u);
-}
-
 // ---- Bad input: one message naming the place, nothing read ---------------------------------------------
 
-TEST(ListReadingTest, BadInputIsRefusedWithItsLineAndColumn) {
+TEST(ListReadingTest, BadInputIsRefusedWithItsPlaceInTheMessage) {
     struct Case {
         const char* name;
         std::string bytes;
         ListErrorKind kind;
-        int line;
-        int column;
+        int line, column;
         ListReadOptions options = {};
     };
     const ListReadOptions zt46{ListFormat::Zt46, {}}, twoAirports{std::nullopt, {"EGLL", "EGXX"}};
@@ -128,11 +123,9 @@ TEST(ListReadingTest, BadInputIsRefusedWithItsLineAndColumn) {
         EXPECT_EQ(std::tuple(error.kind, error.line, error.column), std::tuple(c.kind, c.line, c.column))
             << c.name << ": " << error.Text();
     }
-}
-
-TEST(ListReadingTest, MessageNamesLineColumnAndHeader) {
-    const ListError error = ErrorOf(Read("Name,Frequency\nB,abc\n"));
-    EXPECT_EQ(error.Text(), "line 2, column 2 (Frequency): not a number of MHz: \"abc\"");
+    // The message names the line, the column and its header.
+    EXPECT_EQ(ErrorOf(Read("Name,Frequency\nB,abc\n")).Text(),
+              "line 2, column 2 (Frequency): not a number of MHz: \"abc\"");
 }
 
 TEST(ListReadingTest, RowAndSizeLimits) {
@@ -215,8 +208,7 @@ TEST(ListValuesTest, ChannelNamesAndEightThirtyThreeFrequencies) {
 
 TEST(ListValuesTest, TagsAreMadeAsTheGridMakesThem) {
     struct Case {
-        const char* text;
-        const char* tag;
+        const char *text, *tag;
     };
     const Case cases[] = {{"egll twr", "EGLL TWR"}, {"EGLL ATIS", "EGLL ATI"},
                           {"a+b=c*d/", "A+B=C*D/"}, {"x:y-z_(1)", "X:Y-Z_(1"},

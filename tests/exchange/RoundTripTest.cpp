@@ -34,14 +34,9 @@ void MakeEveryKindOfChannel(Document& doc) {
         }
         if (kind == 5) rx = HzText(162400000 + 25000 * (i % 10)); // a weather frequency: WX mode
         cells.SetCellText(i, kColReceive, rx);
-        if (kind == 1 || kind == 2 || (kind == 3 && i % 2)) {
-            ChosenStep step(0);
-            cells.ToggleCell(i, kColAmStep, step);
-            cells.SetCellText(i, kColReceive, rx);
-        }
-        if (kind == 4) {
-            ChosenStep step(i % 7);
-            cells.ToggleCell(i, kColFmStep, step);
+        if (kind == 1 || kind == 2 || (kind == 3 && i % 2) || kind == 4) { // the AM 8.33k or an FM step
+            ChosenStep step(kind == 4 ? i % 7 : 0);
+            cells.ToggleCell(i, kind == 4 ? kColFmStep : kColAmStep, step);
             cells.SetCellText(i, kColReceive, rx);
         }
         if (kind == 3) {

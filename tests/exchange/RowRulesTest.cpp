@@ -13,8 +13,7 @@ constexpr const char* kZt46 =
     "Group,Channel,Masked,Mode,Tag,Receive,Transmit,AM Step,FM Step,Clock Shift,Tag Display,Scan,Split\n";
 
 struct RowCase {
-    const char* name;
-    const char* row;
+    const char *name, *row;
     const char* channel; // where the row goes; "" when refused
     const char* cells;   // columns Mode .. split as the grid will show them, joined by '|'
     RowRefusal refusal = RowRefusal::None;

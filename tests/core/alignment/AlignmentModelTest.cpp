@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 #include "core/alignment/AlignmentModel.h"
@@ -18,36 +19,28 @@ public:
 
     RadioReply SelectChannel(int index) override { return Log(0x30, index); }
     RadioReply ReadWord(std::uint16_t a, std::uint8_t& first, std::uint8_t& second) override {
-        const RadioReply r = Log(0xF0, a);
-        if (r == RadioReply::Accepted)
-            std::tie(first, second) = std::pair(memory[2u * a], memory[2u * a + 1]);
-        return r;
+        return Log(0xF0, a, [&] { std::tie(first, second) = std::pair(memory[2u * a], memory[2u * a + 1]); });
     }
     RadioReply WriteWord(std::uint16_t a, std::uint8_t first, std::uint8_t second) override {
-        const RadioReply r = Log(0xF1, a);
-        if (r == RadioReply::Accepted)
-            std::tie(memory[2u * a], memory[2u * a + 1]) = std::pair(first, second);
-        return r;
+        return Log(0xF1, a, [&] { std::tie(memory[2u * a], memory[2u * a + 1]) = std::pair(first, second); });
     }
     RadioReply ReadStatus(std::array<std::uint8_t, 6>& s) override {
-        const RadioReply r = Log(0x31, 0);
-        if (r == RadioReply::Accepted) s = {rssi, 0, 0, sqs, 0, 0};
-        return r;
+        return Log(0x31, 0, [&] { s = {rssi, 0, 0, sqs, 0, 0}; });
     }
     RadioReply ReadVor(std::uint16_t& raw) override {
-        const RadioReply r = Log(0x38, 0);
-        if (r == RadioReply::Accepted) raw = vor;
-        return r;
+        return Log(0x38, 0, [&] { raw = vor; });
     }
     RadioReply Live(std::uint8_t command, std::uint8_t level) override { return Log(command, level); }
     RadioReply KeyTransmitter() override { return Log(0x34, 0); }
     RadioReply EndLive() override { return Log(0x35, 0); }
     RadioReply LeaveAlignment() override { return Log(0x36, 0); }
 
-    RadioReply Log(int command, int argument) {
+    // Logs the command; when the radio accepts it, `accepted` does what the radio does.
+    RadioReply Log(int command, int argument, const std::function<void()>& accepted = nullptr) {
         log.emplace_back(command, argument);
         if (silent) return RadioReply::Silent;
         if (refused.count(command)) return RadioReply::Refused;
+        if (accepted) accepted();
         return RadioReply::Accepted;
     }
     std::vector<int> Commands() const {
@@ -131,9 +124,10 @@ TEST(AlignmentModelTest, EachSlotWritesItsWordAndImageBytes) {
         Selected f;
         const CloneImage before = f.image;
         ASSERT_TRUE(f.model->CommitValue(c.slot, c.text)) << c.slot;
-        EXPECT_EQ(f.model->FormatValue(c.slot), c.shown) << c.slot;
-        EXPECT_EQ(f.radio->memory[c.byte] & c.mask, c.expected) << c.slot;
-        EXPECT_EQ(f.radio->memory[c.byte] & ~c.mask & 0xFF, before[c.byte] & ~c.mask & 0xFF) << c.slot;
+        const int byte = f.radio->memory[c.byte], others = ~c.mask & 0xFF;
+        EXPECT_EQ(std::tuple(f.model->FormatValue(c.slot), byte & c.mask, byte & others),
+                  std::tuple(c.shown, c.expected, before[c.byte] & others))
+            << c.slot;
         f.model->Leave();
         EXPECT_EQ(f.image[c.byte], f.radio->memory[c.byte]) << c.slot;
         EXPECT_EQ(f.radio->log.back().first, 0x36);

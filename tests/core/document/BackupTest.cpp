@@ -33,11 +33,8 @@ protected:
 
 constexpr std::time_t kNoon = 1796571000; // 2026-12-06 15:30:00 UTC
 
-TEST_F(BackupTest, NameHoldsProductSerialAndTime) {
+TEST_F(BackupTest, NameHoldsProductSerialAndTimeAndOnlyItsOwnNamesAreRecognised) {
     EXPECT_EQ(BackupFileName(m_image, At(kNoon)), "KSR-410_3L123456_20261206-153000.t46");
-}
-
-TEST_F(BackupTest, RecognisesOnlyItsOwnNames) {
     struct Case {
         const char* name;
         bool own;

@@ -42,7 +42,8 @@ struct Fixture : test::DocFixture {
     CellChange Type(int index, int column, const char* text, const char* atStart = "") {
         return CellEdit(doc.Channels(), doc.Bands(), prompts).CommitEdit(index, column, text, atStart);
     }
-    CellChange Paste(int index, int column, const char* text) {
+    CellChange Paste(int index, int column, const char* text, Answer answer = Answer::Yes) {
+        prompts.answers.push_back(answer);
         return ChannelPaste(doc.Channels(), doc.Bands(), prompts, {1, 1, 1, 1, 1, 1, 1, 1})
             .PasteIntoCell(index, column, text);
     }
@@ -78,12 +79,7 @@ TEST(ChangeRecordTest, EachOperationRecordsExactlyTheImagesBeforeAndAfter) {
         {"step picked", [](Fixture& f) { f.Toggle(2, kColAmStep, 0); }, true},
         {"step picker cancelled", [](Fixture& f) { f.Toggle(2, kColAmStep); }, false},
         {"channel paste answered Yes", [](Fixture& f) { f.Paste(5, kColChn, "21"); }, true},
-        {"channel paste answered No",
-         [](Fixture& f) {
-             f.prompts.answers.push_back(Answer::No);
-             f.Paste(5, kColChn, "21");
-         },
-         false},
+        {"channel paste answered No", [](Fixture& f) { f.Paste(5, kColChn, "21", Answer::No); }, false},
         {"System settings OK", [](Fixture& f) { f.System(1, true); }, true},
         {"System settings OK, same item again", [](Fixture& f) { f.System(0, true); }, false},
         {"System settings cancelled", [](Fixture& f) { f.System(1, false); }, false},

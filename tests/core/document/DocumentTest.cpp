@@ -55,8 +55,9 @@ TEST(DocumentTest, OpenThenSaveKeepsTheTrailerAndWritesModelsAndChecksum) {
     EXPECT_FALSE(f.doc.ImageModified());
     const auto bytes = test::ReadBytes(path);
     ASSERT_EQ(bytes.size(), kCloneFileSize);
-    EXPECT_EQ(bytes[2] << 8 | bytes[3], 0x2CC0); // the factory block sums to 2C C0
-    EXPECT_EQ(std::tuple(bytes[3900], bytes[2000]), std::tuple(0x42, FactoryImage()[2000]));
+    // The factory block sums to 2C C0.
+    EXPECT_EQ(std::tuple(bytes[2] << 8 | bytes[3], bytes[3900], bytes[2000]),
+              std::tuple(0x2CC0, 0x42, FactoryImage()[2000]));
     EXPECT_TRUE(std::equal(trailer.begin(), trailer.end(), bytes.end() - 8));
 }
 
@@ -99,9 +100,8 @@ TEST(DocumentTest, FailedWriteKeepsTheOldFileAndReportsFailure) {
     const std::string blocker = test::WriteBytes(f.dir.File("plain"), {1});
     EXPECT_FALSE(WriteCloneFile(blocker + "/x.t46", f.doc.Image(), f.doc.Trailer(), prompts));
     EXPECT_EQ(prompts.ids, std::vector<int>{IDS_CREATE_FILE_ERROR});
-    // No temporary files are left beside the targets.
-    EXPECT_EQ(std::distance(fs::directory_iterator(f.dir.Path()), fs::directory_iterator()),
-              4); // work, program, folder.t46, plain
+    // No temporary files are left beside the targets: work, program, folder.t46, plain.
+    EXPECT_EQ(std::distance(fs::directory_iterator(f.dir.Path()), fs::directory_iterator()), 4);
 }
 
 TEST(DocumentTest, WritePreservesPermissions) {
@@ -111,8 +111,8 @@ TEST(DocumentTest, WritePreservesPermissions) {
     const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(path, perms);
     ASSERT_TRUE(WriteCloneFile(path, MarkedImage(5), ImageTrailer{}, prompts));
-    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, perms);
-    EXPECT_EQ(test::ReadBytes(path)[3900], 5);
+    EXPECT_EQ(std::pair(fs::status(path).permissions() & fs::perms::all, test::ReadBytes(path)[3900] + 0),
+              std::pair(perms, 5));
 }
 
 // Saving a document without a file runs Save As; the chosen path is kept whole, however long.
@@ -130,24 +130,21 @@ TEST(DocumentTest, AskToSaveGoesOnOnlyWhenTheChangesReachedAFile) {
         f.prompts.answers.push_back(c.answer);
         const std::string saved = f.dir.File(std::string(90, 'x') + ".t46");
         if (c.saveAsChosen) f.dialogs.paths.push_back(saved);
-        EXPECT_EQ(f.doc.New(), c.goesOn);
-        EXPECT_EQ(f.prompts.ids.front(), IDS_SAVE_CHANGES);
-        EXPECT_TRUE(c.goesOn || f.doc.ImageModified());
-        EXPECT_EQ(fs::exists(saved) && fs::file_size(saved) == kCloneFileSize, c.saveAsChosen);
+        const bool goesOn = f.doc.New();
+        EXPECT_EQ(std::tuple(goesOn, f.prompts.ids.front(), goesOn || f.doc.ImageModified(),
+                             fs::exists(saved) && fs::file_size(saved) == kCloneFileSize),
+                  std::tuple(c.goesOn, IDS_SAVE_CHANGES, true, c.saveAsChosen));
     }
 }
 
 TEST(DocumentTest, NewFindsTheDefaultFileInTheWorkingFolderThenBesideTheProgram) {
-    DocFixture f;
-    const std::string programDefault =
-        test::WriteClone(f.dir.File("program/ZT46default.t46"), MarkedImage(0x0B));
-    ASSERT_TRUE(f.doc.New());
-    EXPECT_EQ(std::pair(f.doc.CurrentFileName(), f.doc.Image()[3900]),
-              std::pair(programDefault, std::uint8_t{0x0B}));
-    const std::string workDefault = test::WriteClone(f.dir.File("work/ZT46default.t46"), MarkedImage(0x0A));
-    ASSERT_TRUE(f.doc.New());
-    EXPECT_EQ(std::pair(f.doc.CurrentFileName(), f.doc.Image()[3900]),
-              std::pair(workDefault, std::uint8_t{0x0A}));
+    DocFixture f; // the working folder's file comes second: it is taken over the program's
+    for (const auto& [folder, mark] : {std::pair{"program", 0x0B}, {"work", 0x0A}}) {
+        const std::string path =
+            test::WriteClone(f.dir.File(folder + std::string("/ZT46default.t46")), MarkedImage(mark));
+        ASSERT_TRUE(f.doc.New());
+        EXPECT_EQ(std::pair(f.doc.CurrentFileName(), f.doc.Image()[3900] + 0), std::pair(path, mark));
+    }
 }
 
 // Without a default file the built-in image is written out (after the models went back into it: its

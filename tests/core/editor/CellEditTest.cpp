@@ -12,8 +12,7 @@ using edit_test::EditFixture;
 // Every column of channel 7 for each kind of channel, and channel numbers counted from one in every group.
 TEST(CellTextTest, ShowsEveryColumnOfAChannel) {
     struct Case {
-        const char* row;
-        const char* tag;
+        const char *row, *tag;
         ChannelEntry entry;
     };
     const Case cases[] = {
@@ -55,8 +54,7 @@ TEST(SetCellTextTest, FrequenciesAreClampedSnappedAndNamedAndSayWhy) {
         const char* typed;
         int columns, amStep, rxExpansion;
         std::int32_t hz;
-        const char* shown;
-        const char* reason;
+        const char *shown, *reason;
     };
     // Channel 10 is an AM channel at 110.000 MHz with the given AM step, split, transmitting on 118.000.
     const Case cases[] = {
@@ -95,13 +93,21 @@ TEST(SetCellTextTest, FrequenciesAreClampedSnappedAndNamedAndSayWhy) {
               "145.013 lies between 12.5k channels: 145.012");
 }
 
-TEST(SetCellTextTest, ModeChangeBringsDefaultStepsAndNoSplit) {
+// A mode change brings the default steps and no split; an AM frequency outside the split band clears it.
+TEST(SetCellTextTest, ModeChangeOrAFrequencyOutsideTheSplitBandEndsTheSplit) {
     EditFixture f(0, 1);
     f.SetAm(5, "110.000", 0);
     f.Entry(5).Split = 1;
     f.Cells().SetCellText(5, kColReceive, "145.000");
     const ChannelEntry& e = f.Entry(5);
     EXPECT_EQ(std::tuple(e.Mode, e.AmStep, e.FmStep, e.Split), std::tuple(kModeFm, 1, 5, 0));
+    EditFixture g;
+    g.SetAm(4, "110.000");
+    g.Entry(4).Split = 1;
+    g.Cells().SetCellText(4, kColReceive, "112.000");
+    EXPECT_EQ(g.Entry(4).Split, 1);
+    g.Cells().SetCellText(4, kColReceive, "125.000");
+    EXPECT_EQ(g.Entry(4).Split, 0);
 }
 
 TEST(SetCellTextTest, WeatherFrequencyMakesAWeatherChannelOnlyWithTheBandOn) {
@@ -114,25 +120,11 @@ TEST(SetCellTextTest, WeatherFrequencyMakesAWeatherChannelOnlyWithTheBandOn) {
     }
 }
 
-TEST(SetCellTextTest, NewReceiveFrequencyClearsSplitOutsideTheSplitBand) {
-    EditFixture f;
-    f.SetAm(4, "110.000");
-    f.Entry(4).Split = 1;
-    f.Cells().SetCellText(4, kColReceive, "112.000");
-    EXPECT_EQ(f.Entry(4).Split, 1);
-    f.Cells().SetCellText(4, kColReceive, "125.000");
-    EXPECT_EQ(f.Entry(4).Split, 0);
-}
-
-// Short tags are padded (PasteIntoCellTest); long ones are cut.
-TEST(SetCellTextTest, TagTakesEightCharacters) {
+// Short tags are padded (PasteIntoCellTest); long ones are cut. A simplex channel takes no transmit text.
+TEST(SetCellTextTest, TagTakesEightCharactersAndTransmitOnlySplitChannels) {
     EditFixture f;
     f.Cells().SetCellText(2, kColTag, "ABCDEFGHIJ");
     EXPECT_EQ(f.Cells().CellText(2, kColTag), "ABCDEFGH");
-}
-
-TEST(SetCellTextTest, TransmitOnlyForSplitChannels) {
-    EditFixture f;
     f.SetAm(4, "110.000");
     EXPECT_FALSE(f.Cells().SetCellText(4, kColTransmit, "120.000").accepted);
     EXPECT_EQ(f.prompts.beeps, 1);
@@ -159,9 +151,8 @@ TEST(TextForEditTest, RefusesWhatCannotBeTyped) {
     f.SetAm(1, "110.000");
     EXPECT_EQ(std::pair(f.Cells().TextForEdit(1, kColReceive), f.Cells().TextForEdit(1, kColTag)),
               std::pair(std::optional<std::string>("110.000"), std::optional<std::string>("        ")));
-    EXPECT_FALSE(f.Cells().TextForEdit(1, kColTransmit)); // simplex
-    for (int col : {kColChn, kColMode, kColAmStep, kColSplit})
-        EXPECT_FALSE(f.Cells().TextForEdit(1, col));
+    for (int col : {kColTransmit, kColChn, kColMode, kColAmStep, kColSplit}) // transmit: a simplex channel
+        EXPECT_FALSE(f.Cells().TextForEdit(1, col)) << col;
     f.ShowWeatherGroup(); // a masked row's refusal is EditTextsTest's
     EXPECT_FALSE(f.Cells().TextForEdit(250, kColTag));
     EXPECT_EQ(f.prompts.beeps, 1);
@@ -240,14 +231,12 @@ TEST(ToggleCellTest, StepPickerResultsAndCancel) {
         f.Entry(2).RxHz = 118010000;
         f.Entry(2).RxGrid833 = 1; // out of line with the 25k step: any visit of the picker mends it
         f.picker.answer = c.answer;
-        const CellChange change = f.Cells().ToggleCell(2, kColAmStep, f.picker);
-        ASSERT_EQ(f.picker.asked.size(), 1u);
-        EXPECT_EQ(f.picker.asked[0], std::make_pair(kColAmStep, 1));
-        EXPECT_TRUE(change.accepted);
+        const bool accepted = f.Cells().ToggleCell(2, kColAmStep, f.picker).accepted;
+        EXPECT_EQ(f.picker.asked, (std::vector{std::pair(kColAmStep, 1)}));
         const ChannelEntry& e = f.Entry(2);
         const int grid = c.amStep == 0 ? 1 : 0;
-        EXPECT_EQ(std::tuple(e.AmStep, e.RxGrid833, e.TxGrid833, e.RxHz),
-                  std::tuple(c.amStep, grid, grid, c.hz));
+        EXPECT_EQ(std::tuple(accepted, e.AmStep, e.RxGrid833, e.TxGrid833, e.RxHz),
+                  std::tuple(true, c.amStep, grid, grid, c.hz));
     }
 }
 
@@ -257,19 +246,16 @@ TEST(ToggleCellTest, FmStepPickerSetsTheUnitFlag) {
     for (int step = 0; step < 7; ++step) {
         f.picker.answer = step;
         f.Cells().ToggleCell(2, kColFmStep, f.picker);
-        EXPECT_EQ(f.Entry(2).FmStep, step);
-        EXPECT_EQ(f.Entry(2).RxGrid625Fm, step == 2 || step == 5 || step == 6 ? 1 : 0) << step;
+        EXPECT_EQ(std::pair(f.Entry(2).FmStep, f.Entry(2).RxGrid625Fm),
+                  std::pair(step, step == 2 || step == 5 || step == 6 ? 1 : 0));
     }
 }
 
 TEST(ColumnFlagsTest, ShownOnlyWhenExactlyOne) {
-    const ColumnFlags flags{1, 1, 2, 0, 1, 1, 1, 1};
-    for (const auto& [column, shown] : {std::pair{kColChn, true},
-                                        {kColMode, true},
-                                        {kColReceive, false},
-                                        {kColTransmit, false},
-                                        {kColFmStep, false}})
-        EXPECT_EQ(ColumnShown(flags, column), shown) << column;
+    std::string shown; // Chn, Mode, Receive, Transmit, FM step
+    for (int column : {kColChn, kColMode, kColReceive, kColTransmit, kColFmStep})
+        shown += ColumnShown({1, 1, 2, 0, 1, 1, 1, 1}, column) ? 'v' : '-';
+    EXPECT_EQ(shown, "vv---");
 }
 
 } // namespace

@@ -90,8 +90,8 @@ TEST(ChannelTableTest, LoadAppliesTheFrequencyRules) {
     SetRecord(t.image, 3, {0x00, 0xC0, 36, 36, 36, 36, 36, 36, 36, 36, 0x46, 0x50, 0x49, 0xC0});
     SetField(t.image, fields::RxExpansion, 1);
     t.Load();
-    EXPECT_EQ(t.table.Entry(1).Split, 0);
-    EXPECT_EQ(std::pair(t.table.Entry(2).Split, t.table.Entry(2).TxHz), std::pair(1, 118000000));
+    EXPECT_EQ(std::tuple(t.table.Entry(1).Split, t.table.Entry(2).Split, t.table.Entry(2).TxHz),
+              std::tuple(0, 1, 118000000));
     const ChannelEntry& fm = t.table.Entry(3); // the other defaults are FrequencyRulesTest's
     EXPECT_EQ(std::tuple(fm.Mode, fm.FmStep, fm.RxHz), std::tuple(kModeFm, 5, 150000000));
     // An 8.33 kHz record's decoding and its name are CodecsTest's and FrequencyRulesTest's.
@@ -123,10 +123,9 @@ TEST(ChannelTableTest, WeatherMatchMakesAnMrChannelWx) {
     SetRecord(t.image, 250, {0x80, 0x48, 36, 36, 36, 36, 36, 36, 36, 36, 0x65, 0x98, 0x49, 0xC0});
     SetRecord(t.image, 0, {0x40, 0x49, 36, 36, 36, 36, 36, 36, 36, 36, 0x65, 0x98, 0x49, 0xC0}); // FM 162.550
     t.Load();
-    EXPECT_EQ(t.table.Entry(250).RxHz, 162550000);
-    EXPECT_EQ(t.table.Entry(0).Mode, kModeWx);
-    EXPECT_EQ(t.table.Entry(0).Split, 0);
-    EXPECT_EQ(t.table.Entry(0).RxHz, 162550000);
+    const ChannelEntry& mr = t.table.Entry(0);
+    EXPECT_EQ(std::tuple(t.table.Entry(250).RxHz, mr.Mode, mr.Split, mr.RxHz),
+              std::tuple(162550000, kModeWx, 0, 162550000));
 }
 
 } // namespace

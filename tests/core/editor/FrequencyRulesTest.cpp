@@ -35,8 +35,7 @@ std::tuple<int, std::int32_t, std::int32_t> SnapReceive(const ChannelEntry& e, c
 TEST(FrequencyRulesTest, ReceiveSnapClassifiesClampsAndRounds) {
     struct Case {
         const char* text;
-        int amStep, fmStep, rxExpansion;
-        int mode;
+        int amStep, fmStep, rxExpansion, mode;
         std::int32_t hz, shown;
     };
     const Case cases[] = {

@@ -11,8 +11,7 @@ namespace zt46 {
 namespace {
 
 struct RxCase {
-    int mode;
-    int flag;
+    int mode, flag;
     std::uint8_t high, low;
     std::int32_t hz;
 };
@@ -34,10 +33,11 @@ TEST(CodecsTest, ReceiveFrequencyDecoding) {
 }
 
 TEST(CodecsTest, TransmitFrequencyDecodingAndEncoding) {
-    EXPECT_EQ(DecodeTxFreq(0, 0, 118000000, 0x49, 0xC0), 0);         // simplex
-    EXPECT_EQ(DecodeTxFreq(1, 0, 110000000, 0x00, 0x12), 110000000); // high byte 0: the receive frequency
-    EXPECT_EQ(DecodeTxFreq(1, 0, 110000000, 0x49, 0xC0), 118000000);
-    EXPECT_EQ(DecodeTxFreq(1, 1, 110000000, 0x37, 0x51), 118008333);
+    // Simplex is 0; a high byte 0 is the receive frequency.
+    EXPECT_EQ(std::tuple(DecodeTxFreq(0, 0, 118000000, 0x49, 0xC0), DecodeTxFreq(1, 0, 110000000, 0x00, 0x12),
+                         DecodeTxFreq(1, 0, 110000000, 0x49, 0xC0),
+                         DecodeTxFreq(1, 1, 110000000, 0x37, 0x51)),
+              std::tuple(0, 110000000, 118000000, 118008333));
     EXPECT_EQ(std::tuple(EncodeTxFreq(0, 118000000), EncodeTxFreq(1, 118008333)), std::tuple(0x49C0, 14161));
 }
 
@@ -64,8 +64,7 @@ TEST(CodecsTest, TemperatureOffset) {
     EXPECT_EQ(std::tuple(EncodeTemperatureOffset(12.7), EncodeTemperatureOffset(-12.7),
                          EncodeTemperatureOffset(-0.5)),
               std::tuple(0x7F, 0xFF, 0x85));
-    EXPECT_DOUBLE_EQ(RoundToOneDecimal(-1.26), -1.2);
-    EXPECT_DOUBLE_EQ(RoundToOneDecimal(1.25), 1.3);
+    EXPECT_EQ(std::pair(RoundToOneDecimal(-1.26), RoundToOneDecimal(1.25)), std::pair(-1.2, 1.3));
     KeyMiscSettings k;
     for (const auto& [typed, shown] :
          {std::pair{"3.75", "3.8"}, {"-20", "-12.7"}, {"15", "12.7"}, {"abc", "0.0"}}) {
@@ -105,15 +104,10 @@ TEST(SettingsGroupsTest, StoreTouchesOnlyTheFieldBits) {
     // mode (3 is stored as 0) and the lock bits (7 decodes to 6, which encodes back to 7).
     CloneImage copy;
     copy.fill(0xFF);
-    DisplaySoundSettings d;
-    TxRxSettings t;
-    KeyMiscSettings k;
-    d.Load(copy);
-    t.Load(copy);
-    k.Load(copy);
-    d.Store(copy);
-    t.Store(copy);
-    k.Store(copy);
+    [&copy](auto... groups) {
+        (groups.Load(copy), ...);
+        (groups.Store(copy), ...);
+    }(DisplaySoundSettings{}, TxRxSettings{}, KeyMiscSettings{});
     for (std::size_t i = 0; i < copy.size(); ++i)
         EXPECT_EQ(copy[i], i == 123 ? 0xCF : 0xFF) << "byte " << i; // 118 (-12.7) too
 }

@@ -62,16 +62,12 @@ void CompareWithGolden(const std::string& actual, const std::string& name) {
     EXPECT_EQ(actual, test::ReadText(path)) << "golden " << name;
 }
 
-TEST(ReportTest, BuiltInImageAsLoaded) {
-    test::DocFixture f;
-    f.doc.LoadFactoryImage();
-    CompareWithGolden(ReportText(Report(f.doc).Pages()), "factory.txt");
-}
-
-TEST(ReportTest, BusyImage) {
-    test::DocFixture f;
-    ASSERT_TRUE(f.doc.LoadFileStrict(test::WriteClone(f.dir.File("busy one.T46"), BusyImage())));
-    CompareWithGolden(ReportText(Report(f.doc).Pages()), "busy.txt");
+TEST(ReportTest, BuiltInImageAsLoadedAndBusyImage) {
+    test::DocFixture factory, busy;
+    factory.doc.LoadFactoryImage();
+    CompareWithGolden(ReportText(Report(factory.doc).Pages()), "factory.txt");
+    ASSERT_TRUE(busy.doc.LoadFileStrict(test::WriteClone(busy.dir.File("busy one.T46"), BusyImage())));
+    CompareWithGolden(ReportText(Report(busy.doc).Pages()), "busy.txt");
 }
 
 TEST(ReportTest, MaskedFirstChannelLeavesItsGroupWithoutTitle) {

@@ -40,9 +40,8 @@ TEST(SystemParamsTest, StartCorrectsWxWithoutWeatherBandAndEmergencyLocksDualWat
     EXPECT_EQ(f.doc.Image()[44] & 0xB8, 0x80); // stored back as VFO at once
     EXPECT_EQ(editor.Items(kRowCurrentMode).size(), 3u);
     EXPECT_EQ(editor.Value(kRowDualWatch), 1);
-    editor.Select(kRowEmergencyMode, 1);
-    EXPECT_EQ(editor.Value(kRowDualWatch), 0);
-    EXPECT_EQ(editor.EnableMask(), 0x02Fu); // the mask follows the selection
+    editor.Select(kRowEmergencyMode, 1); // the mask follows the selection
+    EXPECT_EQ(std::pair(editor.Value(kRowDualWatch), editor.EnableMask()), std::pair(0, 0x02Fu));
     editor.Select(kRowEmergencyMode, 0);
     EXPECT_EQ(editor.Value(kRowDualWatch), 0); // enabled again but still Off
 }
@@ -107,12 +106,10 @@ TEST(VfoPageTest, ControlStatesFollowTheRecord) {
     image[7] |= 0x02; // RX expansion
     f.Load(image);
     VfoPageModel page(f.doc, kVfoAOffset);
-    page.Start();
-    EXPECT_TRUE(page.States().amStep);
-    EXPECT_FALSE(page.States().split); // 118 MHz cannot be split
+    page.Start(); // at 118 MHz: it cannot be split
+    EXPECT_EQ(std::pair(page.States().amStep, page.States().split), std::pair(true, false));
     page.CommitRx("110");
-    EXPECT_TRUE(page.States().split);
-    EXPECT_FALSE(page.States().txEdit);
+    EXPECT_EQ(std::pair(page.States().split, page.States().txEdit), std::pair(true, false));
     page.Select(VfoCombo::Split, 1);
     EXPECT_TRUE(page.States().txEdit);
     page.CommitTx("140");
@@ -121,13 +118,11 @@ TEST(VfoPageTest, ControlStatesFollowTheRecord) {
     EXPECT_EQ(std::pair(page.Entry().RxGrid833, page.Entry().TxGrid833), std::pair(1, 1));
     EXPECT_DOUBLE_EQ(page.Entry().RxDisplay, 110.005);
     page.CommitRx("125"); // AM above 117.975 MHz cannot be split
-    EXPECT_EQ(page.Entry().Split, 0);
-    EXPECT_FALSE(page.States().txEdit);
+    EXPECT_EQ(std::pair(page.Entry().Split, page.States().txEdit), std::pair(0, false));
     page.CommitRx("150");
-    EXPECT_EQ(page.Entry().Mode, kModeFm);
-    EXPECT_TRUE(page.States().fmStep);
-    EXPECT_FALSE(page.States().amStep);
-    EXPECT_FALSE(page.States().mode);
+    const VfoControlStates fm = page.States();
+    EXPECT_EQ(std::tuple(page.Entry().Mode, fm.fmStep, fm.amStep, fm.mode),
+              std::tuple(kModeFm, true, false, false));
     page.Accept();
     VfoSettings stored = VfoSettings::A();
     stored.Load(f.doc.Image(), f.doc.Bands());

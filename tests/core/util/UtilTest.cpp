@@ -15,58 +15,42 @@ namespace {
 
 TEST(FrequencyTest, MHzTextToHzConvertsThroughText) {
     const std::pair<const char*, std::int32_t> cases[] = {
-        {"118.5", 118500000},
-        {"12", 12000000},
-        {"12.5", 12500000},
-        {"1234.5", kInvalidHz},
-        {"5", 5000000},
-        {"1234", kInvalidHz},
-        {"136.975", 136975000},
-        {"118", 118000000},
-        {"", 0},
-        {".5", 500000},
-        {"1180", kInvalidHz},
-        {"118.", 118000000},
-        {"99999.", kInvalidHz},
+        {"118.5", 118500000},        {"12", 12000000},    {"12.5", 12500000},
+        {"1234.5", kInvalidHz},      {"5", 5000000},      {"1234", kInvalidHz},
+        {"136.975", 136975000},      {"118", 118000000},  {".5", 500000},
+        {"1180", kInvalidHz},        {"118.", 118000000}, {"99999.", kInvalidHz},
         {"118.0083333", 1180083333},
-        {"1.99999999999", 2147483647},
-        {"12 ", 12}, // the blank ends the number before the appended zeros
     };
     for (const auto& [text, hz] : cases)
         EXPECT_EQ(MHzTextToHz(text), hz) << text;
+    // Empty is 0; the blank ends the number before the appended zeros; the count stops at its maximum.
+    EXPECT_EQ(std::tuple(MHzTextToHz(""), MHzTextToHz("12 "), MHzTextToHz("1.99999999999")),
+              std::tuple(0, 12, 2147483647));
 }
 
-// The exact conversion is checked against the text path below; these pin the text path itself.
-TEST(FrequencyTest, MHzToHzRoundsToTheNearestHertzThroughText) {
+// The exact conversion is checked against the text path below; these pin the text path itself, and the
+// way back divides twice.
+TEST(FrequencyTest, MHzToHzRoundsToTheNearestHertzThroughTextAndBack) {
     // 0.30000000000000004 prints as 0.300000.
     EXPECT_EQ(std::tuple(MHzToHz(118.008333), MHzToHz(0.1 + 0.2), MHzToHz(1000.0), MHzToHz(-5.0)),
               std::tuple(118008333, 300000, kInvalidHz, -5000000));
-}
-
-TEST(FrequencyTest, HzToMHzDividesTwice) {
     EXPECT_EQ(HzToMHz(144015000), 144.015);
 }
 
 // The serial number's digits: the report's golden holds '*' and '#', nothing the letters.
-TEST(DigitsTest, NibbleDigits) {
+TEST(DigitsTest, NibbleDigitsAndTagCharacterCodes) {
     std::string digits;
     for (int n = 0; n <= 16; ++n)
         digits += NibbleToDigit(n);
     EXPECT_EQ(digits, "0123456789ABCD*#-");
-}
-
-TEST(DigitsTest, TagCharacterCodes) {
-    struct Case {
-        char c;
-        int code;
+    // 'a', '!' and '.' are no tag characters: their code 64 gives none back.
+    const std::pair<char, int> cases[] = {
+        {'0', 0},          {'9', 9},          {'A', 10}, {'Z', 35}, {' ', 36}, {'(', 37}, {'/', 42},
+        {kTagSymbol1, 43}, {kTagSymbol3, 45}, {':', 46}, {'_', 48}, {'a', 64}, {'!', 64}, {'.', 64},
     };
-    for (const Case& c : {Case{'0', 0}, Case{'9', 9}, Case{'A', 10}, Case{'Z', 35}, Case{' ', 36},
-                          Case{'(', 37}, Case{'/', 42}, Case{kTagSymbol1, 43}, Case{kTagSymbol3, 45},
-                          Case{':', 46}, Case{'_', 48}, Case{'a', 64}, Case{'!', 64}, Case{'.', 64}}) {
-        EXPECT_EQ(TagCharToCode(c.c), c.code) << c.c;
-        if (c.code != 64) {
-            EXPECT_EQ(TagCodeToChar(c.code), c.c);
-        }
+    for (const auto& [c, code] : cases) {
+        EXPECT_EQ(TagCharToCode(c), code) << c;
+        EXPECT_TRUE(code == 64 || TagCodeToChar(code) == c) << c;
     }
     EXPECT_EQ(std::pair(TagCodeToChar(49), TagCodeToChar(255)), std::pair('\0', '\0'));
 }
