@@ -59,6 +59,40 @@ void AppFixture::Trigger(int command) const {
     Frame()->Action(command)->trigger();
 }
 
+void AppFixture::SetPort(const std::string& device, int portType) const {
+    SetIni("Initialize/PORT_TYPE", portType);
+    SetIni("Initialize/COM_PORT", 1);
+    SetIni("Initialize/PORT_DEVICE", QString::fromStdString(device));
+}
+
+CloneImage AppFixture::Image() const {
+    Doc().ModelsToImage();
+    return Doc().Image();
+}
+
+QString AppFixture::Cell(int row, int column) const {
+    return gui_test::Cell(Frame()->View(), row, column);
+}
+
+ChannelTableView* AppFixture::Select(int row, int column) const {
+    return gui_test::Select(Frame()->View(), row, column);
+}
+
+QString Cell(const ChannelEditorView* view, int row, int column) {
+    return view->Model()->index(row, column).data().toString();
+}
+
+ChannelTableView* Select(ChannelEditorView* view, int row, int column) {
+    view->Grid()->setCurrentIndex(view->Model()->index(row, column));
+    view->Grid()->setFocus();
+    return view->Grid();
+}
+
+void Type(const QString& keys) {
+    for (QChar c : keys)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+
 DocumentFixture::DocumentFixture() {
     Load(FactoryImage());
     for (int i = 0; i < 10; ++i)

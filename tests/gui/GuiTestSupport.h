@@ -74,6 +74,12 @@ public:
     MainWindow* Frame() const { return app->Frame(); }
     Document& Doc() const { return app->Doc(); }
     void Trigger(int command) const;
+    // ZT46Win.ini naming the radio's device, on the cable (0) or the interface unit (1), COM 1.
+    void SetPort(const std::string& device, int portType = 0) const;
+    // The document's image with the models written back.
+    CloneImage Image() const;
+    QString Cell(int row, int column) const;
+    ChannelTableView* Select(int row, int column) const;
 
     test::TempDir dir;
     test::RecordingPrompts prompts;
@@ -106,6 +112,24 @@ template <typename T> void WhenModal(std::function<void(T*)> fn, std::function<b
     });
 }
 
+// Runs `act`, which opens a modal T, and `fn` on that dialog, closing it if `fn` left it open (a failed
+// check never hangs the run); whether `fn` ran.
+template <typename T> bool RunModal(const std::function<void()>& act, std::function<void(T*)> fn) {
+    bool ran = false;
+    WhenModal<T>([&ran, fn](T* dialog) {
+        ran = true;
+        fn(dialog);
+        if (dialog->isVisible()) dialog->close();
+    });
+    act();
+    return ran;
+}
+
+// The grid's cell as shown, and a cell made current with the focus on the grid.
+QString Cell(const ChannelEditorView* view, int row, int column);
+ChannelTableView* Select(ChannelEditorView* view, int row, int column);
+// Each key to the widget that has the focus, as typing does.
+void Type(const QString& keys);
 // Shows a window and waits until it has the keyboard.
 bool ShowActive(QWidget* window);
 // A click on a property sheet's tab, as the user does; the sheet then shows that page.

@@ -30,8 +30,7 @@ class AlignmentFlowTest : public QObject {
         radioArgs.insert(radioArgs.end(), {"--fast", "--sqs", "99"});
         const CloneImage memory = Memory();
         radio = std::make_unique<test::RadioProcess>(radioArgs, &memory);
-        f->SetIni("Initialize/PORT_TYPE", 1); // the port is open only during the run
-        f->SetIni("Initialize/PORT_DEVICE", QString::fromStdString(radio->Device()));
+        f->SetPort(radio->Device(), 1); // the interface unit: the port is open only during the run
         QVERIFY(f->Start({"/m"}));
     }
 
@@ -129,8 +128,7 @@ private slots:
         Document& doc = f->Doc();
         doc.Channels().Entry(0).Tag = {'E', 'D', 'I', 'T', 0};
         doc.SetModified(true);
-        doc.ModelsToImage();
-        const CloneImage edited = doc.Image();
+        const CloneImage edited = f->Image();
         const QString title = f->Frame()->windowTitle();
         f->prompts.answers = {overwrite ? Answer::Yes : Answer::No};
         QCOMPARE(Align([](AlignmentDialog* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); }), overwrite);

@@ -22,12 +22,7 @@ class MainWindowTest : public QObject {
     void Start(const QStringList& args = {}, Privilege grant = Privilege::Normal) {
         QVERIFY(f->Start(args, grant));
     }
-    ChannelTableView* Select(int row, int column) {
-        ChannelTableView* grid = Frame()->View()->Grid();
-        grid->setCurrentIndex(Frame()->View()->Model()->index(row, column));
-        grid->setFocus();
-        return grid;
-    }
+    ChannelTableView* Select(int row, int column) { return f->Select(row, column); }
 
 private slots:
     void init() { f = std::make_unique<gui_test::AppFixture>(); }
@@ -85,13 +80,8 @@ private slots:
         QCOMPARE(Frame()->Action(cmd::kAlign)->isEnabled(), privileged);
         if (!privileged) return;
         // Shift+F9 in the grid opens the image's bytes.
-        bool opened = false;
-        gui_test::WhenModal<ImageBytesDialog>([&opened](ImageBytesDialog* dlg) {
-            opened = true;
-            dlg->reject();
-        });
-        QTest::keyClick(Select(0, kColChn), Qt::Key_F9, Qt::ShiftModifier);
-        QVERIFY(opened);
+        QVERIFY(gui_test::RunModal<ImageBytesDialog>(
+            [this] { QTest::keyClick(Select(0, kColChn), Qt::Key_F9, Qt::ShiftModifier); }, [](auto*) {}));
     }
 
     // The first start writes the default file, the grid has the focus; the next start opens that file.
@@ -283,13 +273,9 @@ private slots:
 
     void commonProblemsOpensItsHelpText() {
         Start();
-        bool shown = false;
-        gui_test::WhenModal<HelpDialog>([&shown](HelpDialog* dialog) {
-            shown = !dialog->Text()->toPlainText().isEmpty();
-            dialog->accept();
-        });
-        Frame()->Action(cmd::kCommonProblems)->trigger();
-        QVERIFY(shown);
+        QVERIFY(gui_test::RunModal<HelpDialog>(
+            [this] { f->Trigger(cmd::kCommonProblems); },
+            [](HelpDialog* help) { QVERIFY(!help->Text()->toPlainText().isEmpty()); }));
     }
 };
 

@@ -15,25 +15,14 @@ class ChannelTableViewTest : public QObject {
     std::unique_ptr<ChannelEditorView> view;
 
     ChannelTableView* Grid() { return view->Grid(); }
-    QString Cell(int row, int column) { return view->Model()->index(row, column).data().toString(); }
+    QString Cell(int row, int column) { return gui_test::Cell(view.get(), row, column); }
     bool Grey(int row) { return view->Model()->index(row, 0).data(Qt::ForegroundRole).isValid(); }
     int Beeps() { return f->prompts.beeps; }
-    void Select(int row, int column) {
-        Grid()->setCurrentIndex(view->Model()->index(row, column));
-        Grid()->setFocus();
-    }
+    void Select(int row, int column) { gui_test::Select(view.get(), row, column); }
     void ClickCell(int row, int column, bool twice = false) {
         const QRect rect = Grid()->visualRect(view->Model()->index(row, column));
-        if (twice) {
-            QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, rect.center());
-        } else {
-            QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, rect.center());
-        }
-    }
-    // Each key goes to the widget that has the focus, as typing does.
-    void Type(const QString& keys) {
-        for (QChar c : keys)
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        twice ? QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, rect.center())
+              : QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
 private slots:
@@ -74,7 +63,7 @@ private slots:
         QFETCH(int, beeps);
         QFETCH(QString, shown);
         Select(3, column);
-        Type(keys);
+        gui_test::Type(keys);
         QCOMPARE(view->Editor()->text(), view->Editor()->text().toUpper()); // capitals as typed
         if (view->Editor()->isVisible()) QTest::keyClick(view->Editor(), Qt::Key_Return);
         QCOMPARE(Cell(3, column), shown);

@@ -28,9 +28,7 @@ QByteArray Bytes(const CloneImage& image, std::size_t from = 0, std::size_t to =
 // on the progress gauge of each run (and a hand on its Cancel).
 struct Desktop : gui_test::AppFixture {
     explicit Desktop(const std::string& device, int portType = 0) {
-        SetIni("Initialize/PORT_TYPE", portType);
-        SetIni("Initialize/COM_PORT", 1);
-        SetIni("Initialize/PORT_DEVICE", QString::fromStdString(device));
+        SetPort(device, portType);
         Start({}, Privilege::Normal);
         QObject::connect(Frame()->Transfers(), &TransferController::RunStarted,
                          [this](TransferProgressDialog* gauge) {
@@ -44,15 +42,10 @@ struct Desktop : gui_test::AppFixture {
                              });
                          });
     }
-    QString Cell(int row, int column) const {
-        const ChannelTableModel* model = Frame()->View()->Model();
-        return model->data(model->index(row, column)).toString();
-    }
     // What a run that takes nothing from the radio leaves as it was: the bytes, the modified flag, the
     // undo history, the file's name, the window's title and every cell of the grid.
     QStringList State() const {
-        Doc().ModelsToImage();
-        QStringList state{QString::fromLatin1(Bytes(Doc().Image()).toHex()), Doc().ImageModified() ? "*" : "",
+        QStringList state{QString::fromLatin1(Bytes(Image()).toHex()), Doc().ImageModified() ? "*" : "",
                           Frame()->Action(cmd::kUndo)->text(),
                           QString::fromStdString(Doc().CurrentFileName()), Frame()->windowTitle()};
         for (int r = 0; r < Frame()->View()->Model()->rowCount(); ++r)
@@ -179,8 +172,7 @@ private slots:
         const CloneImage memory = test::PatternImage(61);
         RadioProcess radio({"--fast"}, &memory);
         Desktop desktop(radio.Device());
-        desktop.Doc().ModelsToImage();
-        const CloneImage user = desktop.Doc().Image();
+        const CloneImage user = desktop.Image();
         desktop.app->Prompts().SetScript({});
         QString defaultButton, completion;
         gui_test::WhenModal<QMessageBox>(
