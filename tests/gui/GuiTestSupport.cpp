@@ -30,6 +30,13 @@ QVariant AppFixture::Ini(const QString& key) const {
     return QSettings(Path("ZT46Win.ini"), QSettings::IniFormat).value(key);
 }
 
+QStringList AppFixture::Ini(const QStringList& keys) const {
+    QStringList values;
+    for (const QString& key : keys)
+        values << Ini(key).toString();
+    return values;
+}
+
 bool AppFixture::Start(const QStringList& args, Privilege grant) {
     const QString folder = QString::fromStdString(dir.Path().string());
     app = std::make_unique<Application>(folder, folder);

@@ -66,6 +66,7 @@ public:
     // A ZT46Win.ini value, written before Start.
     void SetIni(const QString& key, const QVariant& value) const;
     QVariant Ini(const QString& key) const;
+    QStringList Ini(const QStringList& keys) const;
     // Starts the program; the password check gives `grant` to a request for privileged mode.
     bool Start(const QStringList& args = {}, Privilege grant = Privilege::Privileged);
     // Leaves without asking: unsaved changes are dropped and the window closed.
@@ -112,15 +113,19 @@ template <typename T> void WhenModal(std::function<void(T*)> fn, std::function<b
     });
 }
 
-// Runs `act`, which opens a modal T, and `fn` on that dialog, closing it if `fn` left it open (a failed
-// check never hangs the run); whether `fn` ran.
-template <typename T> bool RunModal(const std::function<void()>& act, std::function<void(T*)> fn) {
+// Runs `act`, which opens a modal T, and `fn` on that dialog once `ready` says so, closing it if `fn` left
+// it open (a failed check never hangs the run); whether `fn` ran.
+template <typename T>
+bool RunModal(const std::function<void()>& act, std::function<void(T*)> fn,
+              std::function<bool(T*)> ready = nullptr) {
     bool ran = false;
-    WhenModal<T>([&ran, fn](T* dialog) {
-        ran = true;
-        fn(dialog);
-        if (dialog->isVisible()) dialog->close();
-    });
+    WhenModal<T>(
+        [&ran, fn](T* dialog) {
+            ran = true;
+            fn(dialog);
+            if (dialog->isVisible()) dialog->close();
+        },
+        ready);
     act();
     return ran;
 }

@@ -34,19 +34,16 @@ private slots:
         f->SetIni("Initialize/COM_PORT", 0);
         f->SetIni("ITEM/ITEM3", 0);
         Start();
-        QCOMPARE(IniValue("Initialize/PORT_TYPE"), 0);
-        QCOMPARE(IniValue("Initialize/COM_PORT"), 1);
-        QCOMPARE(IniValue("ITEM/ITEM0"), 1);
+        QCOMPARE(f->Ini(QStringList{"Initialize/PORT_TYPE", "Initialize/COM_PORT", "ITEM/ITEM0"}),
+                 QStringList({"0", "1", "1"}));
         QVERIFY(Frame()->View()->Grid()->isColumnHidden(kColAmStep));
         QVERIFY(!Frame()->Action(cmd::kItemFirst + 3)->isChecked());
         QCOMPARE(Frame()->View()->HeaderField(2), QString("COM1"));
         Frame()->resize(900, 610);
         Frame()->View()->ToggleColumn(6);
         QVERIFY(Frame()->close());
-        QCOMPARE(IniValue("Initialize/CX"), 900);
-        QCOMPARE(IniValue("Initialize/CY"), 610);
-        QCOMPARE(IniValue("ITEM/ITEM3"), 0);
-        QCOMPARE(IniValue("ITEM/ITEM6"), 0);
+        QCOMPARE(f->Ini(QStringList{"Initialize/CX", "Initialize/CY", "ITEM/ITEM3", "ITEM/ITEM6"}),
+                 QStringList({"900", "610", "0", "0"}));
     }
 
     // What start-up makes of its command line (which words are switches, and which ask for the privileged

@@ -109,23 +109,21 @@ private slots:
     // is off) with Cancel; each leaves the edited document whole. After a cancel the port is held again
     // and usable: a second upload, radio switched on, goes through.
     void aRunThatTakesNothingLeavesTheDocument_data() {
-        QTest::addColumn<QStringList>("radioArgs");
+        QTest::addColumn<std::vector<std::string>>("radioArgs");
         QTest::addColumn<int>("cancel"); // 0: none, 1: the Cancel button, 2: Esc
         QTest::addColumn<int>("message");
-        QTest::newRow("overwrite declined") << QStringList{} << 0 << IDS_OVERWRITE_DATA;
-        QTest::newRow("radio falls silent") << QStringList{"--silent-after", "5"} << 0 << IDS_TIMEOUT;
-        QTest::newRow("Cancel button") << QStringList{"--off"} << 1 << 0;
-        QTest::newRow("Esc") << QStringList{"--off"} << 2 << 0;
+        using Args = std::vector<std::string>;
+        QTest::newRow("overwrite declined") << Args{"--fast"} << 0 << IDS_OVERWRITE_DATA;
+        QTest::newRow("radio falls silent") << Args{"--fast", "--silent-after", "5"} << 0 << IDS_TIMEOUT;
+        QTest::newRow("Cancel button") << Args{"--fast", "--off"} << 1 << 0;
+        QTest::newRow("Esc") << Args{"--fast", "--off"} << 2 << 0;
     }
     void aRunThatTakesNothingLeavesTheDocument() {
-        QFETCH(QStringList, radioArgs);
+        QFETCH(std::vector<std::string>, radioArgs);
         QFETCH(int, cancel);
         QFETCH(int, message);
         const CloneImage memory = EditedRadioMemory();
-        std::vector<std::string> args{"--fast"};
-        for (const QString& arg : radioArgs)
-            args.push_back(arg.toStdString());
-        RadioProcess radio(args, &memory);
+        RadioProcess radio(radioArgs, &memory);
         Desktop desktop(radio.Device());
         desktop.Doc().Change("Scan of MR 1", desktop.Doc().CurrentPlace(),
                              [&] { desktop.Doc().Channels().Entry(0).Scan = 1; });
@@ -273,9 +271,9 @@ private slots:
         // The choice is written to ZT46Win.ini when the window goes.
         ports.Configure(PortKind::Cable, PortSettings{2, device.toStdString()});
         QVERIFY(desktop.Frame()->close());
-        QCOMPARE(desktop.Ini("Initialize/COM_PORT").toInt(), 2);
-        QCOMPARE(desktop.Ini("Initialize/PORT_DEVICE").toString(), device);
-        QCOMPARE(desktop.Ini("Initialize/VERIFY").toInt(), 0);
+        QCOMPARE(
+            desktop.Ini(QStringList{"Initialize/COM_PORT", "Initialize/PORT_DEVICE", "Initialize/VERIFY"}),
+            QStringList({"2", device, "0"}));
     }
 };
 
