@@ -136,6 +136,12 @@ void DropModalWaits() {
     Waits().clear();
 }
 
+void TypeAndReturn(QWidget* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
 bool ShowActive(QWidget* window) {
     window->show();
     QApplication::setActiveWindow(window);

@@ -135,6 +135,8 @@ QString Cell(const ChannelEditorView* view, int row, int column);
 ChannelTableView* Select(ChannelEditorView* view, int row, int column);
 // Each key to the widget that has the focus, as typing does.
 void Type(const QString& keys);
+// Text typed into a field given the focus, and Return.
+void TypeAndReturn(QWidget* field, const QString& text);
 // Shows a window and waits until it has the keyboard.
 bool ShowActive(QWidget* window);
 // A click on a property sheet's tab, as the user does; the sheet then shows that page.

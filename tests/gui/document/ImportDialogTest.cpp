@@ -157,8 +157,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), dialog->AirportsEdit());
             QTest::keyClick(dialog->Table(), Qt::Key_Return); // no plan: OK does nothing
             QVERIFY(dialog->isVisible());
-            QTest::keyClicks(dialog->AirportsEdit(), "egll");
-            QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // plans and shows the rows
+            gui_test::TypeAndReturn(dialog->AirportsEdit(), "egll"); // Return plans and shows the rows
             QVERIFY(dialog->isVisible());
             QCOMPARE(dialog->Table()->model()->rowCount(), 2);
             QCOMPARE(Cell(dialog, 1, GridColumn(kColTag)), QString("EGLL ATI"));

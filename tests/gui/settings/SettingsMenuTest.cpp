@@ -68,12 +68,9 @@ private slots:
             auto* a = dynamic_cast<VfoPage*>(sheet->Page(0));
             auto* b = dynamic_cast<VfoPage*>(sheet->Page(1));
             QVERIFY(!b->PageModel().Started());
-            QTest::keyClicks(a->RxEdit(), "119.1");
-            QTest::keyClick(a->RxEdit(), Qt::Key_Return);
+            gui_test::TypeAndReturn(a->RxEdit(), "119.1");
             gui_test::ClickTab(sheet, 1);
-            b->RxEdit()->setFocus();
-            QTest::keyClicks(b->RxEdit(), "130");
-            QTest::keyClick(b->RxEdit(), Qt::Key_Return);
+            gui_test::TypeAndReturn(b->RxEdit(), "130");
             QTest::mouseClick(
                 sheet->findChild<QDialogButtonBox*>("sheetButtons")->button(QDialogButtonBox::Ok),
                 Qt::LeftButton);
