@@ -20,7 +20,7 @@ class EditHistoryTest : public QObject {
     QAction* Undo() { return Frame()->Action(cmd::kUndo); }
     QAction* Redo() { return Frame()->Action(cmd::kRedo); }
     CloneImage Image() { return f->Image(); }
-    void Select(int row, int column) { f->Select(row, column); }
+    ChannelTableView* Select(int row, int column) { return f->Select(row, column); }
     QString Cell(int row, int column) { return f->Cell(row, column); }
     void TypeFrequency(int row, const QString& keys) {
         Select(row, kColReceive);
@@ -47,10 +47,8 @@ private slots:
         f = std::make_unique<gui_test::AppFixture>();
         QVERIFY(f->Start());
         // MR 1..10 and Book 1..10 in use (the factory image has MR 1 alone).
-        for (int i = 0; i < 10; ++i) {
-            Doc().Channels().Entry(i).Masked = 0;
-            Doc().Channels().Entry(kFirstBookIndex + i).Masked = 0;
-        }
+        for (int i = 0; i < 10; ++i)
+            Doc().Channels().Entry(i).Masked = Doc().Channels().Entry(kFirstBookIndex + i).Masked = 0;
         Frame()->View()->RefreshGrid();
     }
     void cleanup() { f.reset(); }
@@ -103,16 +101,14 @@ private slots:
         Key(Qt::Key_Y);
         QVERIFY(!Frame()->isWindowModified() && !Doc().ImageModified());
         // An operation that changes nothing neither records nor marks.
-        Select(0, kColMode);
-        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Select(0, kColMode), Qt::Key_Space);
         QCOMPARE(Undo()->text(), QString("&Undo Receive of MR 1"));
         QVERIFY(!Frame()->isWindowModified());
     }
 
     void undoShowsTheGroupAndCellOfTheChange() {
         QTest::keyClick(Grid(), Qt::Key_F2);
-        Select(4, kColScan);
-        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Select(4, kColScan), Qt::Key_Space);
         QCOMPARE(Doc().Channels().Entry(kFirstBookIndex + 4).Scan, 1);
         QTest::keyClick(Grid(), Qt::Key_F2); // back to MR
         Select(9, kColReceive);
