@@ -48,13 +48,14 @@ struct Transfer {
     }
 };
 
-// A job for the image. Its serial number is mostly not the radio's: the file's identity is written, as
-// before there was a question about it (which has tests of its own).
-TransferJob Job(const CloneImage& image, bool privileged = false) {
+// A job for the image. Its serial number is mostly not the radio's: the file's identity is written unless
+// told otherwise, as before there was a question about it (which has tests of its own; none: ask).
+TransferJob Job(const CloneImage& image, bool privileged = false,
+                std::optional<IdentityChoice> identity = IdentityChoice::File) {
     TransferJob job;
     job.image = image;
     job.privileged = privileged;
-    job.identity = IdentityChoice::File;
+    job.identity = identity;
     return job;
 }
 
@@ -196,9 +197,7 @@ TEST(CloneDownload, MergesTheUsersBytesIntoTheRadiosVerifiesAndKeepsABackup) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Transfer run(c.args, &radioMemory);
-        TransferJob job = Job(user, c.privileged);
-        job.identity = c.identity;
-        run.Go(kDownload, job);
+        run.Go(kDownload, Job(user, c.privileged, c.identity));
         EXPECT_TRUE(run.result.succeeded);
         EXPECT_EQ(run.result.verify, VerifyOutcome::Verified);
         ASSERT_EQ(run.prompts.ids, Ids{IDS_DOWNLOAD_COMPLETED});
@@ -253,9 +252,7 @@ TEST(IdentityOnDownload, TheAnswerDecidesTheIdentityBlockAndCancelWritesNothing)
             std::copy_n(memory.begin() + kSerialNumberOffset, 4, file.begin() + kSerialNumberOffset);
         Transfer run({}, &memory);
         if (c.answer) run.prompts.answers = {*c.answer};
-        TransferJob job = Job(file, c.privileged);
-        job.identity.reset();
-        run.Go(kDownload, job);
+        run.Go(kDownload, Job(file, c.privileged, std::nullopt));
 
         Ids expected;
         if (c.answer) expected.push_back(IDS_IDENTITY_QUESTION);

@@ -31,10 +31,6 @@ QVariant Role(const ImportDialog* dialog, int row, int role) {
     return dialog->Table()->model()->index(row, Column::kResult).data(role);
 }
 
-int GridColumn(int gridColumn) {
-    return Column::kFirstGridColumn + gridColumn - 1;
-}
-
 // Runs fn on the import dialog once it is up; a check that fails inside fn leaves the dialog open, and it
 // is then cancelled so the run goes on.
 void WhenImportDialog(std::function<void(ImportDialog*)> fn) {
@@ -160,7 +156,7 @@ private slots:
             gui_test::TypeAndReturn(dialog->AirportsEdit(), "egll"); // Return plans and shows the rows
             QVERIFY(dialog->isVisible());
             QCOMPARE(dialog->Table()->model()->rowCount(), 2);
-            QCOMPARE(Cell(dialog, 1, GridColumn(kColTag)), QString("EGLL ATI"));
+            QCOMPARE(Cell(dialog, 1, Column::kFirstGridColumn + kColTag - 1), QString("EGLL ATI"));
             QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // OK
         });
         QVERIFY(lists->ImportFrom(list));
@@ -191,9 +187,7 @@ private slots:
         QVERIFY(test::ReadText(exported.toStdString()).rfind("Location,Name,Frequency,Duplex,", 0) == 0);
 
         const CloneImage before = app.Image();
-        const QString list = app.Path("list.csv");
-        const std::string text = "Name,Frequency\nGnd,121.9\nTwr,118.7\n";
-        test::WriteBytes(list.toStdString(), {text.begin(), text.end()});
+        const QString list = Write("list.csv", "Name,Frequency\nGnd,121.9\nTwr,118.7\n");
         WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
             WhenImportDialog([](ImportDialog* import) { import->OkButton()->click(); });
