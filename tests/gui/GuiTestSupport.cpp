@@ -30,6 +30,13 @@ QVariant AppFixture::Ini(const QString& key) const {
     return QSettings(Path("ZT46Win.ini"), QSettings::IniFormat).value(key);
 }
 
+QStringList AppFixture::Ini(const QStringList& keys) const {
+    QStringList values;
+    for (const QString& key : keys)
+        values << Ini(key).toString();
+    return values;
+}
+
 bool AppFixture::Start(const QStringList& args, Privilege grant) {
     const QString folder = QString::fromStdString(dir.Path().string());
     app = std::make_unique<Application>(folder, folder);
@@ -57,6 +64,40 @@ void AppFixture::Stop() {
 
 void AppFixture::Trigger(int command) const {
     Frame()->Action(command)->trigger();
+}
+
+void AppFixture::SetPort(const std::string& device, int portType) const {
+    SetIni("Initialize/PORT_TYPE", portType);
+    SetIni("Initialize/COM_PORT", 1);
+    SetIni("Initialize/PORT_DEVICE", QString::fromStdString(device));
+}
+
+CloneImage AppFixture::Image() const {
+    Doc().ModelsToImage();
+    return Doc().Image();
+}
+
+QString AppFixture::Cell(int row, int column) const {
+    return gui_test::Cell(Frame()->View(), row, column);
+}
+
+ChannelTableView* AppFixture::Select(int row, int column) const {
+    return gui_test::Select(Frame()->View(), row, column);
+}
+
+QString Cell(const ChannelEditorView* view, int row, int column) {
+    return view->Model()->index(row, column).data().toString();
+}
+
+ChannelTableView* Select(ChannelEditorView* view, int row, int column) {
+    view->Grid()->setCurrentIndex(view->Model()->index(row, column));
+    view->Grid()->setFocus();
+    return view->Grid();
+}
+
+void Type(const QString& keys) {
+    for (QChar c : keys)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
 }
 
 DocumentFixture::DocumentFixture() {
@@ -93,6 +134,12 @@ void DropModalWaits() {
     for (QTimer* timer : Waits())
         delete timer;
     Waits().clear();
+}
+
+void TypeAndReturn(QWidget* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
 }
 
 bool ShowActive(QWidget* window) {

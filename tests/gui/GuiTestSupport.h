@@ -66,6 +66,7 @@ public:
     // A ZT46Win.ini value, written before Start.
     void SetIni(const QString& key, const QVariant& value) const;
     QVariant Ini(const QString& key) const;
+    QStringList Ini(const QStringList& keys) const;
     // Starts the program; the password check gives `grant` to a request for privileged mode.
     bool Start(const QStringList& args = {}, Privilege grant = Privilege::Privileged);
     // Leaves without asking: unsaved changes are dropped and the window closed.
@@ -74,6 +75,12 @@ public:
     MainWindow* Frame() const { return app->Frame(); }
     Document& Doc() const { return app->Doc(); }
     void Trigger(int command) const;
+    // ZT46Win.ini naming the radio's device, on the cable (0) or the interface unit (1), COM 1.
+    void SetPort(const std::string& device, int portType = 0) const;
+    // The document's image with the models written back.
+    CloneImage Image() const;
+    QString Cell(int row, int column) const;
+    ChannelTableView* Select(int row, int column) const;
 
     test::TempDir dir;
     test::RecordingPrompts prompts;
@@ -106,6 +113,30 @@ template <typename T> void WhenModal(std::function<void(T*)> fn, std::function<b
     });
 }
 
+// Runs `act`, which opens a modal T, and `fn` on that dialog once `ready` says so, closing it if `fn` left
+// it open (a failed check never hangs the run); whether `fn` ran.
+template <typename T>
+bool RunModal(const std::function<void()>& act, std::function<void(T*)> fn,
+              std::function<bool(T*)> ready = nullptr) {
+    bool ran = false;
+    WhenModal<T>(
+        [&ran, fn](T* dialog) {
+            ran = true;
+            fn(dialog);
+            if (dialog->isVisible()) dialog->close();
+        },
+        ready);
+    act();
+    return ran;
+}
+
+// The grid's cell as shown, and a cell made current with the focus on the grid.
+QString Cell(const ChannelEditorView* view, int row, int column);
+ChannelTableView* Select(ChannelEditorView* view, int row, int column);
+// Each key to the widget that has the focus, as typing does.
+void Type(const QString& keys);
+// Text typed into a field given the focus, and Return.
+void TypeAndReturn(QWidget* field, const QString& text);
 // Shows a window and waits until it has the keyboard.
 bool ShowActive(QWidget* window);
 // A click on a property sheet's tab, as the user does; the sheet then shows that page.

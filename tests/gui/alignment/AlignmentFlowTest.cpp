@@ -16,7 +16,6 @@ class AlignmentFlowTest : public QObject {
 
     std::unique_ptr<test::RadioProcess> radio;
     std::unique_ptr<gui_test::AppFixture> f;
-    bool dialogSeen = false;
 
     // The radio's memory: the factory image (MR 1 in use, AM) with its own alignment values.
     static CloneImage Memory() {
@@ -30,22 +29,16 @@ class AlignmentFlowTest : public QObject {
         radioArgs.insert(radioArgs.end(), {"--fast", "--sqs", "99"});
         const CloneImage memory = Memory();
         radio = std::make_unique<test::RadioProcess>(radioArgs, &memory);
-        f->SetIni("Initialize/PORT_TYPE", 1); // the port is open only during the run
-        f->SetIni("Initialize/PORT_DEVICE", QString::fromStdString(radio->Device()));
+        f->SetPort(radio->Device(), 1); // the interface unit: the port is open only during the run
         QVERIFY(f->Start({"/m"}));
     }
 
     // Alignment > Align, `fn` run on the Alignment dialog once its test channel is selected; whether the
     // dialog came.
     bool Align(std::function<void(AlignmentDialog*)> fn) {
-        gui_test::WhenModal<AlignmentDialog>(
-            [this, fn](AlignmentDialog* dlg) {
-                dialogSeen = true;
-                fn(dlg);
-            },
+        return gui_test::RunModal<AlignmentDialog>(
+            [this] { f->Trigger(cmd::kAlign); }, fn,
             [](AlignmentDialog* dlg) { return !dlg->StatusLabel()->isVisible(); });
-        f->Frame()->Action(cmd::kAlign)->trigger();
-        return dialogSeen;
     }
     // Waits for the dialog's steps to answer.
     static bool Settled(AlignmentDialog* dlg, const QString& slot0) {
@@ -61,10 +54,7 @@ class AlignmentFlowTest : public QObject {
     }
 
 private slots:
-    void init() {
-        f = std::make_unique<gui_test::AppFixture>();
-        dialogSeen = false;
-    }
+    void init() { f = std::make_unique<gui_test::AppFixture>(); }
     void cleanup() {
         f.reset();
         radio.reset();
@@ -129,22 +119,16 @@ private slots:
         Document& doc = f->Doc();
         doc.Channels().Entry(0).Tag = {'E', 'D', 'I', 'T', 0};
         doc.SetModified(true);
-        doc.ModelsToImage();
-        const CloneImage edited = doc.Image();
+        const CloneImage edited = f->Image();
         const QString title = f->Frame()->windowTitle();
         f->prompts.answers = {overwrite ? Answer::Yes : Answer::No};
         QCOMPARE(Align([](AlignmentDialog* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); }), overwrite);
         QCOMPARE(f->prompts.ids, std::vector<int>{100});
         QVERIFY(!RadioInAlignment()); // No and Esc both take the radio out of alignment mode
-        if (overwrite) {
-            QVERIFY(doc.Image() == Memory()); // Esc stores nothing
-            QVERIFY(!doc.ImageModified());
-            QVERIFY(f->Frame()->windowTitle().startsWith("<none>"));
-        } else {
-            QVERIFY(doc.Image() == edited);
-            QVERIFY(doc.ImageModified());
-            QCOMPARE(f->Frame()->windowTitle(), title);
-        }
+        QVERIFY(doc.Image() == (overwrite ? Memory() : edited)); // Esc stores nothing
+        QCOMPARE(doc.ImageModified(), !overwrite);
+        const QString shown = f->Frame()->windowTitle();
+        QVERIFY2(overwrite ? shown.startsWith("<none>") : shown == title, qPrintable(shown));
         QVERIFY(radio->StopAndReadMemory() == Memory());
     }
 

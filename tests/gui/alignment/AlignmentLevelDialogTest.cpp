@@ -20,15 +20,11 @@ class AlignmentLevelDialogTest : public QObject {
     std::unique_ptr<AlignmentLevelDialog> dlg;
 
     void Open(int value) {
-        dlg = std::make_unique<AlignmentLevelDialog>(value,
-                                                     [this](int level, std::function<void(bool)> answer) {
-                                                         sent << level;
-                                                         if (answerAtOnce) {
-                                                             answer(accept);
-                                                         } else {
-                                                             unanswered.push_back(std::move(answer));
-                                                         }
-                                                     });
+        dlg = std::make_unique<AlignmentLevelDialog>(
+            value, [this](int level, std::function<void(bool)> answer) {
+                sent << level;
+                answerAtOnce ? answer(accept) : unanswered.push_back(std::move(answer));
+            });
         dlg->show();
         QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
     }

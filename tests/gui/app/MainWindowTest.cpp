@@ -22,12 +22,7 @@ class MainWindowTest : public QObject {
     void Start(const QStringList& args = {}, Privilege grant = Privilege::Normal) {
         QVERIFY(f->Start(args, grant));
     }
-    ChannelTableView* Select(int row, int column) {
-        ChannelTableView* grid = Frame()->View()->Grid();
-        grid->setCurrentIndex(Frame()->View()->Model()->index(row, column));
-        grid->setFocus();
-        return grid;
-    }
+    ChannelTableView* Select(int row, int column) { return f->Select(row, column); }
 
 private slots:
     void init() { f = std::make_unique<gui_test::AppFixture>(); }
@@ -39,19 +34,16 @@ private slots:
         f->SetIni("Initialize/COM_PORT", 0);
         f->SetIni("ITEM/ITEM3", 0);
         Start();
-        QCOMPARE(IniValue("Initialize/PORT_TYPE"), 0);
-        QCOMPARE(IniValue("Initialize/COM_PORT"), 1);
-        QCOMPARE(IniValue("ITEM/ITEM0"), 1);
+        QCOMPARE(f->Ini(QStringList{"Initialize/PORT_TYPE", "Initialize/COM_PORT", "ITEM/ITEM0"}),
+                 QStringList({"0", "1", "1"}));
         QVERIFY(Frame()->View()->Grid()->isColumnHidden(kColAmStep));
         QVERIFY(!Frame()->Action(cmd::kItemFirst + 3)->isChecked());
         QCOMPARE(Frame()->View()->HeaderField(2), QString("COM1"));
         Frame()->resize(900, 610);
         Frame()->View()->ToggleColumn(6);
         QVERIFY(Frame()->close());
-        QCOMPARE(IniValue("Initialize/CX"), 900);
-        QCOMPARE(IniValue("Initialize/CY"), 610);
-        QCOMPARE(IniValue("ITEM/ITEM3"), 0);
-        QCOMPARE(IniValue("ITEM/ITEM6"), 0);
+        QCOMPARE(f->Ini(QStringList{"Initialize/CX", "Initialize/CY", "ITEM/ITEM3", "ITEM/ITEM6"}),
+                 QStringList({"900", "610", "0", "0"}));
     }
 
     // What start-up makes of its command line (which words are switches, and which ask for the privileged
@@ -85,13 +77,8 @@ private slots:
         QCOMPARE(Frame()->Action(cmd::kAlign)->isEnabled(), privileged);
         if (!privileged) return;
         // Shift+F9 in the grid opens the image's bytes.
-        bool opened = false;
-        gui_test::WhenModal<ImageBytesDialog>([&opened](ImageBytesDialog* dlg) {
-            opened = true;
-            dlg->reject();
-        });
-        QTest::keyClick(Select(0, kColChn), Qt::Key_F9, Qt::ShiftModifier);
-        QVERIFY(opened);
+        QVERIFY(gui_test::RunModal<ImageBytesDialog>(
+            [this] { QTest::keyClick(Select(0, kColChn), Qt::Key_F9, Qt::ShiftModifier); }, [](auto*) {}));
     }
 
     // The first start writes the default file, the grid has the focus; the next start opens that file.
@@ -283,13 +270,9 @@ private slots:
 
     void commonProblemsOpensItsHelpText() {
         Start();
-        bool shown = false;
-        gui_test::WhenModal<HelpDialog>([&shown](HelpDialog* dialog) {
-            shown = !dialog->Text()->toPlainText().isEmpty();
-            dialog->accept();
-        });
-        Frame()->Action(cmd::kCommonProblems)->trigger();
-        QVERIFY(shown);
+        QVERIFY(gui_test::RunModal<HelpDialog>(
+            [this] { f->Trigger(cmd::kCommonProblems); },
+            [](HelpDialog* help) { QVERIFY(!help->Text()->toPlainText().isEmpty()); }));
     }
 };
 

@@ -81,13 +81,11 @@ private slots:
     void filesLandInTheDataFolderAndTheAboutBoxNamesIt() {
         QString about;
         RunProgram({"--user-data"}, [&about](Application& app) {
-            QTimer::singleShot(0, [&about] {
-                QWidget* box = QApplication::activeModalWidget();
-                if (!box) return;
-                if (auto* line = box->findChild<QLabel*>("dataFolderLine")) about = line->text();
-                qobject_cast<QDialog*>(box)->accept();
-            });
-            app.Frame()->Action(cmd::kAbout)->trigger();
+            gui_test::RunModal<QDialog>([&app] { app.Frame()->Action(cmd::kAbout)->trigger(); },
+                                        [&about](QDialog* box) {
+                                            if (auto* line = box->findChild<QLabel*>("dataFolderLine"))
+                                                about = line->text();
+                                        });
         });
         for (const char* name : {"ZT46Win.ini", "ZT46default.t46"}) {
             QVERIFY2(QFile::exists(QDir(DataFolder()).filePath(name)), name);

@@ -19,25 +19,12 @@ class EditHistoryTest : public QObject {
     ChannelTableView* Grid() { return Frame()->View()->Grid(); }
     QAction* Undo() { return Frame()->Action(cmd::kUndo); }
     QAction* Redo() { return Frame()->Action(cmd::kRedo); }
-    CloneImage Image() {
-        Doc().ModelsToImage();
-        return Doc().Image();
-    }
-    void Select(int row, int column) {
-        Grid()->setCurrentIndex(Frame()->View()->Model()->index(row, column));
-        Grid()->setFocus();
-    }
-    QString Cell(int row, int column) {
-        return Frame()->View()->Model()->index(row, column).data().toString();
-    }
-    // Keys to the focused widget, as typing does.
-    void Type(const QString& keys) {
-        for (QChar c : keys)
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-    }
+    CloneImage Image() { return f->Image(); }
+    ChannelTableView* Select(int row, int column) { return f->Select(row, column); }
+    QString Cell(int row, int column) { return f->Cell(row, column); }
     void TypeFrequency(int row, const QString& keys) {
         Select(row, kColReceive);
-        Type(keys);
+        gui_test::Type(keys);
         QTest::keyClick(Frame()->View()->Editor(), Qt::Key_Return);
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
@@ -45,14 +32,12 @@ class EditHistoryTest : public QObject {
     }
     // ANL switched on in the System dialog, OK by its button.
     void SwitchAnlOn() {
-        bool ran = false;
-        gui_test::WhenModal<SystemSettingsDialog>([&ran](SystemSettingsDialog* dlg) {
-            ran = true;
-            gui_test::PickWithKeys(dlg->Combo(kRowAnlStatus), 1);
-            QTest::mouseClick(dlg->Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-        });
-        Frame()->Action(cmd::kSystem)->trigger();
-        QVERIFY(ran);
+        QVERIFY(gui_test::RunModal<SystemSettingsDialog>(
+            [this] { f->Trigger(cmd::kSystem); },
+            [](SystemSettingsDialog* dlg) {
+                gui_test::PickWithKeys(dlg->Combo(kRowAnlStatus), 1);
+                QTest::mouseClick(dlg->Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            }));
         QApplication::setActiveWindow(Frame());
         QVERIFY(QTest::qWaitForWindowActive(Frame()));
     }
@@ -62,10 +47,8 @@ private slots:
         f = std::make_unique<gui_test::AppFixture>();
         QVERIFY(f->Start());
         // MR 1..10 and Book 1..10 in use (the factory image has MR 1 alone).
-        for (int i = 0; i < 10; ++i) {
-            Doc().Channels().Entry(i).Masked = 0;
-            Doc().Channels().Entry(kFirstBookIndex + i).Masked = 0;
-        }
+        for (int i = 0; i < 10; ++i)
+            Doc().Channels().Entry(i).Masked = Doc().Channels().Entry(kFirstBookIndex + i).Masked = 0;
         Frame()->View()->RefreshGrid();
     }
     void cleanup() { f.reset(); }
@@ -118,16 +101,14 @@ private slots:
         Key(Qt::Key_Y);
         QVERIFY(!Frame()->isWindowModified() && !Doc().ImageModified());
         // An operation that changes nothing neither records nor marks.
-        Select(0, kColMode);
-        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Select(0, kColMode), Qt::Key_Space);
         QCOMPARE(Undo()->text(), QString("&Undo Receive of MR 1"));
         QVERIFY(!Frame()->isWindowModified());
     }
 
     void undoShowsTheGroupAndCellOfTheChange() {
         QTest::keyClick(Grid(), Qt::Key_F2);
-        Select(4, kColScan);
-        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Select(4, kColScan), Qt::Key_Space);
         QCOMPARE(Doc().Channels().Entry(kFirstBookIndex + 4).Scan, 1);
         QTest::keyClick(Grid(), Qt::Key_F2); // back to MR
         Select(9, kColReceive);
@@ -142,7 +123,7 @@ private slots:
     void anOpenEditIsCommittedBeforeTheUndo() {
         TypeFrequency(0, "121");
         Select(1, kColReceive);
-        Type("125");
+        gui_test::Type("125");
         QVERIFY(Frame()->View()->Editor()->isVisible());
         Undo()->trigger(); // the toolbar button: the editor keeps the focus
         QVERIFY(!Frame()->View()->Editor()->isVisible());
@@ -157,7 +138,7 @@ private slots:
         TypeFrequency(3, "500");
         QCOMPARE(Frame()->statusBar()->currentMessage(), QString("500 is above the band: 136.975"));
         Select(20, kColTag); // MR 21 is not in use in the factory image
-        Type("A");
+        gui_test::Type("A");
         QVERIFY(!Frame()->View()->Editor()->isVisible());
         QCOMPARE(Frame()->statusBar()->currentMessage(),
                  QString("MR 21 is not in use: Space or a double click on its number puts it in use"));

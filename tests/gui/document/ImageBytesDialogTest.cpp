@@ -18,10 +18,6 @@ class ImageBytesDialogTest : public QObject {
     std::unique_ptr<DocumentFixture> f;
     std::unique_ptr<ImageBytesDialog> dlg;
 
-    void Open() {
-        dlg = std::make_unique<ImageBytesDialog>(f->doc);
-        QVERIFY(gui_test::ShowActive(dlg.get()));
-    }
     QString Cell(int offset) const {
         return dlg->Grid()->model()->index(offset / 16, offset % 16).data().toString();
     }
@@ -36,6 +32,8 @@ private slots:
         f->doc.Image()[kAt] = 0x5A;
         f->doc.Trailer() = {1, 2, 3, 4, 5, 6, 7, 8};
         f->doc.SetModified(false);
+        dlg = std::make_unique<ImageBytesDialog>(f->doc);
+        QVERIFY(gui_test::ShowActive(dlg.get()));
     }
     void cleanup() {
         dlg.reset();
@@ -43,7 +41,6 @@ private slots:
     }
 
     void tableShowsTheTrailerButEditsOnlyTheImage() {
-        Open();
         const QAbstractItemModel* m = dlg->Grid()->model();
         QCOMPARE(m->rowCount(), 257);
         QCOMPARE(Cell(4096), QString("01"));
@@ -59,7 +56,6 @@ private slots:
     // Enter opens an edit with the text selected; leaving the editor commits into the dialog's copy, and
     // Enter on OK applies the copy: the first mask byte's bits show in the decoded channels.
     void okAppliesTheEditedBytes() {
-        Open();
         const int offset = static_cast<int>(kChannelMaskOffset);
         QCOMPARE(Cell(offset), QString("00")); // MR 1..8 in use
         const std::uint8_t before = f->doc.Image()[kChannelMaskOffset];
@@ -89,7 +85,6 @@ private slots:
     }
     void cancellingDropsTheBytes() {
         QFETCH(bool, escapeInEditor);
-        Open();
         const CloneImage before = f->doc.Image();
         GoTo(kAt);
         QTest::keyClicks(dlg->Grid(), "1");

@@ -31,10 +31,6 @@ QVariant Role(const ImportDialog* dialog, int row, int role) {
     return dialog->Table()->model()->index(row, Column::kResult).data(role);
 }
 
-int GridColumn(int gridColumn) {
-    return Column::kFirstGridColumn + gridColumn - 1;
-}
-
 // Runs fn on the import dialog once it is up; a check that fails inside fn leaves the dialog open, and it
 // is then cancelled so the run goes on.
 void WhenImportDialog(std::function<void(ImportDialog*)> fn) {
@@ -157,11 +153,10 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), dialog->AirportsEdit());
             QTest::keyClick(dialog->Table(), Qt::Key_Return); // no plan: OK does nothing
             QVERIFY(dialog->isVisible());
-            QTest::keyClicks(dialog->AirportsEdit(), "egll");
-            QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // plans and shows the rows
+            gui_test::TypeAndReturn(dialog->AirportsEdit(), "egll"); // Return plans and shows the rows
             QVERIFY(dialog->isVisible());
             QCOMPARE(dialog->Table()->model()->rowCount(), 2);
-            QCOMPARE(Cell(dialog, 1, GridColumn(kColTag)), QString("EGLL ATI"));
+            QCOMPARE(Cell(dialog, 1, Column::kFirstGridColumn + kColTag - 1), QString("EGLL ATI"));
             QTest::keyClick(dialog->AirportsEdit(), Qt::Key_Return); // OK
         });
         QVERIFY(lists->ImportFrom(list));
@@ -191,11 +186,8 @@ private slots:
         app.Trigger(cmd::kExport);
         QVERIFY(test::ReadText(exported.toStdString()).rfind("Location,Name,Frequency,Duplex,", 0) == 0);
 
-        app.Doc().ModelsToImage();
-        const CloneImage before = app.Doc().Image();
-        const QString list = app.Path("list.csv");
-        const std::string text = "Name,Frequency\nGnd,121.9\nTwr,118.7\n";
-        test::WriteBytes(list.toStdString(), {text.begin(), text.end()});
+        const CloneImage before = app.Image();
+        const QString list = Write("list.csv", "Name,Frequency\nGnd,121.9\nTwr,118.7\n");
         WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
             WhenImportDialog([](ImportDialog* import) { import->OkButton()->click(); });
@@ -203,14 +195,12 @@ private slots:
         });
         app.Trigger(cmd::kImport);
         QVERIFY(app.Doc().ImageModified());
-        const QAbstractItemModel* grid = app.Frame()->View()->Model();
-        QCOMPARE(grid->index(1, kColTag).data().toString(), QString("GND     "));
-        QCOMPARE(grid->index(2, kColReceive).data().toString(), QString("118.700"));
+        QCOMPARE(app.Cell(1, kColTag), QString("GND     "));
+        QCOMPARE(app.Cell(2, kColReceive), QString("118.700"));
         QAction* undo = app.Frame()->Action(cmd::kUndo);
         QCOMPARE(undo->text(), QString("&Undo Import 2 channels"));
         undo->trigger();
-        app.Doc().ModelsToImage();
-        QVERIFY(app.Doc().Image() == before);
+        QVERIFY(app.Image() == before);
         QVERIFY(!app.Doc().ImageModified());
         QVERIFY(!undo->isEnabled());
     }

@@ -15,25 +15,14 @@ class ChannelTableViewTest : public QObject {
     std::unique_ptr<ChannelEditorView> view;
 
     ChannelTableView* Grid() { return view->Grid(); }
-    QString Cell(int row, int column) { return view->Model()->index(row, column).data().toString(); }
+    QString Cell(int row, int column) { return gui_test::Cell(view.get(), row, column); }
     bool Grey(int row) { return view->Model()->index(row, 0).data(Qt::ForegroundRole).isValid(); }
     int Beeps() { return f->prompts.beeps; }
-    void Select(int row, int column) {
-        Grid()->setCurrentIndex(view->Model()->index(row, column));
-        Grid()->setFocus();
-    }
+    ChannelTableView* Select(int row, int column) { return gui_test::Select(view.get(), row, column); }
     void ClickCell(int row, int column, bool twice = false) {
         const QRect rect = Grid()->visualRect(view->Model()->index(row, column));
-        if (twice) {
-            QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, rect.center());
-        } else {
-            QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, rect.center());
-        }
-    }
-    // Each key goes to the widget that has the focus, as typing does.
-    void Type(const QString& keys) {
-        for (QChar c : keys)
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        twice ? QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, rect.center())
+              : QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
 private slots:
@@ -54,8 +43,7 @@ private slots:
         QAbstractItemModelTester tester(view->Model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QTest::keyClick(Grid(), Qt::Key_F2);
-        Select(2, kColScan);
-        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Select(2, kColScan), Qt::Key_Space);
         QTest::keyClick(Grid(), Qt::Key_F2);
     }
 
@@ -74,7 +62,7 @@ private slots:
         QFETCH(int, beeps);
         QFETCH(QString, shown);
         Select(3, column);
-        Type(keys);
+        gui_test::Type(keys);
         QCOMPARE(view->Editor()->text(), view->Editor()->text().toUpper()); // capitals as typed
         if (view->Editor()->isVisible()) QTest::keyClick(view->Editor(), Qt::Key_Return);
         QCOMPARE(Cell(3, column), shown);
@@ -99,8 +87,7 @@ private slots:
         f->Entry(4).AmStep = 0; // 118.000 MHz on the 8.33 kHz raster, shown 118.005
         f->Entry(4).RxGrid833 = 1;
         f->Entry(4).RxDisplay = 118.005;
-        Select(4, kColReceive);
-        QTest::keyClick(Grid(), Qt::Key_Return);
+        QTest::keyClick(Select(4, kColReceive), Qt::Key_Return);
         QCOMPARE(view->Editor()->selectedText(), QString("118.005"));
         QTest::keyClicks(view->Editor(), "130");
         endKey ? QTest::keyClick(view->Editor(), Qt::Key(endKey)) : ClickCell(7, kColReceive);
@@ -114,23 +101,19 @@ private slots:
     // Space and a double click flip a flag; Space on the number masks the channel, which greys the row and
     // then takes no toggle and no edit, silently.
     void spaceAndDoubleClickToggleAndMaskingLocksTheRow() {
-        Select(1, kColScan);
-        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Select(1, kColScan), Qt::Key_Space);
         QCOMPARE(Cell(1, kColScan), QString("v"));
         ClickCell(1, kColScan, true);
         QCOMPARE(Cell(1, kColScan), QString("-"));
         QVERIFY(!Grey(1));
-        Select(1, kColChn);
-        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Select(1, kColChn), Qt::Key_Space);
         QVERIFY(Grey(1));
-        Select(1, kColScan);
-        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Select(1, kColScan), Qt::Key_Space);
         QTest::keyClick(Grid(), Qt::Key_Return);
         QVERIFY(!view->Editor()->isVisible());
         QCOMPARE(Cell(1, kColScan), QString("-"));
         QCOMPARE(Beeps(), 0);
-        Select(1, kColChn);
-        QTest::keyClick(Grid(), Qt::Key_Space);
+        QTest::keyClick(Select(1, kColChn), Qt::Key_Space);
         QVERIFY(!Grey(1));
     }
 

@@ -28,9 +28,7 @@ QByteArray Bytes(const CloneImage& image, std::size_t from = 0, std::size_t to =
 // on the progress gauge of each run (and a hand on its Cancel).
 struct Desktop : gui_test::AppFixture {
     explicit Desktop(const std::string& device, int portType = 0) {
-        SetIni("Initialize/PORT_TYPE", portType);
-        SetIni("Initialize/COM_PORT", 1);
-        SetIni("Initialize/PORT_DEVICE", QString::fromStdString(device));
+        SetPort(device, portType);
         Start({}, Privilege::Normal);
         QObject::connect(Frame()->Transfers(), &TransferController::RunStarted,
                          [this](TransferProgressDialog* gauge) {
@@ -44,15 +42,10 @@ struct Desktop : gui_test::AppFixture {
                              });
                          });
     }
-    QString Cell(int row, int column) const {
-        const ChannelTableModel* model = Frame()->View()->Model();
-        return model->data(model->index(row, column)).toString();
-    }
     // What a run that takes nothing from the radio leaves as it was: the bytes, the modified flag, the
     // undo history, the file's name, the window's title and every cell of the grid.
     QStringList State() const {
-        Doc().ModelsToImage();
-        QStringList state{QString::fromLatin1(Bytes(Doc().Image()).toHex()), Doc().ImageModified() ? "*" : "",
+        QStringList state{QString::fromLatin1(Bytes(Image()).toHex()), Doc().ImageModified() ? "*" : "",
                           Frame()->Action(cmd::kUndo)->text(),
                           QString::fromStdString(Doc().CurrentFileName()), Frame()->windowTitle()};
         for (int r = 0; r < Frame()->View()->Model()->rowCount(); ++r)
@@ -116,23 +109,21 @@ private slots:
     // is off) with Cancel; each leaves the edited document whole. After a cancel the port is held again
     // and usable: a second upload, radio switched on, goes through.
     void aRunThatTakesNothingLeavesTheDocument_data() {
-        QTest::addColumn<QStringList>("radioArgs");
+        QTest::addColumn<std::vector<std::string>>("radioArgs");
         QTest::addColumn<int>("cancel"); // 0: none, 1: the Cancel button, 2: Esc
         QTest::addColumn<int>("message");
-        QTest::newRow("overwrite declined") << QStringList{} << 0 << IDS_OVERWRITE_DATA;
-        QTest::newRow("radio falls silent") << QStringList{"--silent-after", "5"} << 0 << IDS_TIMEOUT;
-        QTest::newRow("Cancel button") << QStringList{"--off"} << 1 << 0;
-        QTest::newRow("Esc") << QStringList{"--off"} << 2 << 0;
+        using Args = std::vector<std::string>;
+        QTest::newRow("overwrite declined") << Args{"--fast"} << 0 << IDS_OVERWRITE_DATA;
+        QTest::newRow("radio falls silent") << Args{"--fast", "--silent-after", "5"} << 0 << IDS_TIMEOUT;
+        QTest::newRow("Cancel button") << Args{"--fast", "--off"} << 1 << 0;
+        QTest::newRow("Esc") << Args{"--fast", "--off"} << 2 << 0;
     }
     void aRunThatTakesNothingLeavesTheDocument() {
-        QFETCH(QStringList, radioArgs);
+        QFETCH(std::vector<std::string>, radioArgs);
         QFETCH(int, cancel);
         QFETCH(int, message);
         const CloneImage memory = EditedRadioMemory();
-        std::vector<std::string> args{"--fast"};
-        for (const QString& arg : radioArgs)
-            args.push_back(arg.toStdString());
-        RadioProcess radio(args, &memory);
+        RadioProcess radio(radioArgs, &memory);
         Desktop desktop(radio.Device());
         desktop.Doc().Change("Scan of MR 1", desktop.Doc().CurrentPlace(),
                              [&] { desktop.Doc().Channels().Entry(0).Scan = 1; });
@@ -179,8 +170,7 @@ private slots:
         const CloneImage memory = test::PatternImage(61);
         RadioProcess radio({"--fast"}, &memory);
         Desktop desktop(radio.Device());
-        desktop.Doc().ModelsToImage();
-        const CloneImage user = desktop.Doc().Image();
+        const CloneImage user = desktop.Image();
         desktop.app->Prompts().SetScript({});
         QString defaultButton, completion;
         gui_test::WhenModal<QMessageBox>(
@@ -281,9 +271,9 @@ private slots:
         // The choice is written to ZT46Win.ini when the window goes.
         ports.Configure(PortKind::Cable, PortSettings{2, device.toStdString()});
         QVERIFY(desktop.Frame()->close());
-        QCOMPARE(desktop.Ini("Initialize/COM_PORT").toInt(), 2);
-        QCOMPARE(desktop.Ini("Initialize/PORT_DEVICE").toString(), device);
-        QCOMPARE(desktop.Ini("Initialize/VERIFY").toInt(), 0);
+        QCOMPARE(
+            desktop.Ini(QStringList{"Initialize/COM_PORT", "Initialize/PORT_DEVICE", "Initialize/VERIFY"}),
+            QStringList({"2", device, "0"}));
     }
 };
 

@@ -29,12 +29,23 @@ class PrintControllerTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    std::unique_ptr<ReportDocument> m_doc; // 71 channels in use: three pages
+    std::unique_ptr<PrintController> m_controller;
 
 private slots:
-    void cleanup() { gui_test::DropModalWaits(); }
+    void init() {
+        m_doc = std::make_unique<ReportDocument>(71);
+        m_controller = std::make_unique<PrintController>(m_doc->doc, m_doc->prompts);
+    }
+    // Printing is active only while a dialog or a job needs it.
+    void cleanup() {
+        gui_test::DropModalWaits();
+        QVERIFY(!m_doc->doc.PrintingActive());
+        m_controller.reset();
+    }
 
     // The print dialog as a user fills it: "Pages from 2 to 2" prints that page alone; Cancel prints
-    // nothing and leaves the printer as it was. Printing is active only meanwhile.
+    // nothing and leaves the printer as it was.
     void printDialogPrintsTheChosenPages_data() {
         QTest::addColumn<bool>("accept");
         QTest::newRow("pages 2 to 2") << true;
@@ -43,8 +54,8 @@ private slots:
     void printDialogPrintsTheChosenPages() {
         QFETCH(bool, accept);
         QVERIFY(m_dir.isValid());
-        ReportDocument doc(71);
-        PrintController controller(doc.doc, doc.prompts);
+        ReportDocument& doc = *m_doc;
+        PrintController& controller = *m_controller;
         QSignalSpy nameChanged(&controller, &PrintController::PrinterNameChanged);
         const QString path = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
         PrintIntoFile(controller, path);
@@ -64,48 +75,35 @@ private slots:
         QCOMPARE(maxPage, 3);
         if (accept) test::CompareWithReport(path, Report(doc.doc), {2});
         if (!accept) QVERIFY(!QFile::exists(path) && nameChanged.count() == 0);
-        QVERIFY(!doc.doc.PrintingActive());
     }
 
     void PreviewHoldsPrintingActive() {
-        ReportDocument doc(71);
-        PrintController controller(doc.doc, doc.prompts);
-        bool activeMeanwhile = false;
-        int previewPages = 0;
-        WhenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* dialog) {
-            activeMeanwhile = doc.doc.PrintingActive();
-            if (auto* preview = dialog->findChild<QPrintPreviewWidget*>())
-                previewPages = preview->pageCount();
-            dialog->reject();
-        });
-        controller.PrintPreview();
-        QVERIFY(activeMeanwhile);
-        QCOMPARE(previewPages, 3);
-        QVERIFY(!doc.doc.PrintingActive());
+        QVERIFY(gui_test::RunModal<QPrintPreviewDialog>([this] { m_controller->PrintPreview(); },
+                                                        [this](QPrintPreviewDialog* dialog) {
+                                                            QVERIFY(m_doc->doc.PrintingActive());
+                                                            auto* preview =
+                                                                dialog->findChild<QPrintPreviewWidget*>();
+                                                            QVERIFY(preview && preview->pageCount() == 3);
+                                                        }));
     }
 
     void PrintOnARangeBeyondTheReportStartsNoJob() {
-        ReportDocument doc(71);
         const QString path = m_dir.filePath(QStringLiteral("range.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         printer.setPrintRange(QPrinter::PageRange);
         printer.setFromTo(4, 5);
-        QVERIFY(PrintController(doc.doc, doc.prompts).PrintOn(printer));
+        QVERIFY(m_controller->PrintOn(printer));
         QVERIFY(!QFile::exists(path));
-        QVERIFY(!doc.doc.PrintingActive());
     }
 
     void ExportPdfWritesTheReportOrSaysWhyNot() {
-        ReportDocument doc(71);
-        PrintController controller(doc.doc, doc.prompts);
         const QString path = m_dir.filePath(QStringLiteral("export.pdf"));
-        QVERIFY(controller.ExportPdfTo(path));
-        test::CompareWithReport(path, Report(doc.doc));
-        QVERIFY(!controller.ExportPdfTo(m_dir.filePath(QStringLiteral("no such folder/out.pdf"))));
-        QCOMPARE(doc.prompts.ids, std::vector<int>{IDS_CREATE_FILE_ERROR});
-        QVERIFY(!doc.doc.PrintingActive());
+        QVERIFY(m_controller->ExportPdfTo(path));
+        test::CompareWithReport(path, Report(m_doc->doc));
+        QVERIFY(!m_controller->ExportPdfTo(m_dir.filePath(QStringLiteral("no such folder/out.pdf"))));
+        QCOMPARE(m_doc->prompts.ids, std::vector<int>{IDS_CREATE_FILE_ERROR});
     }
 
     void PrintSetupKeepsOrDropsChanges_data() {
@@ -116,8 +114,7 @@ private slots:
 
     void PrintSetupKeepsOrDropsChanges() {
         QFETCH(bool, accept);
-        ReportDocument doc(10);
-        PrintController controller(doc.doc, doc.prompts);
+        PrintController& controller = *m_controller;
         const QString path = m_dir.filePath(QStringLiteral("setup.pdf"));
         PrintIntoFile(controller, path);
         controller.Printer().setPageLayout(

@@ -12,26 +12,18 @@ class SettingsMenuTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<gui_test::AppFixture> app;
-    bool ran = false;
 
     Document& Doc() { return app->Doc(); }
     MainWindow* Frame() { return app->Frame(); }
 
     void Start(bool privileged) { QVERIFY(app->Start(privileged ? QStringList{"/m"} : QStringList{})); }
-    // Runs `fn` on the dialog the command opens, then the command itself.
+    // The command, enabled, with `fn` run on the dialog it opens.
     template <typename Dialog> void RunCommand(int id, std::function<void(Dialog*)> fn) {
-        ran = false;
-        gui_test::WhenModal<Dialog>([this, fn](Dialog* dialog) {
-            ran = true;
-            fn(dialog);
-            if (dialog->isVisible()) dialog->close(); // a failed check never hangs the run
-        });
         QVERIFY(Frame()->Action(id)->isEnabled());
-        Frame()->Action(id)->trigger();
-        QVERIFY(ran);
+        QVERIFY(gui_test::RunModal<Dialog>([this, id] { app->Trigger(id); }, fn));
     }
     // MR 1's transmit frequency as the grid shows it.
-    QString Transmit() { return Frame()->View()->Model()->index(0, kColTransmit).data().toString(); }
+    QString Transmit() { return app->Cell(0, kColTransmit); }
 
 private slots:
     void init() { app = std::make_unique<gui_test::AppFixture>(); }
@@ -52,8 +44,7 @@ private slots:
         Doc().Image() = test::SplitExpandedImage();
         Doc().ImageToModels();
         Frame()->View()->RefreshGrid();
-        Doc().ModelsToImage();
-        const CloneImage before = Doc().Image();
+        const CloneImage before = app->Image();
         QCOMPARE(Transmit(), QString("140.000"));
 
         RunCommand<SystemSettingsDialog>(cmd::kSystem, [this, ok](SystemSettingsDialog* dlg) {
@@ -77,12 +68,9 @@ private slots:
             auto* a = dynamic_cast<VfoPage*>(sheet->Page(0));
             auto* b = dynamic_cast<VfoPage*>(sheet->Page(1));
             QVERIFY(!b->PageModel().Started());
-            QTest::keyClicks(a->RxEdit(), "119.1");
-            QTest::keyClick(a->RxEdit(), Qt::Key_Return);
+            gui_test::TypeAndReturn(a->RxEdit(), "119.1");
             gui_test::ClickTab(sheet, 1);
-            b->RxEdit()->setFocus();
-            QTest::keyClicks(b->RxEdit(), "130");
-            QTest::keyClick(b->RxEdit(), Qt::Key_Return);
+            gui_test::TypeAndReturn(b->RxEdit(), "130");
             QTest::mouseClick(
                 sheet->findChild<QDialogButtonBox*>("sheetButtons")->button(QDialogButtonBox::Ok),
                 Qt::LeftButton);

@@ -15,30 +15,20 @@ namespace zt46 {
 
 using gui_test::ClickTab;
 using gui_test::ShowActive;
+using gui_test::TypeAndReturn;
 
 namespace {
 
 constexpr int kLockStatusCombo = 4741;
 constexpr int kSqlLevelCombo = 4721;
 
-// Types a frequency into a field and commits it with Return.
-void TypeFrequency(FilterConfirmEdit* edit, const QString& text) {
-    edit->setFocus();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
 // The Common sheet over the factory image, shown and active (keys then reach it).
 struct Sheet : test::DocFixture {
     const CloneImage before = doc.Image();
     std::unique_ptr<PromptBarSheet> sheet;
-    DisplaySoundPage* page1;
-    TransmitReceivePage* page2;
     KeysMiscPage* page3;
     Sheet()
         : DocFixture(FactoryImage()), sheet(MakeCommonSheet(doc, nullptr)),
-          page1(dynamic_cast<DisplaySoundPage*>(sheet->Page(0))),
-          page2(dynamic_cast<TransmitReceivePage*>(sheet->Page(1))),
           page3(dynamic_cast<KeysMiscPage*>(sheet->Page(2))) {
         ShowActive(sheet.get());
     }
@@ -89,14 +79,12 @@ private slots:
     // Cancel drops what every page took, a committed offset too.
     void cancelStoresNothing() {
         Sheet s;
-        QTest::keyClick(s.page1->Combo(4700), Qt::Key_Down);
+        QTest::keyClick(dynamic_cast<DisplaySoundPage*>(s.sheet->Page(0))->Combo(4700), Qt::Key_Down);
         ClickTab(s.sheet.get(), 1);
-        QTest::keyClick(s.page2->Combo(kSqlLevelCombo), Qt::Key_Down);
+        QTest::keyClick(dynamic_cast<TransmitReceivePage*>(s.sheet->Page(1))->Combo(kSqlLevelCombo),
+                        Qt::Key_Down);
         ClickTab(s.sheet.get(), 2);
-        FilterConfirmEdit* edit = s.page3->OffsetEdit();
-        edit->setFocus();
-        QTest::keyClicks(edit, "9");
-        QTest::keyClick(edit, Qt::Key_Return);
+        TypeAndReturn(s.page3->OffsetEdit(), "9");
         QTest::keyClick(s.page3->Combo(kLockStatusCombo), Qt::Key_Escape);
         QCOMPARE(s.sheet->result(), int(QDialog::Rejected));
         QVERIFY(s.doc.Image() == s.before);
@@ -123,12 +111,12 @@ private slots:
         QVERIFY(page->TxEdit()->isEnabled() && page->Form()->LabelOf(page->TxEdit())->isEnabled());
 
         // Return commits the transmit frequency, clamped to the transmit band, and leaves the sheet open.
-        TypeFrequency(page->TxEdit(), "140");
+        TypeAndReturn(page->TxEdit(), "140");
         QVERIFY(sheet->isVisible());
         QCOMPARE(page->TxEdit()->text(), QStringLiteral("136.975"));
 
         // A receive frequency in the FM band makes an FM VFO.
-        TypeFrequency(page->RxEdit(), "150");
+        TypeAndReturn(page->RxEdit(), "150");
         QCOMPARE(page->Combo(VfoCombo::Mode)->currentText(), QStringLiteral("FM"));
         QVERIFY(!page->Combo(VfoCombo::Split)->isEnabled());
         QVERIFY(!page->TxEdit()->isEnabled());
