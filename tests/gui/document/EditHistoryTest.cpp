@@ -142,6 +142,14 @@ private slots:
         QVERIFY(!Frame()->View()->Editor()->isVisible());
         QCOMPARE(Frame()->statusBar()->currentMessage(),
                  QString("MR 21 is not in use: Space or a double click on its number puts it in use"));
+        // A refused character, as the first key on the cell and inside the open editor.
+        for (const char* typed : {"x", "1x"}) {
+            Frame()->statusBar()->clearMessage();
+            Select(0, kColReceive);
+            gui_test::Type(typed);
+            QCOMPARE(Frame()->statusBar()->currentMessage(), QString("Receive takes digits and a point"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }
     }
 };
 
