@@ -31,8 +31,8 @@ class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The first Enter opens the edit, the second takes it. (Typing into a filtered edit: the grid's
-    // editor in ChannelTableViewTest and the offset field in SettingsSheetsTest.)
+    // The first Enter opens the edit, the second (on the keypad) takes it. (Typing into a filtered edit: the
+    // grid's editor in ChannelTableViewTest and the offset field in SettingsSheetsTest.)
     void confirmEditEnterTwice() {
         ConfirmEdit edit;
         edit.setText("ABCDEF");
@@ -42,7 +42,7 @@ private slots:
         QVERIFY(!edit.Locked() && !edit.isReadOnly());
         QCOMPARE(edit.text(), QString("ABCD")); // starting an edit cuts to the limit
         QVERIFY(!edit.ModifiedMark());
-        QTest::keyClick(&edit, Qt::Key_Return);
+        QTest::keyClick(&edit, Qt::Key_Enter, Qt::KeypadModifier); // the keypad's Enter does the same
         QVERIFY(edit.Locked() && edit.isReadOnly());
         QVERIFY(edit.ModifiedMark());
     }
